@@ -1,0 +1,31 @@
+# Compiler flags shared by every target of the project.
+add_compile_options(-Wall -Wextra -Wpedantic)
+if(VURIRU_WERROR)
+  add_compile_options(-Werror)
+endif()
+if(VURIRU_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# vuriru_add_library(name SOURCES ... [DEPS ...]): a static library whose
+# headers are included as "folder/file.h" from the source root.
+function(vuriru_add_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  if(ARG_DEPS)
+    target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+  endif()
+endfunction()
+
+# vuriru_add_test(name SOURCES ... DEPS ... [ENV ...]): a GoogleTest
+# executable whose cases CTest lists one by one.
+function(vuriru_add_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;ENV" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
+  include(GoogleTest)
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES ENVIRONMENT "${ARG_ENV}" TIMEOUT 120)
+endfunction()

@@ -1,0 +1,28 @@
+#pragma once
+// One curve editor's stored curve: the points of the last stored curve as two
+// byte arrays, and the 40 values sampled from it. This is what travels in the
+// curve block and in the settings file.
+
+#include <array>
+#include <cstdint>
+
+namespace vuriru {
+
+// Curve numbers on the wire.
+enum class CurveNumber : uint8_t { Boost = 1, Brake = 2, Throttle = 3 };
+
+inline constexpr size_t kStoredCurveLength = 100;
+inline constexpr size_t kSampleCount = 40;
+
+struct StoredCurve {
+  std::array<uint8_t, kStoredCurveLength> x{};
+  std::array<uint8_t, kStoredCurveLength> y{};
+  std::array<uint8_t, kStoredCurveLength> table{};
+};
+
+// Whether the stored points form a curve the editor could have made: it starts
+// at (0,0), (100,100) is among its first 40 points, and up to that end point
+// every value lies within 0..100 and x never decreases.
+bool IsPossibleCurve(const StoredCurve& curve);
+
+}  // namespace vuriru
