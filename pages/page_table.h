@@ -1,0 +1,45 @@
+#pragma once
+// The settings pages described as data: one table per page, one row per
+// setting. The page widgets build themselves from these tables; the
+// command-line tool reads the captions and option texts from them. Plain C++.
+
+#include <string>
+#include <vector>
+
+#include "comms/settings_block.h"
+
+namespace vuriru {
+
+// A position or size in dialog units, as the page templates give them.
+struct DialogPoint {
+  int x = 0;
+  int y = 0;
+};
+
+struct PageSettingRow {
+  Setting setting;
+  std::string caption;       // the name the setting is known by, e.g. "RUN MODE"
+  int labelId = 0;           // value label control id
+  DialogPoint labelPos;      // value label top-left
+  int listId = 0;            // option list control id
+  int listHeight = 0;        // option list height
+  std::vector<std::string> options;  // option texts, factory option marked "(*)"
+  std::string helpText;      // shown when the value label is clicked
+  bool visible = true;       // hidden settings are collected but never shown
+};
+
+struct PageTable {
+  std::string className;     // e.g. "CGeneral"
+  std::string title;         // e.g. "General", as the page button reads
+  int pageNumber = 0;        // 2 General … 6 Turbo
+  int dialogId = 0;
+  DialogPoint size;          // template size
+  std::string backgroundFile;  // e.g. "2.bmp"
+  int helpPanelId = 0;
+  int pageBitmapId = 0;
+  std::string initialHelpText;
+  std::vector<int> blackTextIds;  // controls drawn with black text
+  std::vector<PageSettingRow> rows;  // in the page's column order
+};
+
+}  // namespace vuriru
