@@ -1,0 +1,90 @@
+#include "files/atomic_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <vector>
+
+namespace vuriru {
+
+namespace {
+
+FileWriteResult Failure(const std::string& what, const std::filesystem::path& path, int error) {
+  return {false, what + " " + path.string() + ": " + std::strerror(error)};
+}
+
+bool WriteAll(int fd, std::span<const uint8_t> bytes) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      if (n == 0) errno = EIO;
+      return false;
+    }
+    done += static_cast<size_t>(n);
+  }
+  return true;
+}
+
+// Makes the rename itself durable; a failure here no longer endangers the
+// target, so it is not reported.
+void SyncDirectory(const std::filesystem::path& dir) {
+  const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+// mkstemp creates a file only its owner may read: keep the rights of the file
+// being replaced, or give a new one the rights a plain create would.
+mode_t ModeFor(const std::filesystem::path& target) {
+  struct stat existing {};
+  if (::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) return existing.st_mode & 07777;
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+}  // namespace
+
+FileWriteResult WriteFileAtomically(const std::filesystem::path& target, std::span<const uint8_t> bytes) {
+  const std::filesystem::path dir = target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
+  std::string pattern = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
+  std::vector<char> name(pattern.begin(), pattern.end());
+  name.push_back('\0');
+
+  const int fd = ::mkstemp(name.data());
+  if (fd < 0) return Failure("Cannot create a file in", dir, errno);
+  const std::filesystem::path temp(name.data());
+
+  int error = 0;
+  std::string what;
+  if (!WriteAll(fd, bytes)) {
+    error = errno;
+    what = "Cannot write";
+  } else if (::fsync(fd) != 0) {
+    error = errno;
+    what = "Cannot write";
+  }
+  if (error == 0) ::fchmod(fd, ModeFor(target));
+  if (::close(fd) != 0 && error == 0) {
+    error = errno;
+    what = "Cannot write";
+  }
+  if (error == 0 && ::rename(temp.c_str(), target.c_str()) != 0) {
+    error = errno;
+    what = "Cannot replace";
+  }
+  if (error != 0) {
+    ::unlink(temp.c_str());
+    return Failure(what, target, error);
+  }
+  SyncDirectory(dir);
+  return {true, {}};
+}
+
+}  // namespace vuriru

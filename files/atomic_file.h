@@ -1,0 +1,21 @@
+#pragma once
+// Replaces a file without ever leaving a half-written one where a good one
+// stood: the bytes go to a temporary file beside the target, are flushed to
+// the disk, and the temporary file is then renamed over the target in one step.
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+
+namespace vuriru {
+
+struct FileWriteResult {
+  bool ok = false;
+  std::string message;  // when !ok: what failed, for the user
+};
+
+// On failure the target is unchanged and the temporary file is removed.
+FileWriteResult WriteFileAtomically(const std::filesystem::path& target, std::span<const uint8_t> bytes);
+
+}  // namespace vuriru
