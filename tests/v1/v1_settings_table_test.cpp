@@ -71,22 +71,5 @@ TEST(V1SettingsTable, ThirteenSettingLayoutKeepsItsOwnFactoryIndexesAndTexts) {
   for (const auto& row : cn) EXPECT_TRUE(IsOptionIndex(row, row.factoryIndex)) << row.caption;
 }
 
-TEST(V1SettingsTable, CaptionsAndListsMatchThePanel) {
-  const auto& v1 = V1SettingsTable();
-  EXPECT_EQ(
-      V1Row(v1, V1Setting::CutOffVoltage).options,
-      (std::vector<std::string>{"2.6V/Cell", "2.8V/Cell", "3.0V/Cell(*)", "3.2V/Cell", "3.4V/Cell", "NOCut-Off"}));
-  EXPECT_EQ(V1Row(v1, V1Setting::NeutralRange).caption, "Neutral range");
-  EXPECT_EQ(V1Row(v1, V1Setting::Bec).options, (std::vector<std::string>{"6.0V(*)", "8.4V"}));
-  EXPECT_EQ(V1Row(v1, V1Setting::Bec).listId, 1147);
-
-  const auto& hidden = V1HiddenLists();
-  ASSERT_EQ(hidden.size(), 3u);
-  EXPECT_EQ(hidden[0].listId, 1146);
-  EXPECT_EQ(hidden[1].listId, 1139);
-  EXPECT_EQ(hidden[2].listId, 1142);
-  for (const auto& list : hidden) EXPECT_EQ(list.options.size(), 9u) << list.caption;
-}
-
 }  // namespace
 }  // namespace vuriru
