@@ -1,0 +1,71 @@
+#include "comms/firmware/firmware_messages.h"
+
+namespace vuriru {
+namespace {
+
+constexpr const char* kRetryAdvice =
+    " Keep the controller powered and connected, then start the update again; it can be repeated until it "
+    "completes.";
+
+std::string StoppedAt(const char* what, uint32_t percent) {
+  return std::string(what) + " The transfer stopped at " + std::to_string(percent) + "%." + kRetryAdvice;
+}
+
+}  // namespace
+
+std::string NoFirmwareTargetMessage() {
+  return "No controller or RUZ Oviveru Ruv is connected. Connect it to the link adapter, switch it on, and wait "
+         "until it is shown as connected before updating the firmware.";
+}
+
+std::string EmptyFirmwareFileMessage() {
+  return "The firmware file is empty. Nothing was sent.";
+}
+
+std::string FirmwareFileTooLargeMessage() {
+  return "The firmware file is too large: a firmware image holds at most 262144 bytes. Nothing was sent.";
+}
+
+std::string BlockImageTooLargeMessage(size_t imageBytes) {
+  return "The firmware file is too large for this device: it holds " + std::to_string(imageBytes) +
+         " bytes and at most 65535 can be sent. Nothing was sent.";
+}
+
+std::string BlockImageTooShortMessage(size_t imageBytes) {
+  return "The firmware file is too short to be a firmware image for this device: it holds " +
+         std::to_string(imageBytes) + " bytes and needs more than 512. Nothing was sent.";
+}
+
+std::string RecordPastEndMessage(uint32_t recordOffset) {
+  return "The firmware file is damaged: the record that starts at byte " + std::to_string(recordOffset) +
+         " runs past the end of the file. Nothing was sent.";
+}
+
+std::string FirmwareFileUnreadableMessage(const std::string& path) {
+  return "The firmware file \"" + path + "\" could not be read. Nothing was sent.";
+}
+
+std::string FirmwareKindMismatchMessage(const std::string& fileName, const std::string& expectedExtension) {
+  return "\"" + fileName + "\" is not a firmware file for the attached device, which takes *." + expectedExtension +
+         " files.";
+}
+
+std::string TransferSilentMessage(uint32_t percent) {
+  return StoppedAt("The device stopped answering during the firmware update.", percent);
+}
+
+std::string RecordRefusedMessage(uint32_t percent) {
+  return StoppedAt("The controller refused a part of the firmware.", percent);
+}
+
+std::string TooManyBadAnswersMessage(uint32_t percent) {
+  return StoppedAt("The controller answered a part of the firmware wrongly four times.", percent);
+}
+
+std::string AdapterRemovedMessage(uint32_t percent) {
+  return "The link adapter was removed during the firmware update. The transfer stopped at " + std::to_string(percent) +
+         "%. Plug the adapter in again, keep the controller powered, then start the update again; it can be "
+         "repeated until it completes.";
+}
+
+}  // namespace vuriru
