@@ -74,13 +74,21 @@ static_assert(RowsInEnumOrder());
 
 }  // namespace
 
-std::span<const SettingRow> SettingsTable() { return kSettingRows; }
+std::span<const SettingRow> SettingsTable() {
+  return kSettingRows;
+}
 
-const SettingRow& SettingRowFor(Setting setting) { return kSettingRows[static_cast<size_t>(setting)]; }
+const SettingRow& SettingRowFor(Setting setting) {
+  return kSettingRows[static_cast<size_t>(setting)];
+}
 
-std::span<const RunningLogRow> RunningLogTable() { return kRunningLogRows; }
+std::span<const RunningLogRow> RunningLogTable() {
+  return kRunningLogRows;
+}
 
-const RunningLogRow& RunningLogRowFor(RunningLog value) { return kRunningLogRows[static_cast<size_t>(value)]; }
+const RunningLogRow& RunningLogRowFor(RunningLog value) {
+  return kRunningLogRows[static_cast<size_t>(value)];
+}
 
 void LoadFactorySettings(SettingsBlock& block) {
   for (const SettingRow& row : kSettingRows) {

@@ -16,12 +16,12 @@ inline constexpr int kNotCarried = -1;
 
 struct SettingRow {
   Setting setting;
-  const char* caption;  // as the page shows it, e.g. "RUN MODE", "Moter Rotation"
-  uint8_t page;         // page::kGeneral … page::kTurbo
-  int replyByte;        // position in the settings reply, or kNotCarried
-  int frameSlot;        // pair number in the settings frame (tag at 2·slot), or kNotCarried
-  int frameTag;         // byte before the value in the settings frame, or kNotCarried
-  int fileOffset;       // offset in the settings file's block, or kNotCarried
+  const char* caption;   // as the page shows it, e.g. "RUN MODE", "Moter Rotation"
+  uint8_t page;          // page::kGeneral … page::kTurbo
+  int replyByte;         // position in the settings reply, or kNotCarried
+  int frameSlot;         // pair number in the settings frame (tag at 2·slot), or kNotCarried
+  int frameTag;          // byte before the value in the settings frame, or kNotCarried
+  int fileOffset;        // offset in the settings file's block, or kNotCarried
   int32_t factoryIndex;  // position of the option marked "(*)", 0 where none is marked
 };
 

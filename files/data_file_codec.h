@@ -43,9 +43,9 @@ struct DataFileExport {
 
 struct DataFileImport {
   bool ok = false;
-  EscData data;          // when ok: `base` with the file's values in it
-  std::string message;   // when !ok: "Import file error!"
-  std::string caption;   // and "Import"
+  EscData data;         // when ok: `base` with the file's values in it
+  std::string message;  // when !ok: "Import file error!"
+  std::string caption;  // and "Import"
 };
 
 // Builds the file bytes from the current indexes, the running log and the

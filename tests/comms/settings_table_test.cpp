@@ -1,9 +1,9 @@
-#include <gtest/gtest.h>
+#include "comms/settings_table.h"
 
 #include <set>
 #include <string>
 
-#include "comms/settings_table.h"
+#include <gtest/gtest.h>
 
 namespace vuriru {
 namespace {
@@ -67,10 +67,12 @@ TEST(SettingsTable, FactorySettings) {
   EXPECT_EQ(block.current, block.factory);
   EXPECT_EQ(block.Log(RunningLog::EscMaxTemp), 65u);
 
+  // clang-format off
   const std::array<int32_t, kSettingCount> expected{
       0,  10, 1, 1, 0, 3, 14, 14, 0, 10, 6, 9, 4, 4, 4, 0, 0, 0,  // RUN MODE .. START RPM (Boost)
       0,  0,  0, 0, 0, 6, 12, 4,  5, 0,  0, 0, 99,                // END RPM .. RPM Lock
       0,  0,  0, 0};                                               // PROFILE, THREVERSE SPD, TURBO K, TURBO T
+  // clang-format on
   EXPECT_EQ(block.factory, expected);
 }
 

@@ -1,10 +1,11 @@
-#include <gtest/gtest.h>
+#include "comms/settings_wire.h"
 
 #include <random>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "comms/settings_table.h"
-#include "comms/settings_wire.h"
 
 namespace vuriru {
 namespace {
@@ -78,11 +79,13 @@ TEST(SettingsReply, LongerReplyIgnoresTheRest) {
 TEST(SettingsFrame, FactoryFrameByteForByte) {
   SettingsBlock block;
   LoadFactorySettings(block);
+  // clang-format off
   const SettingsFrame expected{
       0xA4, 0,  0xEC, 1,  0xEF, 1,  0xE7, 0,  0xEA, 3,  0xE6, 14, 0xEB, 14, 0xE9, 0,  0xE4, 10, 0xE3, 6,
       0xED, 9,  0xEE, 4,  0xA6, 4,  0xA7, 4,  0xE1, 0,  0xE5, 0,  0xA3, 0,  0xA8, 0,  0xA9, 0,  0xAA, 0,
       0xA1, 0,  0xAB, 0,  0xA2, 6,  0xAC, 12, 0xAD, 4,  0xA5, 5,  0xE0, 0,  0xE2, 0,  0xE8, 10, 0xA0, 99,
       0xAE, 0,  0xAF, 1,  1,    1};
+  // clang-format on
   EXPECT_EQ(BuildSettingsFrame(block), expected);
 }
 

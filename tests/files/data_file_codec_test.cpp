@@ -1,9 +1,10 @@
-#include <gtest/gtest.h>
+#include "files/data_file_codec.h"
 
 #include <random>
 #include <vector>
 
-#include "files/data_file_codec.h"
+#include <gtest/gtest.h>
+
 #include "sample_esc_data.h"
 
 namespace vuriru {
@@ -19,7 +20,9 @@ DataFileBytes Export(const EscData& data) {
 }
 
 // Block byte i sits at file byte 803 - i.
-uint8_t BlockByte(const DataFileBytes& file, size_t i) { return file[kDataFileSize - 1 - i]; }
+uint8_t BlockByte(const DataFileBytes& file, size_t i) {
+  return file[kDataFileSize - 1 - i];
+}
 
 void ExpectRefused(const DataFileImport& result) {
   EXPECT_FALSE(result.ok);

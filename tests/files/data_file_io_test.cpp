@@ -1,15 +1,15 @@
-#include <gtest/gtest.h>
-
-#include <sys/resource.h>
+#include "files/data_file_io.h"
 
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sys/resource.h>
 #include <unistd.h>
 #include <vector>
 
-#include "files/data_file_io.h"
+#include <gtest/gtest.h>
+
 #include "sample_esc_data.h"
 
 namespace vuriru {

@@ -1,15 +1,14 @@
 // Prints the factory settings block, then saves a sample *.DATA file, reads
 // it back and prints what it decodes to.
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <unistd.h>
 
+#include "common/shared_state.h"
 #include "comms/settings_table.h"
 #include "comms/settings_wire.h"
-#include "common/shared_state.h"
 #include "files/data_file_io.h"
 
 namespace vuriru {
@@ -17,13 +16,20 @@ namespace {
 
 const char* PageName(uint8_t pageNumber) {
   switch (pageNumber) {
-    case page::kGeneral: return "General";
-    case page::kThrottle: return "Throttle";
-    case page::kBrake: return "Brake";
-    case page::kBoost: return "Boost";
-    case page::kTurbo: return "Turbo";
-    case page::kData: return "Data";
-    default: return "?";
+    case page::kGeneral:
+      return "General";
+    case page::kThrottle:
+      return "Throttle";
+    case page::kBrake:
+      return "Brake";
+    case page::kBoost:
+      return "Boost";
+    case page::kTurbo:
+      return "Turbo";
+    case page::kData:
+      return "Data";
+    default:
+      return "?";
   }
 }
 
@@ -114,4 +120,6 @@ int Run() {
 }  // namespace
 }  // namespace vuriru
 
-int main() { return vuriru::Run(); }
+int main() {
+  return vuriru::Run();
+}
