@@ -1,7 +1,6 @@
 #include "comms/settings_table.h"
 
 #include <set>
-#include <string>
 
 #include <gtest/gtest.h>
 
@@ -38,25 +37,6 @@ TEST(SettingsTable, LayoutsAreOneToOne) {
   EXPECT_EQ(fileOffsets.size(), 37u);
   EXPECT_EQ(*fileOffsets.begin(), 16);
   EXPECT_EQ(*fileOffsets.rbegin(), 52);
-}
-
-TEST(SettingsTable, PageOnlySettingsStayOffTheWire) {
-  for (Setting s : {Setting::Profile, Setting::ThReverseSpd, Setting::TurboK, Setting::TurboT}) {
-    EXPECT_EQ(SettingRowFor(s).replyByte, kNotCarried);
-    EXPECT_EQ(SettingRowFor(s).frameTag, kNotCarried);
-  }
-  EXPECT_EQ(SettingRowFor(Setting::ThReverseSpd).fileOffset, 17);
-  EXPECT_EQ(SettingRowFor(Setting::Profile).fileOffset, kNotCarried);
-  EXPECT_EQ(SettingRowFor(Setting::TurboK).fileOffset, kNotCarried);
-}
-
-TEST(SettingsTable, CaptionsAreThePagesOwn) {
-  EXPECT_STREQ(SettingRowFor(Setting::MoterRotation).caption, "Moter Rotation");
-  EXPECT_STREQ(SettingRowFor(Setting::ThrottleSwitchPoint).caption, "SWITCHPOINT");
-  EXPECT_STREQ(SettingRowFor(Setting::BrakeSwitchPoint).caption, "SWITCH POINT");
-  EXPECT_STREQ(SettingRowFor(Setting::TurboSlopeOn).caption, "TURBO SLOPE \"ON\"");
-  EXPECT_STREQ(SettingRowFor(Setting::StablityAssist).caption, "STABLITY ASSIST");
-  EXPECT_STREQ(RunningLogRowFor(RunningLog::MotorMaxRpm).caption, "MOT MAX RPM");
 }
 
 TEST(SettingsTable, FactorySettings) {
