@@ -18,6 +18,9 @@ inline constexpr uint32_t kPayloadPerReport = 59;
 inline constexpr uint32_t kMinOutputReportLength = 61;
 inline constexpr uint8_t kDataReportId = 2;
 inline constexpr uint32_t kInputBuffersAtOpen = 512;
+// One read request never asks for more reports than the adapter buffers.
+inline constexpr uint32_t kMaxReportsPerRead = kInputBuffersAtOpen;
+inline constexpr uint8_t kConnectReport[] = {0xFD, 'C', 'O', 'N', 'N'};
 
 class UsbLink {
  public:
@@ -36,14 +39,27 @@ class UsbLink {
   // and the engine state 1.
   bool ConnectLink();
 
+  // Sends the block as data reports of at most 59 payload bytes; true only if
+  // every byte went out. An output report buffer below 61 bytes sends nothing.
   bool WriteFrame(const uint8_t* bytes, uint32_t length);
+  // Reads up to length/59 input reports (at most 512) and appends their
+  // payloads to `buffer`; `count` receives the payload bytes. Never writes more
+  // than `length` bytes.
   bool ReadReports(uint8_t* buffer, uint32_t length, uint32_t* count);
+  // Reads and discards whatever input reports are waiting.
   void DrainInput();
   uint32_t MaxReportRequest();
 
+  // A fixed wait inside a transaction: runs `then` after `ms` through the
+  // scheduler instead of blocking the thread.
+  void BusyWait(uint32_t ms, std::function<void()> then);
+
   bool IsOpen() const;
-  // Closes the adapter, if open, and kills the engine timer.
+  // Closes the adapter, if open, and kills the engine timer. The destructor
+  // does the same, so the library and the scheduler must outlive the link.
   void Close();
+  // Closes the adapter, if open, and forgets its handle; timers untouched.
+  void CloseDevice();
 
   const std::string& DevicePath() const { return m_devicePath; }
   void SetDevicePath(std::string path) { m_devicePath = std::move(path); }
@@ -53,6 +69,8 @@ class UsbLink {
   void SetTrace(TraceFn trace) { m_trace = std::move(trace); }
 
  private:
+  void Trace(bool outgoing, const uint8_t* bytes, uint32_t length);
+
   HidLibrary& m_hid;
   SharedState& m_state;
   Scheduler& m_scheduler;

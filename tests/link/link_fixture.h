@@ -1,0 +1,31 @@
+#pragma once
+// A UsbLink over the recording fake, with a virtual-time scheduler and fresh
+// shared state.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "common/event_loop_scheduler.h"
+#include "common/shared_state.h"
+#include "link/fake_hid_library.h"
+#include "link/usb_link.h"
+
+namespace vuriru::test {
+
+class LinkFixture : public ::testing::Test {
+ protected:
+  // Opens the link to the only adapter, then forgets the calls made so far.
+  void OpenLink() {
+    hid.devicePaths = {"/dev/hidraw3"};
+    link.SetDevicePath("/dev/hidraw3");
+    ASSERT_TRUE(link.ConnectLink());
+    hid.calls.clear();
+  }
+
+  FakeHidLibrary hid;
+  SharedState state;
+  EventLoopScheduler scheduler;
+  UsbLink link{hid, state, scheduler};
+};
+
+}  // namespace vuriru::test
