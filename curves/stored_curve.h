@@ -4,6 +4,7 @@
 // curve block and in the settings file.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace vuriru {

@@ -1,0 +1,15 @@
+#include "curves/stored_curve.h"
+
+namespace vuriru {
+
+bool IsPossibleCurve(const StoredCurve& curve) {
+  if (curve.x[0] != 0 || curve.y[0] != 0) return false;
+  for (size_t i = 0; i < kSampleCount; ++i) {
+    if (curve.x[i] > 100 || curve.y[i] > 100) return false;
+    if (i > 0 && curve.x[i] < curve.x[i - 1]) return false;
+    if (curve.x[i] == 100 && curve.y[i] == 100) return true;
+  }
+  return false;
+}
+
+}  // namespace vuriru
