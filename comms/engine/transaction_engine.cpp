@@ -1,0 +1,132 @@
+#include "comms/engine/transaction_engine.h"
+
+#include <algorithm>
+
+#include "comms/engine/progress_text.h"
+
+namespace vuriru {
+
+TransactionEngine::TransactionEngine(const Parts& parts)
+    : m_link(parts.link),
+      m_scheduler(parts.scheduler),
+      m_state(parts.state),
+      m_host(parts.host),
+      m_settings(parts.settings),
+      m_v1(parts.v1Settings),
+      m_curves(parts.curves) {}
+
+void TransactionEngine::HandleTimer(int id) {
+  // The flag is cleared before the box is shown, so that the ticks that run
+  // while it is open do not show it again.
+  if (m_state.g_updateDoneNotice == 1) {
+    m_state.g_updateDoneNotice = 0;
+    m_host.ShowMessage("Esc Update", "Up Date Complete!", MessageIcon::kNone);
+  }
+  if (id == timer_id::kEngine) {
+    EngineTick();
+  } else if (id == timer_id::kConnect) {
+    // A wait of the previous link must not run on the new one.
+    if (m_link.ConnectLink()) DropWaits();
+  }
+}
+
+void TransactionEngine::EngineTick() {
+  if (!m_link.IsOpen() || m_waiting) return;
+
+  const uint32_t reports = std::min(m_link.MaxReportRequest(), kMaxReportsPerTick);
+  std::fill(m_reply.begin(), m_reply.end(), uint8_t{0});
+  uint32_t count = 0;
+  if (reports == 0 || !m_link.ReadReports(m_reply.data(), reports * kPayloadPerReport, &count)) count = 0;
+  count = std::min<uint32_t>(count, reports * kPayloadPerReport);
+  const std::span<const uint8_t> reply(m_reply.data(), count);
+
+  const uint8_t state = m_state.engineState;
+  switch (state) {
+    case engine_state::kConnectVersion:
+      ConnectVersionState(reply);
+      break;
+    case engine_state::kProbe:
+      ProbeState(reply);
+      break;
+    case engine_state::kSoftwareVersion:
+      SoftwareVersionState(reply);
+      break;
+    case engine_state::kSettingsReply:
+      SettingsReplyState(reply);
+      break;
+    case engine_state::kStore:
+      StoreState(reply);
+      break;
+    case engine_state::kReadCurves:
+      ReadCurvesState(reply);
+      break;
+    case engine_state::kStoreCurves:
+      StoreCurvesState(reply);
+      break;
+    default:
+      if (state >= kFirstFirmwareState && state <= kLastFirmwareState && m_firmware) {
+        m_firmware->Tick(m_reply.data(), count);
+      }
+      break;
+  }
+}
+
+void TransactionEngine::SendByte(uint8_t byte) {
+  m_link.WriteFrame(&byte, 1);
+}
+
+void TransactionEngine::Send(std::span<const uint8_t> bytes) {
+  // Write failures are not looked at: the missing answer leads to a repeat.
+  m_link.WriteFrame(bytes.data(), static_cast<uint32_t>(bytes.size()));
+}
+
+void TransactionEngine::SendTransmit(size_t offset, size_t length) {
+  if (offset >= m_transmit.size()) return;
+  length = std::min(length, m_transmit.size() - offset);
+  Send(std::span<const uint8_t>(m_transmit.data() + offset, length));
+}
+
+void TransactionEngine::StopTick() {
+  m_scheduler.KillTimer(timer_id::kEngine);
+}
+
+void TransactionEngine::RestartTick(uint32_t periodMs) {
+  m_scheduler.StartTimer(timer_id::kEngine, periodMs);
+}
+
+void TransactionEngine::PrepareCommand() {
+  DropWaits();
+  StopTick();
+  m_link.DrainInput();
+}
+
+void TransactionEngine::DropWaits() {
+  ++*m_waitEpoch;
+  m_waiting = false;
+}
+
+void TransactionEngine::Wait(uint32_t ms, std::function<void()> then) {
+  m_waiting = true;
+  std::weak_ptr<uint64_t> token = m_waitEpoch;
+  const uint64_t epoch = *m_waitEpoch;
+  m_scheduler.RunAfter(ms, [this, token, epoch, then = std::move(then)] {
+    const auto current = token.lock();
+    if (!current || *current != epoch) return;
+    m_waiting = false;
+    if (!m_link.IsOpen()) return;
+    then();
+  });
+}
+
+void TransactionEngine::ReturnToIdle(uint8_t probe) {
+  SendByte(probe);
+  m_state.engineState = engine_state::kProbe;
+  RestartTick(kTickMs);
+}
+
+void TransactionEngine::ShowDataProgressText() {
+  m_host.SetProgressText(
+      FormatProgressText(kDataTransferringFormat, ProgressPercent(m_state.g_progressPos, m_state.g_progressRange)));
+}
+
+}  // namespace vuriru

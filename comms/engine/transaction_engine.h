@@ -1,0 +1,184 @@
+#pragma once
+// The transaction engine: the state machine through which the program talks
+// to the controller. Every tick of timer 106 reads whatever input reports have
+// arrived, looks at them in the light of the present state and sends the next
+// request. It identifies what is attached, reads the versions, the settings
+// and the three stored curves, keeps the link alive with probes, and stores
+// settings and curves for Apply, Default and the V1 panel.
+//
+// Fixed waits inside a transaction (5 ms to 2 s) are continuations on the
+// scheduler, never sleeps. While one is pending the engine is "waiting": ticks
+// return at once without reading, so the controller's replies stay queued and
+// the bytes on the wire, their order and the pauses between them are those of
+// a blocking wait.
+//
+// States: 0 idle, 1 connect version, 2 probe and keep-alive, 3 software
+// version, 4 settings reply, 5 store, 6..15 firmware transfer (through a
+// FirmwareStateHandler), 16 read the curves, 17 store the curves.
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+
+#include "common/scheduler.h"
+#include "common/shared_state.h"
+#include "comms/engine/engine_host.h"
+#include "comms/engine/firmware_hook.h"
+#include "comms/engine/reply_accumulator.h"
+#include "comms/settings_block.h"
+#include "curves/curve_set.h"
+#include "link/usb_link.h"
+#include "v1/v1_settings_block.h"
+
+namespace vuriru {
+
+namespace engine_state {
+inline constexpr uint8_t kIdle = 0;
+inline constexpr uint8_t kConnectVersion = 1;
+inline constexpr uint8_t kProbe = 2;
+inline constexpr uint8_t kSoftwareVersion = 3;
+inline constexpr uint8_t kSettingsReply = 4;
+inline constexpr uint8_t kStore = 5;
+inline constexpr uint8_t kReadCurves = 16;
+inline constexpr uint8_t kStoreCurves = 17;
+}  // namespace engine_state
+
+class TransactionEngine {
+ public:
+  static constexpr size_t kTransmitCapacity = 520;
+  // A tick reads at most this many input reports; the states never need more
+  // than 123 bytes at once, and what is not read now is read next tick.
+  static constexpr uint32_t kMaxReportsPerTick = 16;
+  static constexpr size_t kReplyCapacity = kMaxReportsPerTick * kPayloadPerReport;
+  static constexpr uint32_t kTickMs = 100;
+
+  // What the engine works on; all of it outlives the engine.
+  struct Parts {
+    UsbLink& link;
+    Scheduler& scheduler;
+    SharedState& state;
+    EngineHost& host;
+    SettingsBlock& settings;
+    V1SettingsBlock& v1Settings;
+    CurveSet& curves;
+  };
+
+  explicit TransactionEngine(const Parts& parts);
+  TransactionEngine(const TransactionEngine&) = delete;
+  TransactionEngine& operator=(const TransactionEngine&) = delete;
+
+  // The main window's timer handler: first the completion notice of a
+  // firmware update, then timer 106 runs EngineTick and timer 107 a connect
+  // attempt.
+  void HandleTimer(int id);
+
+  // One engine step. Does nothing while the link is closed or a wait runs.
+  void EngineTick();
+
+  // Starts storing the settings (Apply, Default, the V1 panel's "Send
+  // Settings"); the caller has brought the current indexes up to date.
+  void SendSettings();
+
+  // Starts the V1 panel's "Read Settings": asks for the settings reply.
+  void StartV1Read();
+
+  // Read-only views for windows, the command-line tool and tests.
+  const std::string& ConnectVersionText() const { return m_connectVersion; }
+  const std::string& SoftwareVersionText() const { return m_softwareVersion; }
+  uint8_t ReplyLength() const { return m_replyLength; }
+  uint8_t RetryCounter() const { return m_retry; }
+  uint8_t CurvePhase() const { return m_curvePhase; }
+  bool IsWaiting() const { return m_waiting; }
+
+  // ---- For the firmware states (firmware_hook.h) ----
+  void SetFirmwareHandler(FirmwareStateHandler* handler) { m_firmware = handler; }
+  UsbLink& Link() { return m_link; }
+  Scheduler& Clock() { return m_scheduler; }
+  SharedState& State() { return m_state; }
+  EngineHost& Host() { return m_host; }
+  std::span<uint8_t, kTransmitCapacity> TransmitBuffer() { return m_transmit; }
+  uint8_t& Retry() { return m_retry; }
+  ReplyCollector& Collector() { return m_collector; }
+
+  void SendByte(uint8_t byte);
+  void Send(std::span<const uint8_t> bytes);
+  // Sends transmit buffer bytes [offset, offset + length), clipped to the buffer.
+  void SendTransmit(size_t offset, size_t length);
+
+  void StopTick();
+  void RestartTick(uint32_t periodMs);
+  // What every command does first: drops any pending wait, stops timer 106
+  // and discards stale input so it is not taken for the new reply.
+  void PrepareCommand();
+  // Runs `then` after `ms` with ticks held off meanwhile. Dropped when a new
+  // command starts or the link closes or reopens before it falls due.
+  void Wait(uint32_t ms, std::function<void()> then);
+  // Sends the probe byte (0xD4 or 0xD5), goes to state 2 and ticks at 100 ms.
+  void ReturnToIdle(uint8_t probe);
+  // Sets the caption "Data Transferring.. N% done." from g_progressPos/Range.
+  void ShowDataProgressText();
+
+ private:
+  void DropWaits();
+  void ConnectVersionState(std::span<const uint8_t> reply);
+  void ProbeState(std::span<const uint8_t> reply);
+  void OnProbeAnswer(uint8_t first);
+  void OnProbeMissing();
+  void DeclareLost();
+  void SoftwareVersionState(std::span<const uint8_t> reply);
+  void FailVersion();
+  void SettingsReplyState(std::span<const uint8_t> reply);
+  void FullSettingsReply(std::span<const uint8_t> reply);
+  void V1SettingsReply(std::span<const uint8_t> reply);
+  void V1EndStep(bool decodedNow);
+  void StoreState(std::span<const uint8_t> reply);
+  void StartPairStore(std::span<const uint8_t> frame, uint8_t kind);
+  void FinishV1Store();
+  void ReadCurvesState(std::span<const uint8_t> reply);
+  void FinishCurveRead();
+  void StoreCurvesState(std::span<const uint8_t> reply);
+  void SendNextChunk();
+  void FinishCurveStore();
+
+  UsbLink& m_link;
+  Scheduler& m_scheduler;
+  SharedState& m_state;
+  EngineHost& m_host;
+  SettingsBlock& m_settings;
+  V1SettingsBlock& m_v1;
+  CurveSet& m_curves;
+  FirmwareStateHandler* m_firmware = nullptr;
+
+  std::array<uint8_t, kTransmitCapacity> m_transmit{};
+  std::array<uint8_t, kReplyCapacity> m_reply{};
+  size_t m_frameLength = 0;      // length of the frame being stored
+  int32_t m_transmitLength = 0;  // in state 5: bytes still to send after the waiting pair
+  size_t m_pairPos = 0;          // the pair waiting for its acknowledgement
+  uint8_t m_storeKind = 0;       // g_deviceType when the store started
+  uint8_t m_retry = 0;           // 255: controller declared lost
+  uint8_t m_probeToggle = 0;     // 1: next probe is 0xD4
+  uint8_t m_tickCounter = 0;
+  uint8_t m_replyLength = 0;  // length of the last V1 settings reply
+  uint8_t m_settingsFrameLength = 0;
+  bool m_v1ReadRequested = false;
+
+  uint8_t m_curvePhase = 0;  // 0 idle, 1..3 boost, brake, throttle, 4 all stored
+  uint8_t m_chunkStep = 0;   // 0 none, 1..3 next chunk of the curve block
+  bool m_curveCommandPending = false;
+  bool m_markerSeen = false;
+
+  ReplyAccumulator m_accumulator;
+  ReplyCollector m_collector;
+  std::string m_connectVersion;
+  std::string m_softwareVersion;
+
+  bool m_waiting = false;
+  // Bumped to drop pending waits; continuations hold a weak reference so that
+  // one falling due after the engine is gone does nothing.
+  std::shared_ptr<uint64_t> m_waitEpoch = std::make_shared<uint64_t>(0);
+};
+
+}  // namespace vuriru
