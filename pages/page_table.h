@@ -1,7 +1,8 @@
 #pragma once
 // The settings pages described as data: one table per page, one row per
 // setting. The page widgets build themselves from these tables; the
-// command-line tool reads the captions and option texts from them. Plain C++.
+// command-line tool reads the captions and option texts from them, and the
+// artwork generator prints the captions where the value labels sit. Plain C++.
 
 #include <string>
 #include <vector>
@@ -18,28 +19,50 @@ struct DialogPoint {
 
 struct PageSettingRow {
   Setting setting;
-  std::string caption;       // the name the setting is known by, e.g. "RUN MODE"
-  int labelId = 0;           // value label control id
-  DialogPoint labelPos;      // value label top-left
-  int listId = 0;            // option list control id
-  int listHeight = 0;        // option list height
+  std::string caption;               // the name the setting is known by, e.g. "RUN MODE"
+  int labelId = 0;                   // value label control id
+  DialogPoint labelPos;              // value label top-left
+  int listId = 0;                    // option list control id
+  int listHeight = 0;                // option list height
   std::vector<std::string> options;  // option texts, factory option marked "(*)"
-  std::string helpText;      // shown when the value label is clicked
-  bool visible = true;       // hidden settings are collected but never shown
+  std::string helpText;              // shown when the value label is clicked
+  bool visible = true;               // hidden settings are collected but never shown
+  bool restoredByDefault = true;     // false: Default leaves the current index alone
+  bool curveSelector = false;        // "Linear(*)"/"Custom": Default sets index 0, the page opens its editor
 };
 
 struct PageTable {
-  std::string className;     // e.g. "CGeneral"
-  std::string title;         // e.g. "General", as the page button reads
-  int pageNumber = 0;        // 2 General … 6 Turbo
+  std::string className;  // e.g. "CGeneral"
+  std::string title;      // e.g. "General", as the page button reads
+  int pageNumber = 0;     // 2 General … 6 Turbo
   int dialogId = 0;
-  DialogPoint size;          // template size
+  DialogPoint size;            // template size
   std::string backgroundFile;  // e.g. "2.bmp"
   int helpPanelId = 0;
   int pageBitmapId = 0;
   std::string initialHelpText;
-  std::vector<int> blackTextIds;  // controls drawn with black text
-  std::vector<PageSettingRow> rows;  // in the page's column order
+  std::vector<int> blackTextIds;      // controls drawn with black text
+  std::vector<PageSettingRow> rows;   // in the page's column order
+  DialogPoint labelSize{76, 14};      // every value label of the page
+  DialogPoint helpPanelPos{290, 40};  // read-only help text panel
+  DialogPoint helpPanelSize{105, 145};
 };
+
+// Offset of an option list below its value label, and how much wider it is.
+inline constexpr int kListOffsetY = 12;
+inline constexpr int kListExtraWidth = 6;
+
+// The marker that ends the factory option's text.
+inline constexpr char kFactoryMarker = '*';
+
+// Index of the factory option: the last option whose text holds the marker
+// (a later marked option wins over an earlier one), or 0 when none is marked.
+int FactoryIndexFromOptions(const std::vector<std::string>& options);
+
+const PageTable& GeneralPageTable();
+
+// Every page table written so far, in page number order. A new page's table
+// is added here so that the artwork and the tools pick it up.
+const std::vector<const PageTable*>& AllPageTables();
 
 }  // namespace vuriru

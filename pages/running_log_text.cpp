@@ -19,7 +19,8 @@ RunningLogTexts FormatRunningLog(const SettingsBlock& block) {
   texts.escMaxTemp = Format("%01u", block.Log(RunningLog::EscMaxTemp)) + "degree celsius";
   texts.motorMaxTemp = Format("%01u", block.Log(RunningLog::MotorMaxTemp)) + "degree celsius";
   // The rpm is stored in thousands; 64-bit so that a large imported value cannot overflow.
-  texts.motorMaxRpm = Format("%01llu", static_cast<unsigned long long>(block.Log(RunningLog::MotorMaxRpm)) * 1000ull) + "rpm";
+  texts.motorMaxRpm =
+      Format("%01llu", static_cast<unsigned long long>(block.Log(RunningLog::MotorMaxRpm)) * 1000ull) + "rpm";
   return texts;
 }
 

@@ -11,7 +11,7 @@ struct RunningLogTexts {
   std::string batteryMinVoltage;  // " 7.40V"
   std::string escMaxTemp;         // "65degree celsius"
   std::string motorMaxTemp;
-  std::string motorMaxRpm;        // "25000rpm"
+  std::string motorMaxRpm;  // "25000rpm"
 };
 
 RunningLogTexts FormatRunningLog(const SettingsBlock& block);

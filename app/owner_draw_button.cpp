@@ -1,0 +1,43 @@
+#include "app/owner_draw_button.h"
+
+#include <QPainter>
+
+#include "app/artwork.h"
+#include "app/button_art.h"
+#include "app/button_logic.h"
+
+namespace vuriru {
+
+CCownerDrawBton::CCownerDrawBton(int controlId, ButtonHost& host, QWidget* parent)
+    : QAbstractButton(parent), m_controlId(controlId), m_host(host) {
+  setObjectName(QStringLiteral("button%1").arg(controlId));
+  setFocusPolicy(Qt::NoFocus);
+}
+
+QSize CCownerDrawBton::sizeHint() const {
+  if (std::optional<ButtonArt> art = FindButtonArt(m_controlId)) return {art->width, art->height};
+  if (m_controlId == button_id::kEscIndicator || m_controlId == button_id::kUsbIndicator) return {53, 56};
+  return {66, 74};
+}
+
+void CCownerDrawBton::paintEvent(QPaintEvent*) {
+  ButtonImageChoice choice = ResolveButtonImage(m_controlId, isDown(), m_host);
+  // Pressed while busy: the picture stays what it was.
+  if (choice.kind == ButtonImageChoice::Kind::kImage) m_shownImage = choice.imageId;
+  if (choice.kind == ButtonImageChoice::Kind::kNoImage) m_shownImage = 0;
+  if (m_shownImage == 0) return;
+
+  QPixmap image = ResourceImage(m_shownImage);
+  if (image.isNull()) return;
+  QPainter painter(this);
+  // Copied unscaled from the top-left corner; a button smaller than its image
+  // (RESET, OK, CANCEL in the V1 panels) gets the whole image scaled down.
+  if (image.width() > width() || image.height() > height()) {
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(rect(), image);
+  } else {
+    painter.drawPixmap(0, 0, image);
+  }
+}
+
+}  // namespace vuriru

@@ -1,0 +1,22 @@
+#include "tools/artwork/art_style.h"
+
+#include <QLinearGradient>
+
+namespace vuriru::art {
+
+QFont Font(int pixelSize, bool bold) {
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setPixelSize(pixelSize);
+  font.setBold(bold);
+  font.setHintingPreference(QFont::PreferFullHinting);
+  return font;
+}
+
+void FillGround(QPainter& painter, const QRectF& rect) {
+  QLinearGradient gradient(rect.topLeft(), rect.bottomLeft());
+  gradient.setColorAt(0, kGroundTop);
+  gradient.setColorAt(1, kGroundBottom);
+  painter.fillRect(rect, gradient);
+}
+
+}  // namespace vuriru::art

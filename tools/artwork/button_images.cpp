@@ -1,0 +1,154 @@
+#include "tools/artwork/button_images.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTextStream>
+
+#include "app/button_art.h"
+#include "tools/artwork/art_style.h"
+
+namespace vuriru::art {
+namespace {
+
+// Normal buttons are dark tiles with light text; pressed and selected ones are
+// filled with the accent colour and carry dark text.
+void DrawTile(QPainter& painter, const QRectF& rect, bool pressed) {
+  painter.setPen(QPen(pressed ? kAccent.lighter(115) : kEdge, 1));
+  painter.setBrush(pressed ? kAccent : kPanel);
+  painter.drawRoundedRect(rect.adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
+}
+
+// Page and command buttons (66 x 74): a ring with the caption's initial above
+// the caption.
+void DrawSquareButton(QPainter& painter, const QRectF& rect, const QString& caption, bool pressed) {
+  DrawTile(painter, rect, pressed);
+  QColor ink = pressed ? kGroundBottom : kText;
+  QRectF ring(rect.center().x() - 15, rect.top() + 9, 30, 30);
+  painter.setPen(QPen(pressed ? kGroundBottom : kAccent, 2));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawEllipse(ring);
+  painter.setFont(Font(14, true));
+  painter.setPen(ink);
+  painter.drawText(ring, Qt::AlignCenter, caption.left(1));
+  painter.setFont(Font(10, true));
+  painter.drawText(QRectF(rect.left(), rect.bottom() - 26, rect.width(), 18), Qt::AlignCenter, caption);
+}
+
+void DrawWideButton(QPainter& painter, const QRectF& rect, const QString& caption, bool pressed) {
+  DrawTile(painter, rect, pressed);
+  if (!pressed) painter.fillRect(QRectF(rect.left() + 8, rect.bottom() - 5, 18, 2), kAccent);
+  painter.setFont(Font(11, true));
+  painter.setPen(pressed ? kGroundBottom : kText);
+  painter.drawText(rect, Qt::AlignCenter, caption);
+}
+
+// The narrow language buttons carry their caption turned on its side.
+void DrawTallButton(QPainter& painter, const QRectF& rect, const QString& caption, bool pressed) {
+  DrawTile(painter, rect, pressed);
+  painter.save();
+  painter.translate(rect.center());
+  painter.rotate(-90);
+  painter.setFont(Font(10, true));
+  painter.setPen(pressed ? kGroundBottom : kText);
+  painter.drawText(QRectF(-rect.height() / 2, -rect.width() / 2, rect.height(), rect.width()), Qt::AlignCenter,
+                   caption);
+  painter.restore();
+}
+
+// The link indicators (53 x 56): a lamp over the caption, lit in the accent
+// colour, ringed for the alternative target, grey when off.
+void DrawIndicator(QPainter& painter, const QRectF& rect, const QString& caption, ImageLook look) {
+  painter.fillRect(rect, kGroundBottom);
+  QRectF lamp(rect.center().x() - 13, rect.top() + 5, 26, 26);
+  if (look == ImageLook::kIndicatorOn) {
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(kAccent.red(), kAccent.green(), kAccent.blue(), 60));
+    painter.drawEllipse(lamp.adjusted(-4, -4, 4, 4));
+    painter.setBrush(kAccent);
+    painter.drawEllipse(lamp);
+  } else if (look == ImageLook::kIndicatorAlt) {
+    painter.setPen(QPen(kAccent, 3));
+    painter.setBrush(kPanel);
+    painter.drawEllipse(lamp.adjusted(1.5, 1.5, -1.5, -1.5));
+  } else {
+    painter.setPen(QPen(kEdge, 2));
+    painter.setBrush(kPanel);
+    painter.drawEllipse(lamp.adjusted(1, 1, -1, -1));
+  }
+  painter.setFont(Font(11, true));
+  painter.setPen(look == ImageLook::kIndicatorOff ? kMutedText : kText);
+  painter.drawText(QRectF(rect.left(), rect.bottom() - 20, rect.width(), 18), Qt::AlignCenter, caption);
+}
+
+QImage ButtonImage(const ButtonImageSpec& spec) {
+  QImage image(spec.width, spec.height, QImage::Format_RGB32);
+  image.fill(kGroundBottom);
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setRenderHint(QPainter::TextAntialiasing);
+  QRectF rect = image.rect();
+  QString caption = QString::fromStdString(spec.caption);
+  bool pressed = spec.look == ImageLook::kPressed;
+  if (spec.look == ImageLook::kNormal || pressed) {
+    if (spec.height > spec.width * 2) {
+      DrawTallButton(painter, rect, caption, pressed);
+    } else if (spec.width > spec.height * 2) {
+      DrawWideButton(painter, rect, caption, pressed);
+    } else {
+      DrawSquareButton(painter, rect, caption, pressed);
+    }
+  } else {
+    DrawIndicator(painter, rect, caption, spec.look);
+  }
+  return image;
+}
+
+// The curve editors' plot: a dark grid, ten by ten, with red lines.
+QImage CurveGrid() {
+  const int width = 470;
+  const int height = 253;
+  QImage image(width, height, QImage::Format_RGB32);
+  image.fill(QColor(0x14, 0x16, 0x1a));
+  QPainter painter(&image);
+  for (int i = 0; i <= 10; ++i) {
+    QColor line = (i == 0 || i == 10) ? QColor(0xc0, 0x30, 0x30) : QColor(0x6a, 0x22, 0x26);
+    painter.setPen(QPen(line, 1));
+    int x = i * (width - 1) / 10;
+    int y = i * (height - 1) / 10;
+    painter.drawLine(x, 0, x, height - 1);
+    painter.drawLine(0, y, width - 1, y);
+  }
+  return image;
+}
+
+bool SavePng(const QImage& image, const QString& dir, int imageId) {
+  return image.save(QDir(dir).filePath(QStringLiteral("%1.png").arg(imageId)), "PNG");
+}
+
+bool WriteResourceList(const QString& dir, const std::vector<int>& imageIds) {
+  QFile file(QDir(dir).filePath(QStringLiteral("images.qrc")));
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) return false;
+  QTextStream out(&file);
+  out << "<!DOCTYPE RCC><RCC version=\"1.0\">\n<qresource prefix=\"/vuriru/images\">\n";
+  for (int id : imageIds) out << "  <file>" << id << ".png</file>\n";
+  out << "</qresource>\n</RCC>\n";
+  out.flush();
+  return out.status() == QTextStream::Ok;
+}
+
+}  // namespace
+
+bool WriteButtonImages(const QString& dir) {
+  bool ok = true;
+  std::vector<int> ids;
+  for (const ButtonImageSpec& spec : AllButtonImages()) {
+    ok = SavePng(ButtonImage(spec), dir, spec.imageId) && ok;
+    ids.push_back(spec.imageId);
+  }
+  ok = SavePng(CurveGrid(), dir, image_id::kCurveGrid) && ok;
+  ids.push_back(image_id::kCurveGrid);
+  return WriteResourceList(dir, ids) && ok;
+}
+
+}  // namespace vuriru::art
