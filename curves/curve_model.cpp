@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <limits>
+#include <utility>
 
 #include "curves/curve_readouts.h"
 #include "curves/curve_sampling.h"

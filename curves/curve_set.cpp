@@ -1,5 +1,7 @@
 #include "curves/curve_set.h"
 
+#include <utility>
+
 namespace vuriru {
 
 CurveSet::CurveSet(const SettingsBlock& settings)

@@ -10,7 +10,8 @@
 namespace vuriru {
 
 struct CurveSet {
-  // The boost curve reads its limit from the boost timing's current index.
+  // The boost curve reads its limit from the boost timing's current index;
+  // `settings` must outlive the set.
   explicit CurveSet(const SettingsBlock& settings);
   explicit CurveSet(CurveModel::BoostTimingSource boostTiming);
 

@@ -38,8 +38,6 @@ TEST(CurveModel, FreshEditorHoldsTheStraightLine) {
   EXPECT_EQ(m.Stored().table[0], 0);
   EXPECT_EQ(m.Stored().table[1], 5);
   EXPECT_EQ(m.Stored().table[39], 100);
-  EXPECT_EQ(m.Kind().readoutCharSpacing, 1);
-  EXPECT_EQ(CurveModel(CurveNumber::Brake).Kind().readoutCharSpacing, 0);
 }
 
 TEST(CurveModel, ReadoutsPadToTwoDigits) {
