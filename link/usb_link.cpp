@@ -24,7 +24,9 @@ bool EqualIgnoringCase(const std::string& a, const char* b) {
 UsbLink::UsbLink(HidLibrary& hid, SharedState& state, Scheduler& scheduler)
     : m_hid(hid), m_state(state), m_scheduler(scheduler) {}
 
-UsbLink::~UsbLink() { Close(); }
+UsbLink::~UsbLink() {
+  Close();
+}
 
 std::string UsbLink::GetLastLinkDevicePath() {
   std::string last;
@@ -163,11 +165,17 @@ void UsbLink::DrainInput() {
   ReadReports(discard.data(), static_cast<uint32_t>(discard.size()), &count);
 }
 
-uint32_t UsbLink::MaxReportRequest() { return IsOpen() ? m_hid.HidDevice_GetMaxReportRequest(m_handle) : 0; }
+uint32_t UsbLink::MaxReportRequest() {
+  return IsOpen() ? m_hid.HidDevice_GetMaxReportRequest(m_handle) : 0;
+}
 
-void UsbLink::BusyWait(uint32_t ms, std::function<void()> then) { m_scheduler.RunAfter(ms, std::move(then)); }
+void UsbLink::BusyWait(uint32_t ms, std::function<void()> then) {
+  m_scheduler.RunAfter(ms, std::move(then));
+}
 
-bool UsbLink::IsOpen() const { return m_handle != nullptr; }
+bool UsbLink::IsOpen() const {
+  return m_handle != nullptr;
+}
 
 void UsbLink::Close() {
   if (!IsOpen()) return;

@@ -1,10 +1,9 @@
 #include "link/hidapi/hidapi_library.h"
 
-#include <hidapi.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstring>
+#include <hidapi.h>
 
 namespace vuriru {
 
@@ -49,9 +48,8 @@ void HidapiLibrary::EnsureSnapshot(uint16_t vid, uint16_t pid) {
   if (!m_hasSnapshot || m_snapshotVid != vid || m_snapshotPid != pid) HidDevice_GetNumHidDevices(vid, pid);
 }
 
-HidResult HidapiLibrary::HidDevice_GetHidString(uint32_t deviceIndex, uint16_t vid, uint16_t pid,
-                                                uint8_t hidStringType, char* deviceString,
-                                                uint32_t deviceStringLength) {
+HidResult HidapiLibrary::HidDevice_GetHidString(uint32_t deviceIndex, uint16_t vid, uint16_t pid, uint8_t hidStringType,
+                                                char* deviceString, uint32_t deviceStringLength) {
   EnsureSnapshot(vid, pid);
   if (deviceIndex >= m_paths.size()) return HID_DEVICE_NOT_FOUND;
   if (hidStringType != HID_PATH_STRING) return HID_DEVICE_UNKNOWN_ERROR;
@@ -82,7 +80,9 @@ HidapiLibrary::Device* HidapiLibrary::Find(HID_DEVICE device) {
   return nullptr;
 }
 
-bool HidapiLibrary::HidDevice_IsOpened(HID_DEVICE device) { return Find(device) != nullptr; }
+bool HidapiLibrary::HidDevice_IsOpened(HID_DEVICE device) {
+  return Find(device) != nullptr;
+}
 
 uint16_t HidapiLibrary::HidDevice_GetOutputReportBufferLength(HID_DEVICE device) {
   return Find(device) ? kReportLength : 0;
@@ -100,8 +100,7 @@ HidResult HidapiLibrary::HidDevice_SetOutputReport_Control(HID_DEVICE device, ui
   return Write(device, buffer, bufferSize);
 }
 
-HidResult HidapiLibrary::HidDevice_SetOutputReport_Interrupt(HID_DEVICE device, uint8_t* buffer,
-                                                             uint32_t bufferSize) {
+HidResult HidapiLibrary::HidDevice_SetOutputReport_Interrupt(HID_DEVICE device, uint8_t* buffer, uint32_t bufferSize) {
   return Write(device, buffer, bufferSize);
 }
 
@@ -119,8 +118,7 @@ HidResult HidapiLibrary::HidDevice_GetInputReport_Interrupt(HID_DEVICE device, u
   if (bytesReturned) *bytesReturned = 0;
   Device* opened = Find(device);
   if (opened == nullptr) return HID_DEVICE_NOT_OPENED;
-  if (buffer == nullptr || bytesReturned == nullptr || numReports == 0 ||
-      bufferSize / kReportLength < numReports) {
+  if (buffer == nullptr || bytesReturned == nullptr || numReports == 0 || bufferSize / kReportLength < numReports) {
     return HID_DEVICE_INVALID_BUFFER_SIZE;
   }
 

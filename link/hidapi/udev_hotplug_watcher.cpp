@@ -1,9 +1,8 @@
 #include "link/hidapi/udev_hotplug_watcher.h"
 
-#include <libudev.h>
-
 #include <cstdio>
 #include <cstring>
+#include <libudev.h>
 
 #include "link/hid_device.h"
 #include "link/hidapi/enumeration_hotplug_watcher.h"
@@ -52,7 +51,9 @@ UdevHotplugWatcher::~UdevHotplugWatcher() {
   udev_unref(m_udev);
 }
 
-int UdevHotplugWatcher::PollFd() const { return udev_monitor_get_fd(m_monitor); }
+int UdevHotplugWatcher::PollFd() const {
+  return udev_monitor_get_fd(m_monitor);
+}
 
 void UdevHotplugWatcher::Collect() {
   // The monitor's socket is non-blocking: receiving stops when nothing waits.

@@ -14,8 +14,7 @@ HidResult FakeHidLibrary::HidDevice_GetHidString(uint32_t deviceIndex, uint16_t 
                                                  uint8_t hidStringType, char* deviceString,
                                                  uint32_t deviceStringLength) {
   calls.push_back("GetHidString " + std::to_string(deviceIndex) + " " + std::to_string(vid) + " " +
-                  std::to_string(pid) + " " + std::to_string(hidStringType) + " " +
-                  std::to_string(deviceStringLength));
+                  std::to_string(pid) + " " + std::to_string(hidStringType) + " " + std::to_string(deviceStringLength));
   if (deviceIndex >= devicePaths.size()) return HID_DEVICE_NOT_FOUND;
   if (std::count(failingStrings.begin(), failingStrings.end(), deviceIndex)) return HID_DEVICE_UNKNOWN_ERROR;
   const std::string& path = devicePaths[deviceIndex];
@@ -26,8 +25,8 @@ HidResult FakeHidLibrary::HidDevice_GetHidString(uint32_t deviceIndex, uint16_t 
 
 HidResult FakeHidLibrary::HidDevice_Open(HID_DEVICE* device, uint32_t deviceIndex, uint16_t vid, uint16_t pid,
                                          uint32_t numInputBuffers) {
-  calls.push_back("Open " + std::to_string(deviceIndex) + " " + std::to_string(vid) + " " + std::to_string(pid) +
-                  " " + std::to_string(numInputBuffers));
+  calls.push_back("Open " + std::to_string(deviceIndex) + " " + std::to_string(vid) + " " + std::to_string(pid) + " " +
+                  std::to_string(numInputBuffers));
   if (!openSucceeds || deviceIndex >= devicePaths.size()) return HID_DEVICE_NOT_FOUND;
   *device = &m_handleStorage;
   m_opened = devicePaths[deviceIndex];
@@ -81,8 +80,8 @@ HidResult FakeHidLibrary::HidDevice_GetInputReport_Interrupt(HID_DEVICE, uint8_t
     inputReports.pop_front();
     ++placed;
   }
-  *bytesReturned = bytesReturnedOverride >= 0 ? static_cast<uint32_t>(bytesReturnedOverride)
-                                              : placed * outputReportLength;
+  *bytesReturned =
+      bytesReturnedOverride >= 0 ? static_cast<uint32_t>(bytesReturnedOverride) : placed * outputReportLength;
   return readResult;
 }
 

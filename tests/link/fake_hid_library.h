@@ -55,9 +55,7 @@ class FakeHidLibrary : public HidLibrary {
 
   // Queues one input report: report id, length byte, payload.
   void QueueInput(const std::vector<uint8_t>& payload, uint8_t lengthByte);
-  void QueueInput(const std::vector<uint8_t>& payload) {
-    QueueInput(payload, static_cast<uint8_t>(payload.size()));
-  }
+  void QueueInput(const std::vector<uint8_t>& payload) { QueueInput(payload, static_cast<uint8_t>(payload.size())); }
 
  private:
   std::string m_opened;

@@ -1,10 +1,9 @@
 #include "link/fake_hidapi.h"
 
-#include <hidapi.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <hidapi.h>
 #include <string>
 
 struct hid_device_ {

@@ -1,10 +1,10 @@
 // The link over the hidapi backend: connect, blocks both ways, and a pulled
 // adapter found by a failed read.
 
+#include <vector>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
-#include <vector>
 
 #include "common/event_loop_scheduler.h"
 #include "link/fake_hidapi.h"

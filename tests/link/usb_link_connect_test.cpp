@@ -115,12 +115,6 @@ TEST_F(LinkConnect, FailedAttemptsLeaveNoHandleOpenAndChangeNoState) {
   EXPECT_EQ(hid.controlReports.back(), (std::vector<uint8_t>{0xFD, 'C', 'O', 'N', 'N'}));
 }
 
-TEST_F(LinkConnect, ReconnectingReleasesTheEarlierHandle) {
-  OpenLink();
-  ASSERT_TRUE(link.ConnectLink());
-  EXPECT_EQ(hid.openHandles, 1);
-}
-
 TEST_F(LinkConnect, CloseAndDestructionCloseTheAdapterAndStopTheEngineTick) {
   OpenLink();
   link.Close();

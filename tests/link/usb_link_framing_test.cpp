@@ -176,15 +176,5 @@ TEST_F(LinkRead, DrainInputDiscardsWhatIsWaiting) {
   EXPECT_EQ(hid.lastReadReports, kMaxReportsPerRead);
 }
 
-TEST_F(LinkRead, BusyWaitContinuesThroughTheScheduler) {
-  bool done = false;
-  link.BusyWait(30, [&] { done = true; });
-  EXPECT_FALSE(done);
-  scheduler.AdvanceBy(29);
-  EXPECT_FALSE(done);
-  scheduler.AdvanceBy(1);
-  EXPECT_TRUE(done);
-}
-
 }  // namespace
 }  // namespace vuriru::test
