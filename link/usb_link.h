@@ -2,11 +2,12 @@
 // The USB link: finds the link adapter by its device path, opens it and
 // announces the host with the connect report, moves byte blocks to and from
 // the controller in HID reports, and closes it. Plain C++ over the HidLibrary
-// seam; the device-change handling lives beside it (link/device_change.h).
+// seam; the device-change handling lives beside it (link/link_hotplug.h).
 
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "common/scheduler.h"
 #include "common/shared_state.h"
@@ -36,7 +37,10 @@ class UsbLink {
 
   // One connect attempt (the connect timer's tick). On success the connect and
   // port timers are killed, the engine timer runs at 100 ms, g_linkState is 2
-  // and the engine state 1.
+  // and the engine state 1. A handle still open from an earlier link is closed
+  // before the open, and a device that was opened but then failed (report
+  // buffer below 5 bytes, connect report refused) is closed again, so that
+  // the next attempt, which opens anew, leaks no handle.
   bool ConnectLink();
 
   // Sends the block as data reports of at most 59 payload bytes; true only if
