@@ -1,0 +1,191 @@
+#include "comms/firmware/firmware_transfer.h"
+
+#include "comms/engine/engine_commands.h"
+#include "comms/engine/progress_text.h"
+#include "comms/firmware/block_protocol.h"
+#include "comms/firmware/firmware_file.h"
+#include "comms/firmware/firmware_messages.h"
+#include "comms/firmware/record_protocol.h"
+
+namespace vuriru {
+namespace {
+
+constexpr const char* kSendToEscTitle = "Send to Esc Process......";
+
+}  // namespace
+
+FirmwareTransfer::FirmwareTransfer(TransactionEngine& engine, FirmwareHost& host)
+    : m_engine(engine), m_state(engine.State()), m_host(engine.Host()), m_firmwareHost(host) {
+  m_engine.SetFirmwareHandler(this);
+}
+
+FirmwareTransfer::~FirmwareTransfer() {
+  m_engine.SetFirmwareHandler(nullptr);
+}
+
+uint32_t FirmwareTransfer::PercentDone() const {
+  return ProgressPercent(m_position, Size());
+}
+
+void FirmwareTransfer::SendFirmwareFile() {
+  if (!m_state.g_lcdMode && !(m_state.g_adapterReady && m_state.g_escPresent)) {
+    m_outcome = TransferOutcome::kRefused;
+    m_lastMessage = NoFirmwareTargetMessage();
+    m_host.ShowMessage(m_lastMessage, "", MessageIcon::kExclamation);
+    return;
+  }
+  m_engine.PrepareCommand();
+
+  const FirmwareKind kind = ExpectedFirmwareKind(m_state.g_lcdMode, m_engine.ReplyLength());
+  // The idle probe that follows a file that is not sent.
+  const uint8_t probe = kind == FirmwareKind::kRecords ? engine_cmd::kProbeB : engine_cmd::kProbeA;
+  const std::string path = m_firmwareHost.ChooseFirmwareFile(FirmwareFileFilter(kind), FirmwareDefaultFileName(kind));
+  if (path.empty()) {
+    m_outcome = TransferOutcome::kRefused;
+    m_lastMessage.clear();
+    m_engine.ReturnToIdle(probe);
+    return;
+  }
+  FirmwareImage image = ReadFirmwareFile(path, kind);
+  if (!image.Ok()) {
+    Refuse(image.error, probe);
+    return;
+  }
+
+  m_kind = kind;
+  m_image = std::move(image.bytes);
+  m_position = 0;
+  m_recordLength = 0;
+  m_silentTicks = 0;
+  m_engine.Retry() = 0;
+  m_engine.Collector().Clear();
+  m_outcome = TransferOutcome::kRunning;
+  m_lastMessage.clear();
+  if (UsesBlockProtocol(kind)) {
+    StartBlockTransfer();
+  } else {
+    StartRecordTransfer();
+  }
+}
+
+void FirmwareTransfer::StartBlockTransfer() {
+  if (m_kind == FirmwareKind::kBoxImage) {
+    m_startByte = kBlockStart;
+    m_engine.RestartTick(1000);
+    m_engine.SendByte(kBlockStart);
+    m_state.engineState = firmware_state::kBlockStart;
+    m_state.g_lcdUpdating = true;
+    m_state.g_progressPos = 0;
+    m_host.SetProgressText(kSendToEscTitle);
+    m_host.ShowProgress(m_state.g_progressPos, m_state.g_progressRange);
+    m_engine.ShowDataProgressText();
+    m_host.RedrawWindow();
+    return;
+  }
+  // A V1 model that takes *.hgm files starts its loader on the record start
+  // byte, so that is also the byte repeated until it answers.
+  m_startByte = kRecordStart;
+  if (m_state.g_deviceType == device_type::kFull) ShowTransferProgressSetUp(kTransferringFormat);
+  m_engine.SendByte(kRecordStart);
+  m_state.engineState = firmware_state::kBlockStart;
+  m_engine.RestartTick(200);
+}
+
+void FirmwareTransfer::StartRecordTransfer() {
+  m_startByte = kRecordStart;
+  if (m_state.g_deviceType == device_type::kFull) ShowTransferProgressSetUp(kTransferringFormat);
+  m_engine.SendByte(kRecordStart);
+  m_state.engineState = firmware_state::kRecordStart;
+  m_engine.RestartTick(200);
+}
+
+void FirmwareTransfer::ShowTransferProgressSetUp(const char* format) {
+  m_state.g_progressRange = Size();
+  m_state.g_progressPos = 1;
+  m_host.SetProgressText(kSendToEscTitle);
+  m_host.ShowProgress(m_state.g_progressPos, m_state.g_progressRange);
+  m_host.SetProgressText(FormatProgressText(format, ProgressPercent(m_state.g_progressPos, m_state.g_progressRange)));
+}
+
+void FirmwareTransfer::Refuse(const std::string& message, uint8_t probe) {
+  m_outcome = TransferOutcome::kRefused;
+  m_lastMessage = message;
+  m_host.ShowMessage(message, "", MessageIcon::kExclamation);
+  m_engine.ReturnToIdle(probe);
+}
+
+void FirmwareTransfer::Fail(const std::string& message) {
+  // The engine stays stopped until the link is opened again; the device may
+  // hold part of an image and needs the update repeated.
+  m_engine.StopTick();
+  m_outcome = TransferOutcome::kFailed;
+  m_lastMessage = message;
+  m_host.HideProgress();
+  m_host.ShowMessage(message, "", MessageIcon::kExclamation);
+}
+
+void FirmwareTransfer::OnAdapterRemoved() {
+  const uint8_t state = m_state.engineState;
+  if (m_outcome != TransferOutcome::kRunning || state < kFirstFirmwareState || state > kLastFirmwareState) return;
+  m_state.engineState = engine_state::kIdle;
+  m_state.g_lcdUpdating = false;
+  m_outcome = TransferOutcome::kFailed;
+  m_lastMessage = AdapterRemovedMessage(PercentDone());
+  m_host.HideProgress();
+  m_host.ShowMessage(m_lastMessage, "", MessageIcon::kExclamation);
+}
+
+bool FirmwareTransfer::CollectOk(const uint8_t* reply, uint32_t count) {
+  ReplyCollector& collector = m_engine.Collector();
+  if (count == 0) return collector.IsOk();
+  // A full collector that does not hold "ok" is stale: start over, so that a
+  // stray reply does not hide the "ok" that follows it.
+  if (collector.Count() == ReplyCollector::kCapacity && !collector.IsOk()) collector.Clear();
+  collector.Append(std::span<const uint8_t>(reply, count < 2 ? count : 2));
+  return collector.IsOk();
+}
+
+void FirmwareTransfer::Tick(const uint8_t* reply, uint32_t count) {
+  if (m_outcome != TransferOutcome::kRunning) {
+    // Entered without a transfer under way (a stray restart notice).
+    m_state.g_lcdUpdating = false;
+    m_engine.ReturnToIdle(engine_cmd::kProbeA);
+    return;
+  }
+  switch (m_state.engineState) {
+    case firmware_state::kBlockStart:
+      BlockStartState(reply, count);
+      break;
+    case firmware_state::kFirstBlockHeader:
+      FirstBlockHeaderState();
+      break;
+    case firmware_state::kSendBlock:
+      SendBlockState();
+      break;
+    case firmware_state::kBlockAnswer:
+      BlockAnswerState(reply, count);
+      break;
+    case firmware_state::kLastBlock:
+      LastBlockState();
+      break;
+    case firmware_state::kLastBlockAnswer:
+      LastBlockAnswerState(reply, count);
+      break;
+    case firmware_state::kFinishAnswer:
+      FinishAnswerState(reply, count);
+      break;
+    case firmware_state::kRecordStart:
+      RecordStartState(reply, count);
+      break;
+    case firmware_state::kSendRecord:
+      SendRecordState();
+      break;
+    case firmware_state::kRecordAnswer:
+      RecordAnswerState(reply, count);
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace vuriru
