@@ -23,7 +23,14 @@ void SimBlockLoader::Start(SimAnswers& answers, uint32_t restartDelayMs) {
   answers.push_back(SimAnswer{SimLoaderVersionReply(), restartDelayMs});
 }
 
-bool SimBlockLoader::Feed(uint8_t byte, SimAnswers& answers, SimMemory& memory, const SimFaults* faults) {
+bool SimBlockLoader::Feed(uint8_t byte, uint64_t nowMs, SimAnswers& answers, SimMemory& memory,
+                          const SimFaults* faults) {
+  const bool midData = m_phase == Phase::kSize || m_phase == Phase::kLength || m_phase == Phase::kBlock;
+  if (midData && nowMs - m_lastByteMs > kSimLoaderStallMs) {
+    // The sender gave up: forget the transfer and listen for commands again.
+    *this = SimBlockLoader{};
+  }
+  m_lastByteMs = nowMs;
   switch (m_phase) {
     case Phase::kUnlock:
     case Phase::kFinish:

@@ -27,7 +27,7 @@ class SimBlockLoader {
 
   // Takes one byte from the host. Returns false once the host has told the
   // loader to leave; a complete image is then in `memory`.
-  bool Feed(uint8_t byte, SimAnswers& answers, SimMemory& memory, const SimFaults* faults);
+  bool Feed(uint8_t byte, uint64_t nowMs, SimAnswers& answers, SimMemory& memory, const SimFaults* faults);
 
   const std::vector<uint8_t>& Image() const { return m_image; }
 
@@ -39,6 +39,7 @@ class SimBlockLoader {
   bool Complete() const { return m_sizeKnown && m_image.size() >= m_size; }
 
   Phase m_phase = Phase::kUnlock;
+  uint64_t m_lastByteMs = 0;
   bool m_prefix = false;         // 0x13 seen, the command byte follows
   std::vector<uint8_t> m_field;  // bytes of a two-byte size or length
   bool m_sizeKnown = false;

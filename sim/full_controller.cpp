@@ -94,7 +94,7 @@ void SimFullController::Consume(const uint8_t* bytes, size_t length, SimAnswers&
         CurveBlockByte(byte, answers);
         break;
       case Mode::kLoader:
-        if (!m_loader.Feed(byte, answers, m_memory, Faults())) {
+        if (!m_loader.Feed(byte, NowMs(), answers, m_memory, Faults())) {
           m_mode = Mode::kCommand;
           Command(byte, answers);
         }

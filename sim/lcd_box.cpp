@@ -12,7 +12,7 @@ void SimLcdBox::Consume(const uint8_t* bytes, size_t length, SimAnswers& answers
   for (size_t i = 0; i < length; ++i) {
     const uint8_t byte = bytes[i];
     if (m_inLoader) {
-      m_inLoader = m_loader.Feed(byte, answers, m_memory, Faults());
+      m_inLoader = m_loader.Feed(byte, NowMs(), answers, m_memory, Faults());
     } else if (byte == 0xD4 || byte == 0xD5) {
       answers.push_back(SimAnswer{{0x27}});
     } else if (byte == 0xD3) {

@@ -14,7 +14,11 @@ void SimRecordLoader::Start(SimAnswers& answers) {
   answers.push_back(SimAnswer{SimLoaderVersionReply()});
 }
 
-bool SimRecordLoader::Feed(uint8_t byte, SimAnswers& answers, SimMemory& memory, const SimFaults* faults) {
+bool SimRecordLoader::Feed(uint8_t byte, uint64_t nowMs, SimAnswers& answers, SimMemory& memory,
+                           const SimFaults* faults) {
+  // A record that stalled halfway is dropped; the records before it stay.
+  if (!m_record.empty() && nowMs - m_lastByteMs > kSimLoaderStallMs) m_record.clear();
+  m_lastByteMs = nowMs;
   if (m_record.empty()) {
     if (byte == 0xD4 || byte == 0xD5) {
       if (m_recordsTaken > 0) {

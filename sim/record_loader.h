@@ -18,11 +18,12 @@ class SimRecordLoader {
 
   // Takes one byte. Returns false, without taking the byte, when the byte
   // ends the loader; the caller then treats it as an ordinary command.
-  bool Feed(uint8_t byte, SimAnswers& answers, SimMemory& memory, const SimFaults* faults);
+  bool Feed(uint8_t byte, uint64_t nowMs, SimAnswers& answers, SimMemory& memory, const SimFaults* faults);
 
   const std::vector<uint8_t>& Image() const { return m_image; }
 
  private:
+  uint64_t m_lastByteMs = 0;
   std::vector<uint8_t> m_record;  // the record being received, length bytes first
   uint32_t m_recordsTaken = 0;
   std::vector<uint8_t> m_image;

@@ -54,8 +54,10 @@ class SimTarget {
  public:
   virtual ~SimTarget() = default;
 
-  // Takes the payload of one output report and adds any answers.
-  void Receive(const uint8_t* bytes, size_t length, SimAnswers& answers) {
+  // Takes the payload of one output report, arriving at `nowMs`, and adds
+  // any answers.
+  void Receive(const uint8_t* bytes, size_t length, uint64_t nowMs, SimAnswers& answers) {
+    m_nowMs = nowMs;
     m_memory.writes.emplace_back(bytes, bytes + length);
     Consume(bytes, length, answers);
   }
@@ -70,11 +72,18 @@ class SimTarget {
   virtual void Consume(const uint8_t* bytes, size_t length, SimAnswers& answers) = 0;
   bool HasFault(SimFault fault) const { return m_faults != nullptr && m_faults->Has(fault); }
   const SimFaults* Faults() const { return m_faults; }
+  uint64_t NowMs() const { return m_nowMs; }
 
   SimMemory m_memory;
 
  private:
   const SimFaults* m_faults = nullptr;
+  uint64_t m_nowMs = 0;
 };
+
+// A loader drops a transfer that has stalled this long in the middle of a
+// length or a block, so that a fresh start byte is heard again. The longest
+// pause inside a healthy transfer is about one second.
+inline constexpr uint64_t kSimLoaderStallMs = 3000;
 
 }  // namespace vuriru

@@ -56,7 +56,7 @@ HidResult SimulatedAdapter::Output(const uint8_t* buffer, uint32_t size) {
 
   m_bytesWritten += length;
   SimAnswers answers;
-  m_target->Receive(buffer + 2, length, answers);
+  m_target->Receive(buffer + 2, length, m_clock.NowMs(), answers);
   if (m_faults.Has(SimFault::kPullAfterBytes) && m_bytesWritten >= m_faults.pullAfterBytes) {
     // The last report made it out; the adapter is gone before it can answer.
     m_pullRequested = true;

@@ -51,13 +51,13 @@ void SimV1Controller::Consume(const uint8_t* bytes, size_t length, SimAnswers& a
         KeepPair(m_tag, byte, answers);
         break;
       case Mode::kRecordLoader:
-        if (!m_records.Feed(byte, answers, m_memory, Faults())) {
+        if (!m_records.Feed(byte, NowMs(), answers, m_memory, Faults())) {
           m_mode = Mode::kCommand;
           Command(byte, answers);
         }
         break;
       case Mode::kBlockLoader:
-        if (!m_blocks.Feed(byte, answers, m_memory, Faults())) m_mode = Mode::kCommand;
+        if (!m_blocks.Feed(byte, NowMs(), answers, m_memory, Faults())) m_mode = Mode::kCommand;
         break;
     }
   }
