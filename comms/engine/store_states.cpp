@@ -78,6 +78,11 @@ void TransactionEngine::StartPairStore(std::span<const uint8_t> frame, uint8_t k
 }
 
 void TransactionEngine::StoreState(std::span<const uint8_t> reply) {
+  if (m_frameLength < kSettingsFrameLength && m_storeKind != device_type::kV1) {
+    // State 5 without a store behind it (set from outside): nothing to send.
+    m_state.engineState = engine_state::kProbe;
+    return;
+  }
   if (!IsAcknowledge(reply)) {
     // The pair that waits is sent again, not the first one: a repeated first
     // pair answered late would be taken for this pair's acknowledgement and
