@@ -34,5 +34,10 @@ function(vuriru_add_test name)
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gmock GTest::gtest_main)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
   include(GoogleTest)
-  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES ENVIRONMENT "${ARG_ENV}" TIMEOUT 120)
+  # ENVIRONMENT takes a list, and GoogleTest's discovery re-expands the
+  # properties three times on their way to set_tests_properties; escape the
+  # separators for each pass so that every variable reaches the property
+  # instead of the second one being taken for a property name.
+  string(REPLACE ";" "\\\\\\\\\\\\\\;" env "${ARG_ENV}")
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES ENVIRONMENT "${env}" TIMEOUT 120)
 endfunction()

@@ -1,0 +1,275 @@
+#include "pages/settings_page.h"
+
+#include <algorithm>
+
+#include <QEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+
+#include "app/artwork.h"
+#include "app/dialog_units.h"
+
+namespace vuriru {
+namespace {
+
+const QColor kBlackText(0x00, 0x00, 0x00);
+const QColor kBlockedText(0x50, 0x50, 0x50);
+const QColor kWhiteText(0xff, 0xff, 0xff);
+
+QRect ToQRect(const PixelRect& r) {
+  return QRect(r.x, r.y, r.width, r.height);
+}
+
+// Help texts keep the CR LF line breaks they are written with; the panel
+// wants plain line feeds.
+QString DisplayText(const std::string& text) {
+  QString shown = QString::fromStdString(text);
+  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  return shown;
+}
+
+void SetTextColour(QWidget* widget, const QColor& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::WindowText, colour);
+  palette.setColor(QPalette::Text, colour);
+  widget->setPalette(palette);
+}
+
+}  // namespace
+
+CSettingsPage::CSettingsPage(const PageTable& table, SettingsBlock& block, QWidget* parent)
+    : QWidget(parent),
+      m_table(table),
+      m_block(block),
+      m_rows(table.rows.size()),
+      m_helpPanel(new QPlainTextEdit(this)) {
+  setObjectName(QStringLiteral("dialog%1").arg(table.dialogId));
+  setFixedSize(DuX(table.size.x), DuY(table.size.y));
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setPixelSize(11);
+  setFont(font);
+
+  // A missing or unreadable picture leaves the page without one.
+  m_background = LoadArtwork(table.backgroundFile);
+
+  m_helpPanel->setObjectName(QStringLiteral("help%1").arg(table.helpPanelId));
+  m_helpPanel->setReadOnly(true);
+  m_helpPanel->setFrameShape(QFrame::NoFrame);
+  m_helpPanel->setGeometry(
+      ToQRect(DuRect(table.helpPanelPos.x, table.helpPanelPos.y, table.helpPanelSize.x, table.helpPanelSize.y)));
+  m_helpPanel->setStyleSheet(QStringLiteral("QPlainTextEdit { background: transparent; color: #ffffff; }"));
+  m_helpPanel->viewport()->setAutoFillBackground(false);
+
+  for (size_t i = 0; i < m_rows.size(); ++i) BuildRow(i);
+  TakeFactoryMarks();
+  SelectCurrentIndexes();
+  SetHelpText(table.initialHelpText);
+  ApplyTextColours();
+  // The labels start empty even where a factory option is known; the first
+  // refresh (after a read, an import or Default) fills them.
+  for (size_t i = 0; i < m_rows.size(); ++i) m_rows[i].label->setVisible(m_table.rows[i].visible);
+}
+
+void CSettingsPage::BuildRow(size_t index) {
+  const PageSettingRow& spec = m_table.rows[index];
+  Row& row = m_rows[index];
+
+  row.label = new QLabel(this);
+  row.label->setObjectName(QStringLiteral("label%1").arg(spec.labelId));
+  row.label->setGeometry(ToQRect(DuRect(spec.labelPos.x, spec.labelPos.y, m_table.labelSize.x, m_table.labelSize.y)));
+  row.label->setContentsMargins(4, 0, 2, 0);
+  row.label->setCursor(Qt::PointingHandCursor);
+  row.label->installEventFilter(this);
+  row.label->hide();
+
+  row.list = new QListWidget(this);
+  row.list->setObjectName(QStringLiteral("list%1").arg(spec.listId));
+  row.list->setGeometry(ToQRect(
+      DuRect(spec.labelPos.x, spec.labelPos.y + kListOffsetY, m_table.labelSize.x + kListExtraWidth, spec.listHeight)));
+  row.list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  row.list->setUniformItemSizes(true);
+  for (const std::string& option : spec.options) row.list->addItem(QString::fromStdString(option));
+  row.list->hide();
+  connect(row.list, &QListWidget::currentRowChanged, this, [this, index](int current) {
+    if (current >= 0) ChooseOption(index, current);
+  });
+  // A click on the option already chosen changes nothing but closes the list.
+  connect(row.list, &QListWidget::itemClicked, this, [this, index] { m_rows[index].list->hide(); });
+}
+
+void CSettingsPage::TakeFactoryMarks() {
+  for (size_t i = 0; i < m_rows.size(); ++i) {
+    const std::vector<std::string>& options = m_table.rows[i].options;
+    bool marked = std::any_of(options.begin(), options.end(),
+                              [](const std::string& o) { return o.find(kFactoryMarker) != std::string::npos; });
+    // Without a marked option the indexes stay as they are (zero at start).
+    if (!marked) continue;
+    int factory = FactoryIndexFromOptions(options);
+    CurrentIndex(i) = factory;
+    FactoryIndex(i) = factory;
+    m_rows[i].valueText = options[static_cast<size_t>(factory)];
+  }
+}
+
+void CSettingsPage::SelectCurrentIndexes() {
+  for (size_t i = 0; i < m_rows.size(); ++i) {
+    QSignalBlocker quiet(m_rows[i].list);
+    m_rows[i].list->setCurrentRow(CurrentIndex(i));
+  }
+}
+
+void CSettingsPage::CollectSelections() {
+  for (size_t i = 0; i < m_rows.size(); ++i) {
+    // An empty list (a setting without options) has no selection; its index
+    // keeps its value rather than becoming -1.
+    int selected = m_rows[i].list->currentRow();
+    if (selected >= 0) CurrentIndex(i) = selected;
+  }
+  ApplyTextColours();
+  for (const Row& row : m_rows) row.label->update();
+}
+
+void CSettingsPage::ApplyFactoryIndexes() {
+  for (size_t i = 0; i < m_rows.size(); ++i) {
+    const PageSettingRow& spec = m_table.rows[i];
+    if (spec.curveSelector) {
+      CurrentIndex(i) = 0;
+      FactoryIndex(i) = 0;
+    } else if (spec.restoredByDefault) {
+      CurrentIndex(i) = FactoryIndex(i);
+    }
+  }
+  RefreshFromIndexes();
+}
+
+void CSettingsPage::RefreshFromIndexes() {
+  for (size_t i = 0; i < m_rows.size(); ++i) {
+    int count = m_rows[i].list->count();
+    if (count == 0) continue;
+    // Indexes come from outside as one byte; those beyond the list show its
+    // last option, and a negative one its first.
+    int32_t& current = CurrentIndex(i);
+    current = std::clamp(current, 0, count - 1);
+    QSignalBlocker quiet(m_rows[i].list);
+    m_rows[i].list->setCurrentRow(current);
+    m_rows[i].valueText = m_rows[i].list->item(current)->text().toStdString();
+  }
+  CollectSelections();
+  ShowValueLabels();
+}
+
+void CSettingsPage::ShowValueLabels() {
+  for (size_t i = 0; i < m_rows.size(); ++i) {
+    m_rows[i].label->setText(QString::fromStdString(m_rows[i].valueText));
+    m_rows[i].label->setVisible(m_table.rows[i].visible);
+  }
+}
+
+void CSettingsPage::OpenList(size_t row) {
+  if (row >= m_rows.size() || !m_table.rows[row].visible || IsBlocked(row)) return;
+  for (size_t i = 0; i < m_rows.size(); ++i) {
+    if (i != row) m_rows[i].list->hide();
+  }
+  SetHelpText(m_table.rows[row].helpText);
+  m_rows[row].list->show();
+  m_rows[row].list->raise();
+  m_rows[row].list->scrollToItem(m_rows[row].list->currentItem());
+}
+
+void CSettingsPage::CloseAllLists() {
+  for (const Row& row : m_rows) row.list->hide();
+}
+
+int CSettingsPage::OpenListRow() const {
+  for (size_t i = 0; i < m_rows.size(); ++i) {
+    if (!m_rows[i].list->isHidden()) return static_cast<int>(i);
+  }
+  return kNoOpenList;
+}
+
+void CSettingsPage::ChooseOption(size_t row, int index) {
+  if (row >= m_rows.size() || index < 0 || index >= m_rows[row].list->count()) return;
+  if (m_table.rows[row].curveSelector) {
+    OnCurveSelectorChosen(row, index);
+  } else {
+    TakeChoice(row, index);
+  }
+}
+
+void CSettingsPage::OnCurveSelectorChosen(size_t row, int index) {
+  TakeChoice(row, index);
+}
+
+void CSettingsPage::TakeChoice(size_t row, int index) {
+  QListWidget* list = m_rows[row].list;
+  {
+    QSignalBlocker quiet(list);
+    list->setCurrentRow(index);
+  }
+  m_rows[row].valueText = list->item(index)->text().toStdString();
+  list->hide();
+  CollectSelections();
+  RefreshFromIndexes();
+}
+
+void CSettingsPage::SetHelpText(const std::string& text) {
+  m_helpText = text;
+  m_helpPanel->setPlainText(DisplayText(text));
+  m_helpPanel->show();
+  m_helpPanel->update();
+}
+
+void CSettingsPage::ClearHelp() {
+  m_helpText.clear();
+  m_helpPanel->clear();
+  m_helpPanel->hide();
+}
+
+size_t CSettingsPage::RowOf(Setting setting) const {
+  for (size_t i = 0; i < m_table.rows.size(); ++i) {
+    if (m_table.rows[i].setting == setting) return i;
+  }
+  return m_table.rows.size();
+}
+
+QColor CSettingsPage::TextColor(int controlId) const {
+  const std::vector<int>& black = m_table.blackTextIds;
+  if (std::find(black.begin(), black.end(), controlId) != black.end()) return kBlackText;
+  for (size_t i = 0; i < m_rows.size(); ++i) {
+    if (m_table.rows[i].labelId == controlId && IsBlocked(i)) return kBlockedText;
+  }
+  return kWhiteText;
+}
+
+void CSettingsPage::ApplyTextColours() {
+  for (size_t i = 0; i < m_rows.size(); ++i) SetTextColour(m_rows[i].label, TextColor(m_table.rows[i].labelId));
+}
+
+void CSettingsPage::paintEvent(QPaintEvent*) {
+  if (m_background.isNull()) return;
+  QPainter painter(this);
+  painter.drawPixmap(rect(), m_background);
+}
+
+void CSettingsPage::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) CloseAllLists();
+  QWidget::mousePressEvent(event);
+}
+
+bool CSettingsPage::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonPress) {
+    for (size_t i = 0; i < m_rows.size(); ++i) {
+      if (watched == m_rows[i].label) {
+        OpenList(i);
+        return true;
+      }
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace vuriru
