@@ -1,0 +1,132 @@
+#pragma once
+// A whole program around a firmware transfer, for tests: the virtual clock,
+// the shared state, a simulated adapter with one target, the link and its
+// hot-plug handling, the engine and the transfer, and hosts that write down
+// what the windows were asked to do. Every block the link writes is kept
+// with the virtual time it went out.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/event_loop_scheduler.h"
+#include "common/shared_state.h"
+#include "comms/engine/transaction_engine.h"
+#include "comms/firmware/firmware_transfer.h"
+#include "comms/settings_block.h"
+#include "curves/curve_set.h"
+#include "link/link_hotplug.h"
+#include "link/usb_link.h"
+#include "sim/simulated_hid_library.h"
+#include "v1/v1_settings_block.h"
+
+namespace vuriru::test {
+
+struct SentBlock {
+  uint64_t atMs = 0;
+  std::vector<uint8_t> bytes;
+};
+
+class RecordingHosts : public EngineHost, public FirmwareHost, public LinkHotplugHost {
+ public:
+  std::vector<std::string> calls;
+  std::vector<std::string> messages;  // "text|caption|!" for an exclamation box
+  std::vector<std::string> progressTexts;
+  std::vector<std::string> v1Texts;
+  std::string chosenFile;  // what the file-open dialog returns; empty: cancelled
+  std::vector<std::string> dialogs;  // "filter|default name" per dialog shown
+  FirmwareTransfer* transfer = nullptr;
+
+  bool HasMessage(std::string_view part) const;
+
+  // EngineHost
+  void ShowProgress(uint32_t pos, uint32_t range) override;
+  void SetProgressText(const std::string& text) override { progressTexts.push_back(text); }
+  void HideProgress() override { calls.push_back("HideProgress"); }
+  void ShowPage(uint8_t page) override { calls.push_back("ShowPage " + std::to_string(page)); }
+  void ReloadBackground() override {}
+  void ShowStatusIndicators(bool show) override { calls.push_back(show ? "ShowIndicators" : "HideIndicators"); }
+  void RedrawIndicators() override {}
+  void RedrawWindow() override {}
+  void RedrawPressedButton(int32_t) override {}
+  void ShowCommandButtons() override {}
+  void FocusPageButton(uint8_t) override {}
+  void SetEscLabel(const std::string&) override {}
+  void SetHardwareVersionText(const std::string&) override {}
+  void SetSoftwareVersionText(const std::string&) override {}
+  void ShowV1Panel() override {}
+  void ShowV1ReadValues() override {}
+  void TakeV1PanelValues() override {}
+  void ShowV1SendDone() override {}
+  void HideCnV1Panel() override {}
+  void ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon) override;
+  void RedrawCurve(CurveNumber) override {}
+  void RefreshPagesFromIndexes() override {}
+  void FormatRunningLog() override {}
+  void Beep() override {}
+  void UpdateMainWindow() override {}
+
+  // FirmwareHost
+  std::string ChooseFirmwareFile(std::string_view filter, std::string_view defaultName) override;
+  void ShowV1TransferText(const std::string& text) override { v1Texts.push_back(text); }
+  void ClearV1ReadBusy() override { calls.push_back("ClearV1ReadBusy"); }
+  void HideAllPages() override { calls.push_back("HideAllPages"); }
+
+  // LinkHotplugHost
+  void ShowStartPage() override {}
+  void OpenAdapterRemoved() override {
+    if (transfer != nullptr) transfer->OnAdapterRemoved();
+  }
+};
+
+class TransferRig {
+ public:
+  explicit TransferRig(SimTargetKind target, uint32_t answerDelayMs = 4);
+
+  // Opens the link and runs the engine until it idles in state 2 with the
+  // attached device identified (and, for a controller, read).
+  bool ConnectAndSettle();
+  // Writes `bytes` to a file with this extension and lets the next file
+  // dialog return it.
+  void ChooseFile(const std::vector<uint8_t>& bytes, const std::string& extension);
+  // Runs the clock until the transfer is no longer running (or a minute of
+  // virtual time has passed), then a little longer so the engine settles.
+  bool RunTransfer();
+  void RunMs(uint64_t ms) { scheduler.AdvanceBy(ms); }
+
+  SimulatedAdapter& Adapter() { return hid.Adapter(0); }
+  SimMemory& Target() { return hid.Adapter(0).Target().Memory(); }
+  void Pull() { hid.Pull(hid.Adapter(0).Path()); }
+  void Plug() { hid.Plug(hid.Adapter(0).Path()); }
+  std::vector<SentBlock> TakeSent();
+  // The blocks sent since the last call, as bytes.
+  std::vector<std::vector<uint8_t>> TakeSentBytes();
+
+  EventLoopScheduler scheduler{EventLoopScheduler::Clock::kVirtual};
+  SharedState state;
+  SimulatedHidLibrary hid{scheduler};
+  UsbLink link{hid, state, scheduler};
+  RecordingHosts hosts;
+  LinkHotplug hotplug{link, state, scheduler, hosts};
+  SettingsBlock settings;
+  V1SettingsBlock v1;
+  CurveSet curves{settings};
+  TransactionEngine engine;
+  FirmwareTransfer transfer{engine, hosts};
+  std::vector<SentBlock> sent;
+
+ private:
+  std::string m_filePath;
+};
+
+// n bytes that differ from their neighbours, so a shifted or repeated byte shows.
+std::vector<uint8_t> PatternImage(size_t n);
+// Every byte XOR 0x5B, as *.xut and *.hgm files hold an image.
+std::vector<uint8_t> ScrambledFile(const std::vector<uint8_t>& image);
+// Records of `recordLength` bytes (length bytes included) up to `n` bytes,
+// and that image as *.xup text.
+std::vector<uint8_t> RecordImage(size_t n, uint16_t recordLength);
+std::vector<uint8_t> RecordText(const std::vector<uint8_t>& image);
+
+}  // namespace vuriru::test
