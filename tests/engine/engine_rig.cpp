@@ -10,8 +10,9 @@ SettingsBlock FactorySettings() {
 }
 }  // namespace
 
-EngineRig::EngineRig(HidLibrary& hid)
-    : link(hid, state, scheduler),
+EngineRig::EngineRig(HidLibrary& hid, EventLoopScheduler& clock)
+    : scheduler(clock),
+      link(hid, state, scheduler),
       settings(FactorySettings()),
       v1(V1FactoryBlock()),
       curves(settings),

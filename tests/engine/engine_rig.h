@@ -1,5 +1,5 @@
 #pragma once
-// The engine with everything around it for a test: the virtual clock, the
+// The engine with everything around it for a test, on the given clock: the
 // shared state, a link over a given HidLibrary, a recording host, the
 // settings, V1 settings and curves. Every block the link writes is kept with
 // the virtual time it went out.
@@ -25,7 +25,7 @@ struct SentBlock {
 
 class EngineRig {
  public:
-  explicit EngineRig(HidLibrary& hid);
+  EngineRig(HidLibrary& hid, EventLoopScheduler& clock);
 
   // Opens the link as the connect timer would (engine state 1, tick 100 ms).
   bool Connect();
@@ -36,7 +36,7 @@ class EngineRig {
   std::vector<SentBlock> TakeSent();
   std::vector<std::vector<uint8_t>> TakeSentBytes();
 
-  EventLoopScheduler scheduler{EventLoopScheduler::Clock::kVirtual};
+  EventLoopScheduler& scheduler;
   SharedState state;
   UsbLink link;
   RecordingHost host;

@@ -22,8 +22,9 @@ class IdentifyTest : public ::testing::Test {
     ASSERT_EQ(rig.State(), 2);
   }
 
+  EventLoopScheduler scheduler;
   FakeHidLibrary hid;
-  EngineRig rig{hid};
+  EngineRig rig{hid, scheduler};
 };
 
 TEST_F(IdentifyTest, ConnectVersionMarksTheAdapterReadyAndProbes) {

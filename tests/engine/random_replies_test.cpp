@@ -49,8 +49,9 @@ TEST(RandomReplies, EveryStateSurvivesAnyReplyStream) {
   for (uint8_t start : startStates) {
     for (uint8_t kind : kinds) {
       std::mt19937 rng(seed++);
+      EventLoopScheduler scheduler;
       FakeHidLibrary hid;
-      EngineRig rig(hid);
+      EngineRig rig(hid, scheduler);
       ASSERT_TRUE(rig.Connect());
       rig.state.engineState = start;
       rig.state.g_deviceType = kind;

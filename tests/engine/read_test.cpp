@@ -38,8 +38,9 @@ class ReadTest : public ::testing::Test {
     });
   }
 
+  EventLoopScheduler scheduler;
   FakeHidLibrary hid;
-  EngineRig rig{hid};
+  EngineRig rig{hid, scheduler};
 };
 
 TEST_F(ReadTest, SettingsReplyInOneReportIsParsedAtOnce) {

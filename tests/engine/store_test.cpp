@@ -57,8 +57,9 @@ class StoreTest : public ::testing::Test {
     rig.engine.SendSettings();
   }
 
+  EventLoopScheduler scheduler;
   FakeHidLibrary hid;
-  EngineRig rig{hid};
+  EngineRig rig{hid, scheduler};
 };
 
 TEST_F(StoreTest, FirstPairGoesOutAndTheProgressDialogOpens) {

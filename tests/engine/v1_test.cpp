@@ -60,8 +60,9 @@ class V1Test : public ::testing::Test {
     rig.state.g_refreshPages = 0;
   }
 
+  EventLoopScheduler scheduler;
   FakeHidLibrary hid;
-  EngineRig rig{hid};
+  EngineRig rig{hid, scheduler};
 };
 
 TEST_F(V1Test, FirstReadDecodesTheReplyAndShowsThePanel) {
