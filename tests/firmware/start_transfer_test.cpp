@@ -30,10 +30,9 @@ TEST(StartFirmwareUpdate, CancellingTheFileChoiceReturnsToProbingWithTheTimerRun
     const char* dialog;
     uint8_t probe;
   };
-  for (const Case& c :
-       {Case{SimTargetKind::kLcd, "config Files (*.xut)|*.bin| all file  (*.*)|*.*|||*.xut", 0xD4},
-        Case{SimTargetKind::kV1Hgm, "config Files (*.hgm)|*.bin| all file  (*.*)|*.*|||*.hgm", 0xD4},
-        Case{SimTargetKind::kFull, "config Files (*.xup)|*.bin| all file  (*.*)|*.*|||*.xup", 0xD5}}) {
+  for (const Case& c : {Case{SimTargetKind::kLcd, "config Files (*.xut)|*.bin| all file  (*.*)|*.*|||*.xut", 0xD4},
+                        Case{SimTargetKind::kV1Hgm, "config Files (*.hgm)|*.bin| all file  (*.*)|*.*|||*.hgm", 0xD4},
+                        Case{SimTargetKind::kFull, "config Files (*.xup)|*.bin| all file  (*.*)|*.*|||*.xup", 0xD5}}) {
     TransferRig rig(c.target);
     ASSERT_TRUE(rig.ConnectAndSettle());
     rig.transfer.SendFirmwareFile();

@@ -1,8 +1,8 @@
 #include "firmware/transfer_rig.h"
 
-#include <gtest/gtest.h>
-
 #include <fstream>
+
+#include <gtest/gtest.h>
 
 #include "comms/settings_table.h"
 #include "v1/v1_settings_table.h"
@@ -44,8 +44,7 @@ TransferRig::TransferRig(SimTargetKind target, uint32_t answerDelayMs)
   link.SetTrace([this](bool outgoing, const uint8_t* bytes, uint32_t length) {
     if (outgoing) sent.push_back({scheduler.NowMs(), std::vector<uint8_t>(bytes, bytes + length)});
   });
-  m_filePath = testing::TempDir() + "vuriru_firmware_" +
-               testing::UnitTest::GetInstance()->current_test_info()->name();
+  m_filePath = testing::TempDir() + "vuriru_firmware_" + testing::UnitTest::GetInstance()->current_test_info()->name();
 }
 
 bool TransferRig::ConnectAndSettle() {

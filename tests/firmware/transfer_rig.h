@@ -34,7 +34,7 @@ class RecordingHosts : public EngineHost, public FirmwareHost, public LinkHotplu
   std::vector<std::string> messages;  // "text|caption|!" for an exclamation box
   std::vector<std::string> progressTexts;
   std::vector<std::string> v1Texts;
-  std::string chosenFile;  // what the file-open dialog returns; empty: cancelled
+  std::string chosenFile;            // what the file-open dialog returns; empty: cancelled
   std::vector<std::string> dialogs;  // "filter|default name" per dialog shown
   FirmwareTransfer* transfer = nullptr;
 
