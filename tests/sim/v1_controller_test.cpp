@@ -94,6 +94,17 @@ TEST(SimV1Controller, RecordFirmwareIsKeptWhenTheProbeEndsIt) {
   EXPECT_EQ(h.Exchange({0xE2, 0x00}), kAck);
 }
 
+TEST(SimV1Controller, RecordCutOffHalfwayIsDroppedAfterAStall) {
+  SimHarness h(SimTargetKind::kV1);
+  h.Open();
+  h.Exchange({0xD6});
+  EXPECT_EQ(h.Exchange({0x00, 0x01, 0x77}), Bytes{0x11});
+  EXPECT_EQ(h.Exchange({0x00, 0x08, 0x01}), Bytes{});  // 7 bytes short
+  h.scheduler.AdvanceBy(kSimLoaderStallMs + 1);
+  EXPECT_EQ(h.Exchange({0xD5}), Bytes{0x2C});
+  EXPECT_EQ(h.Memory().firmwareImage, (Bytes{0x00, 0x01, 0x77}));
+}
+
 TEST(SimV1Controller, HgmModelTakesBlockFirmwareAfterAnsweringItsStartByte) {
   SimHarness h(SimTargetKind::kV1Hgm);
   h.Open();
