@@ -1,0 +1,39 @@
+#pragma once
+// An EngineHost with no windows: every request is accepted and ignored, and
+// a message box is dismissed at once. For programs that only drive the
+// engine, such as benches.
+
+#include "comms/engine/engine_host.h"
+
+namespace vuriru::bench {
+
+class QuietEngineHost : public EngineHost {
+ public:
+  void ShowProgress(uint32_t, uint32_t) override {}
+  void SetProgressText(const std::string&) override {}
+  void HideProgress() override {}
+  void ShowPage(uint8_t) override {}
+  void ReloadBackground() override {}
+  void ShowStatusIndicators(bool) override {}
+  void RedrawIndicators() override {}
+  void RedrawWindow() override {}
+  void RedrawPressedButton(int32_t) override {}
+  void ShowCommandButtons() override {}
+  void FocusPageButton(uint8_t) override {}
+  void SetEscLabel(const std::string&) override {}
+  void SetHardwareVersionText(const std::string&) override {}
+  void SetSoftwareVersionText(const std::string&) override {}
+  void ShowV1Panel() override {}
+  void ShowV1ReadValues() override {}
+  void TakeV1PanelValues() override {}
+  void ShowV1SendDone() override {}
+  void HideCnV1Panel() override {}
+  void ShowMessage(const std::string&, const std::string&, MessageIcon) override {}
+  void RedrawCurve(CurveNumber) override {}
+  void RefreshPagesFromIndexes() override {}
+  void FormatRunningLog() override {}
+  void Beep() override {}
+  void UpdateMainWindow() override {}
+};
+
+}  // namespace vuriru::bench
