@@ -1,0 +1,98 @@
+#include "cli/cli_options.h"
+
+#include <CLI/CLI.hpp>
+
+#include "sim/sim_target_factory.h"
+
+namespace vuriru {
+
+namespace {
+
+#ifndef VURIRU_VERSION
+#define VURIRU_VERSION "0.0.0"
+#endif
+
+constexpr const char* kProgram = "vuriru-cli";
+constexpr double kLongestTimeoutSeconds = 24.0 * 3600.0;
+
+std::string UsageError(const std::string& what) {
+  return what + "; run '" + std::string(kProgram) + " --help' for the commands and options";
+}
+
+}  // namespace
+
+const std::vector<std::string>& SimulatedKindNames() {
+  static const std::vector<std::string> kinds = [] {
+    std::vector<std::string> names;
+    for (const SimTargetInfo& target : SimTargetList()) names.emplace_back(target.name);
+    return names;
+  }();
+  return kinds;
+}
+
+ParseOutcome ParseCommandLine(std::span<const std::string> args, std::span<const CommandSpec> commands,
+                              const std::string& footer) {
+  ParseOutcome outcome;
+  CliOptions& o = outcome.options;
+
+  CLI::App app("Reads, stores and exports the settings of a speed controller through the Vuriru USB link adapter.",
+               kProgram);
+  app.get_formatter()->label("SUBCOMMAND", "COMMAND");
+  app.get_formatter()->label("OPTIONS", "options");
+  app.get_formatter()->column_width(28);
+  app.set_version_flag("--version", std::string(kProgram) + " " + VURIRU_VERSION);
+  app.footer(footer);
+  app.require_subcommand(1);
+
+  auto* simulate = app.add_option("--simulate", o.simulate, "Use the simulated adapter with this target attached")
+                       ->type_name("KIND")
+                       ->check(CLI::IsMember(SimulatedKindNames()));
+  app.add_option("--fault", o.faults, "Make the simulated adapter misbehave (repeatable; names below)")
+      ->type_name("NAME")
+      ->needs(simulate);
+  app.add_flag("--virtual-time", o.virtualTime, "Run every timer on a virtual clock (with --simulate)")
+      ->needs(simulate);
+  app.add_option("--device", o.devicePath, "Use the adapter with this device path (see 'list')")->type_name("PATH");
+  app.add_option("--timeout", o.timeoutSeconds, "Give up after this many seconds, virtual ones with --virtual-time")
+      ->type_name("SECONDS")
+      ->check(CLI::Range(0.001, kLongestTimeoutSeconds))
+      ->capture_default_str();
+  app.add_flag("--json", o.json, "Print JSON instead of text");
+  app.add_option("--trace", o.tracePath, "Record the link traffic in FILE")->type_name("FILE");
+
+  for (const CommandSpec& spec : commands) {
+    CLI::App* sub = app.add_subcommand(spec.name, spec.summary);
+    sub->fallthrough();
+    if (!spec.fileArgument.empty()) {
+      sub->add_option("file", o.file, spec.fileHelp)->type_name(spec.fileArgument)->required();
+    }
+    if (spec.name == "export") {
+      sub->add_flag("--overwrite", o.overwrite, "Replace an existing file of the same name");
+    }
+    sub->callback([&o, name = spec.name] { o.command = name; });
+  }
+
+  // CLI11 wants the arguments without the program name, last first.
+  std::vector<std::string> reversed(args.rbegin(), args.rend());
+  if (!reversed.empty()) reversed.pop_back();
+  try {
+    app.parse(reversed);
+  } catch (const CLI::CallForHelp&) {
+    outcome.text = app.help();
+    return outcome;
+  } catch (const CLI::CallForAllHelp&) {
+    outcome.text = app.help("", CLI::AppFormatMode::All);
+    return outcome;
+  } catch (const CLI::CallForVersion& e) {
+    outcome.text = std::string(e.what()) + "\n";
+    return outcome;
+  } catch (const CLI::ParseError& e) {
+    outcome.code = ExitCode::kUsage;
+    outcome.error = UsageError(e.what());
+    return outcome;
+  }
+  outcome.run = true;
+  return outcome;
+}
+
+}  // namespace vuriru

@@ -1,0 +1,55 @@
+#pragma once
+// The command line of vuriru-cli: `vuriru-cli [options] COMMAND [ARGS]`.
+// Parsing is CLI11's; this file only says which options and commands exist
+// and turns CLI11's outcome into options to run, a help or version text, or
+// one usage error line.
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "cli/exit_code.h"
+
+namespace vuriru {
+
+// The simulated targets --simulate accepts.
+const std::vector<std::string>& SimulatedKindNames();
+
+struct CliOptions {
+  std::string command;
+  std::string file;      // the command's file argument, when it takes one
+  std::string simulate;  // empty: a real adapter through hidapi
+  std::vector<std::string> faults;
+  bool virtualTime = false;
+  std::string devicePath;
+  double timeoutSeconds = 15.0;
+  bool json = false;
+  std::string tracePath;
+  bool overwrite = false;
+
+  bool Simulated() const { return !simulate.empty(); }
+  uint64_t TimeoutMs() const { return static_cast<uint64_t>(timeoutSeconds * 1000.0 + 0.5); }
+};
+
+// One command of the tool, for the parser and the help text.
+struct CommandSpec {
+  std::string name;
+  std::string summary;
+  std::string fileArgument;  // e.g. "FILE.DATA"; empty when the command takes none
+  std::string fileHelp;
+};
+
+struct ParseOutcome {
+  bool run = false;  // `options` hold a command to run
+  ExitCode code = ExitCode::kOk;
+  std::string text;   // help or version text for stdout
+  std::string error;  // a usage error, one line, for stderr
+  CliOptions options;
+};
+
+// `footer` ends the help text (the simulator's fault names, say).
+ParseOutcome ParseCommandLine(std::span<const std::string> args, std::span<const CommandSpec> commands,
+                              const std::string& footer);
+
+}  // namespace vuriru

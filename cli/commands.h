@@ -1,0 +1,38 @@
+#pragma once
+// The commands of vuriru-cli. Each runs with the parsed options, writes its
+// result to `out` and returns how it ended; the caller prints the failure
+// line. A new command is one function here and one row in CliCommands().
+
+#include <ostream>
+#include <vector>
+
+#include "cli/cli_options.h"
+#include "cli/exit_code.h"
+#include "cli/progress_bar.h"
+
+namespace vuriru {
+
+struct CommandIo {
+  std::ostream& out;
+  ProgressBar& progress;
+};
+
+using CommandFn = CommandResult (*)(const CliOptions& options, CommandIo& io);
+
+struct CliCommand {
+  CommandSpec spec;
+  CommandFn run;
+};
+
+// Every command, in the order the help lists them.
+const std::vector<CliCommand>& CliCommands();
+
+CommandResult RunListCommand(const CliOptions& options, CommandIo& io);
+CommandResult RunInfoCommand(const CliOptions& options, CommandIo& io);
+CommandResult RunReadCommand(const CliOptions& options, CommandIo& io);
+CommandResult RunApplyCommand(const CliOptions& options, CommandIo& io);
+CommandResult RunDefaultCommand(const CliOptions& options, CommandIo& io);
+CommandResult RunExportCommand(const CliOptions& options, CommandIo& io);
+CommandResult RunShowCommand(const CliOptions& options, CommandIo& io);
+
+}  // namespace vuriru

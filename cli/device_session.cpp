@@ -1,0 +1,264 @@
+#include "cli/device_session.h"
+
+#include "link/hidapi/hidapi_library.h"
+#include "sim/sim_fault.h"
+#include "sim/sim_target_factory.h"
+#include "sim/simulated_hid_library.h"
+
+namespace vuriru {
+
+namespace {
+
+std::unique_ptr<HidLibrary> MakeBackend(const CliOptions& options, Scheduler& scheduler) {
+  if (!options.Simulated()) return std::make_unique<HidapiLibrary>();
+  auto library = std::make_unique<SimulatedHidLibrary>(scheduler);
+  SimAdapterConfig config;
+  config.path = SimulatedHidLibrary::SimPath(0);
+  // The option parser only lets known names through.
+  ParseSimTarget(options.simulate, &config.target);
+  library->AddAdapter(config);
+  return library;
+}
+
+std::string Seconds(double seconds) {
+  std::string text = std::to_string(seconds);
+  text.erase(text.find_last_not_of('0') + 1);
+  if (!text.empty() && text.back() == '.') text.pop_back();
+  return text;
+}
+
+}  // namespace
+
+DeviceSession::DeviceSession(const CliOptions& options, ProgressBar& progress)
+    : m_options(options),
+      m_progress(progress),
+      m_scheduler(options.virtualTime ? EventLoopScheduler::Clock::kVirtual : EventLoopScheduler::Clock::kReal),
+      m_deadlineMs(m_scheduler.NowMs() + options.TimeoutMs()),
+      m_hid(MakeBackend(options, m_scheduler)),
+      m_link(*m_hid, m_state, m_scheduler),
+      m_engine({m_link, m_scheduler, m_state, m_host, m_settings, m_v1, m_curves}) {
+  m_scheduler.SetTimerHandler([this](int id) { m_engine.HandleTimer(id); });
+}
+
+DeviceSession::~DeviceSession() {
+  m_link.Close();
+  m_scheduler.SetTimerHandler({});
+}
+
+CommandResult DeviceSession::Prepare() {
+  if (auto* simulated = dynamic_cast<SimulatedHidLibrary*>(m_hid.get())) {
+    simulated->SetDeviceChangeHandler([this](const DeviceChangeEvent& event) { OnDeviceChange(event); });
+    SimFaults& faults = simulated->Adapter(0).Faults();
+    for (const std::string& fault : m_options.faults) {
+      std::string error;
+      if (!ParseSimFaultArgument(fault, faults, &error)) {
+        return CommandResult::Fail(ExitCode::kUsage,
+                                   "--fault: " + error + "; run 'vuriru-cli --help' for the fault names");
+      }
+    }
+  } else if (auto* hidapi = dynamic_cast<HidapiLibrary*>(m_hid.get())) {
+    hidapi->SetRemovalReporter([this](const DeviceChangeEvent& event) { OnDeviceChange(event); });
+  }
+  if (!m_options.tracePath.empty()) {
+    m_trace.emplace(m_options.tracePath, m_scheduler);
+    if (!m_trace->IsOpen()) {
+      return CommandResult::Fail(ExitCode::kUsage, "cannot write the trace file " + m_options.tracePath +
+                                                       "; check that its folder exists and is writable");
+    }
+    m_link.SetTrace(
+        [this](bool outgoing, const uint8_t* bytes, uint32_t length) { m_trace->Record(outgoing, bytes, length); });
+  }
+  return CommandResult::Ok();
+}
+
+void DeviceSession::OnDeviceChange(const DeviceChangeEvent& event) {
+  if (event.kind == DeviceChangeEvent::Kind::InterfaceRemoval && event.path == m_link.DevicePath()) {
+    m_adapterRemoved = true;
+  }
+}
+
+std::vector<AdapterEntry> DeviceSession::ListAdapters() {
+  std::vector<AdapterEntry> adapters;
+  const uint32_t count = m_hid->HidDevice_GetNumHidDevices(kLinkVendorId, kLinkProductId);
+  for (uint32_t index = 0; index < count; ++index) {
+    char path[kHidPathBufferLength] = {};
+    if (m_hid->HidDevice_GetHidString(index, kLinkVendorId, kLinkProductId, HID_PATH_STRING, path, sizeof path) !=
+        HID_DEVICE_SUCCESS) {
+      continue;
+    }
+    path[sizeof path - 1] = '\0';
+    AdapterEntry entry{path, false};
+    HID_DEVICE device = nullptr;
+    if (m_hid->HidDevice_Open(&device, index, kLinkVendorId, kLinkProductId, kInputBuffersAtOpen) ==
+            HID_DEVICE_SUCCESS &&
+        device != nullptr) {
+      entry.opens = m_hid->HidDevice_IsOpened(device);
+      m_hid->HidDevice_Close(device);
+    }
+    adapters.push_back(std::move(entry));
+  }
+  return adapters;
+}
+
+CommandResult DeviceSession::Connect() {
+  m_progress.SetCaption("Connecting");
+  std::string path = m_options.devicePath;
+  if (path.empty()) {
+    path = m_link.GetLastLinkDevicePath();
+    if (path.empty()) {
+      return CommandResult::Fail(ExitCode::kDeviceFailure,
+                                 "no link adapter found; plug in the adapter, or try --simulate full");
+    }
+  } else if (!m_link.FindLinkDevice(path, nullptr)) {
+    return CommandResult::Fail(ExitCode::kDeviceFailure,
+                               "no link adapter at " + path + "; run 'vuriru-cli list' to see the attached adapters");
+  }
+  m_link.SetDevicePath(path);
+  if (!m_link.ConnectLink()) {
+    return CommandResult::Fail(ExitCode::kDeviceFailure,
+                               "the adapter at " + path +
+                                   " could not be opened; check its access rights (udev rule) and that no other "
+                                   "program is using it");
+  }
+  return CommandResult::Ok();
+}
+
+bool DeviceSession::IsDisplayBox() const {
+  // The display box answers the probes with a full-kind byte but is never
+  // counted as a present controller.
+  return m_state.g_adapterReady == 1 && m_state.g_deviceType == device_type::kFull && m_state.g_escPresent == 0 &&
+         m_engine.RetryCounter() != 255;
+}
+
+bool DeviceSession::IsFullController() const {
+  return m_state.g_deviceType == device_type::kFull && m_state.g_escPresent == 1;
+}
+
+bool DeviceSession::IsV1Controller() const {
+  return m_state.g_deviceType == device_type::kV1;
+}
+
+std::string DeviceSession::ControllerKind() const {
+  if (IsV1Controller()) {
+    if (m_state.v1Variant == kV1BecShown) return "v1-bec";
+    // The V1 model that takes *.hgm firmware answers with the shortest reply.
+    if (m_engine.ReplyLength() == 12) return "v1-hgm";
+    return "v1";
+  }
+  if (IsFullController()) return "full";
+  if (IsDisplayBox()) return "lcd";
+  return "none";
+}
+
+bool DeviceSession::ReadDone() const {
+  return m_state.settingsRead == 1 && m_state.engineState == engine_state::kProbe && !m_engine.IsWaiting();
+}
+
+std::optional<CommandResult> DeviceSession::Failure() const {
+  if (m_adapterRemoved || !m_link.IsOpen()) {
+    return CommandResult::Fail(ExitCode::kDeviceFailure,
+                               "the adapter was unplugged during the command; plug it in again and repeat the command");
+  }
+  if (m_host.Messages().size() > m_messagesSeen) {
+    return CommandResult::Fail(ExitCode::kDeviceFailure,
+                               m_host.Messages()[m_messagesSeen] +
+                                   ": the controller did not answer the version request; check its power and cable, "
+                                   "then repeat the command");
+  }
+  if (m_state.g_adapterReady == 1 && m_engine.RetryCounter() == 255) {
+    return CommandResult::Fail(ExitCode::kDeviceFailure,
+                               "the adapter answers but no controller does; check that the controller is switched on "
+                               "and plugged into the adapter");
+  }
+  return std::nullopt;
+}
+
+CommandResult DeviceSession::TimedOut(const std::string& goalText) const {
+  const std::string after = " within " + Seconds(m_options.timeoutSeconds) + " s";
+  if (m_state.g_adapterReady != 1) {
+    return CommandResult::Fail(ExitCode::kDeviceFailure, "the adapter did not answer the connect report" + after +
+                                                             "; unplug it, plug it in again and repeat the command");
+  }
+  if (m_state.g_escPresent != 1 && !IsV1Controller()) {
+    return CommandResult::Fail(
+        ExitCode::kDeviceFailure,
+        "no controller answered" + after + "; check that the controller is switched on and plugged into the adapter");
+  }
+  return CommandResult::Fail(ExitCode::kDeviceFailure, "the controller did not finish " + goalText + after +
+                                                           "; repeat the command, or give it more time with --timeout");
+}
+
+CommandResult DeviceSession::RunUntil(const std::function<bool()>& goal, const std::string& goalText) {
+  std::optional<CommandResult> failure;
+  const auto stop = [&] {
+    m_progress.SetProgress(m_state.g_progressPos, m_state.g_progressRange);
+    if (goal()) return true;
+    failure = Failure();
+    return failure.has_value();
+  };
+  const uint64_t now = m_scheduler.NowMs();
+  const uint64_t left = m_deadlineMs > now ? m_deadlineMs - now : 0;
+  const bool stopped = m_scheduler.RunUntil(stop, left);
+  if (failure) return *failure;
+  if (!stopped) return TimedOut(goalText);
+  return CommandResult::Ok();
+}
+
+CommandResult DeviceSession::WaitForIdentity() {
+  m_progress.SetCaption("Identifying");
+  return RunUntil(
+      [this] {
+        if (IsDisplayBox()) return true;
+        if (m_state.g_escPresent == 1 && !SoftwareVersion().empty()) return true;
+        return ReadDone();
+      },
+      "identifying itself");
+}
+
+CommandResult DeviceSession::WaitForRead() {
+  m_progress.SetCaption("Reading");
+  m_host.ClearRefusedCurves();
+  CommandResult result = RunUntil([this] { return IsDisplayBox() || ReadDone(); }, "sending its settings");
+  if (!result.ok()) return result;
+  if (IsDisplayBox()) {
+    return CommandResult::Fail(ExitCode::kDeviceFailure,
+                               "the adapter reports the RUZ Oviveru Ruv display box, which has no settings to read; "
+                               "plug a speed controller into the adapter");
+  }
+  if (!m_host.RefusedCurves().empty()) {
+    return CommandResult::Fail(ExitCode::kDeviceFailure,
+                               "a curve from the controller failed its check bytes and was not taken; repeat the "
+                               "command, and check the cable if it happens again");
+  }
+  return CommandResult::Ok();
+}
+
+CommandResult DeviceSession::Store(int32_t pressedCommand) {
+  m_progress.SetCaption("Storing");
+  // What the main window does before it hands the store to the engine.
+  m_state.g_pressedCommand = pressedCommand;
+  m_state.g_progressPos = 0;
+  m_state.g_transferPending = 1;
+  m_state.g_progressRange = 409;
+  m_engine.Retry() = 0;
+  m_engine.SendSettings();
+  if (m_state.engineState != engine_state::kStore) {
+    m_state.g_transferPending = 0;
+    return CommandResult::Fail(ExitCode::kDeviceFailure,
+                               "the settings could not be stored: a value lies outside its list");
+  }
+  return RunUntil(
+      [this] {
+        return m_state.engineState == engine_state::kProbe && m_state.g_transferPending == 0 && !m_engine.IsWaiting();
+      },
+      "storing the settings");
+}
+
+CommandResult DeviceSession::ReadAgain() {
+  m_state.settingsRead = 0;
+  CommandResult result = WaitForRead();
+  m_progress.SetCaption("Checking");
+  return result;
+}
+
+}  // namespace vuriru

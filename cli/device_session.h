@@ -1,0 +1,104 @@
+#pragma once
+// Everything a device command runs on: the clock (real or virtual), the HID
+// backend (hidapi or the simulated adapter), the link, the transaction engine
+// with its console host, the program's settings and curves, and the trace.
+// The session drives the engine through its scheduler until the command's
+// goal is reached, a failure shows, or the command's time is up; every outcome
+// comes back as a CommandResult with one line for the user.
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/cli_options.h"
+#include "cli/console_host.h"
+#include "cli/exit_code.h"
+#include "cli/progress_bar.h"
+#include "cli/trace_writer.h"
+#include "common/event_loop_scheduler.h"
+#include "common/shared_state.h"
+#include "comms/engine/transaction_engine.h"
+#include "comms/settings_block.h"
+#include "curves/curve_set.h"
+#include "link/device_change.h"
+#include "link/hid_device.h"
+#include "link/usb_link.h"
+#include "v1/v1_settings_block.h"
+
+namespace vuriru {
+
+struct AdapterEntry {
+  std::string path;
+  bool opens = false;
+};
+
+class DeviceSession {
+ public:
+  DeviceSession(const CliOptions& options, ProgressBar& progress);
+  ~DeviceSession();
+  DeviceSession(const DeviceSession&) = delete;
+  DeviceSession& operator=(const DeviceSession&) = delete;
+
+  // Sets up the backend (simulated target and faults) and the trace file.
+  // Fails with a usage error for a bad fault name or an unwritable trace file.
+  CommandResult Prepare();
+
+  // The attached link adapters and whether each could be opened.
+  std::vector<AdapterEntry> ListAdapters();
+
+  // Finds the adapter (--device, or the last one attached) and opens the link.
+  CommandResult Connect();
+  // Runs until the adapter's version and the controller's kind (and software
+  // version, where it has one) are known.
+  CommandResult WaitForIdentity();
+  // Runs until the controller's settings (and a full controller's curves)
+  // have been read.
+  CommandResult WaitForRead();
+  // Stores the settings and curves the session holds now, as Apply and
+  // Default do, and runs until the controller has taken them.
+  CommandResult Store(int32_t pressedCommand);
+  // Forgets that the settings were read, so that the engine reads them
+  // again, and runs until it has.
+  CommandResult ReadAgain();
+
+  // "full", "lcd", "v1", "v1-bec", "v1-hgm", or "none".
+  std::string ControllerKind() const;
+  bool IsFullController() const;
+  bool IsV1Controller() const;
+  bool IsDisplayBox() const;
+
+  const std::string& AdapterVersion() const { return m_engine.ConnectVersionText(); }
+  const std::string& SoftwareVersion() const { return m_engine.SoftwareVersionText(); }
+  SharedState& State() { return m_state; }
+  SettingsBlock& Settings() { return m_settings; }
+  V1SettingsBlock& V1Settings() { return m_v1; }
+  CurveSet& Curves() { return m_curves; }
+
+ private:
+  bool ReadDone() const;
+  std::optional<CommandResult> Failure() const;
+  CommandResult RunUntil(const std::function<bool()>& goal, const std::string& goalText);
+  CommandResult TimedOut(const std::string& goalText) const;
+  void OnDeviceChange(const DeviceChangeEvent& event);
+
+  const CliOptions& m_options;
+  ProgressBar& m_progress;
+  EventLoopScheduler m_scheduler;
+  uint64_t m_deadlineMs;
+  // The backend outlives the link, which closes the adapter through it.
+  std::unique_ptr<HidLibrary> m_hid;
+  SharedState m_state;
+  SettingsBlock m_settings;
+  V1SettingsBlock m_v1;
+  CurveSet m_curves{m_settings};
+  ConsoleHost m_host{m_progress};
+  std::optional<TraceWriter> m_trace;
+  UsbLink m_link;
+  TransactionEngine m_engine;
+  bool m_adapterRemoved = false;
+  size_t m_messagesSeen = 0;
+};
+
+}  // namespace vuriru
