@@ -20,6 +20,18 @@ std::unique_ptr<HidLibrary> MakeBackend(const CliOptions& options, Scheduler& sc
   return library;
 }
 
+std::string CurveName(CurveNumber number) {
+  switch (number) {
+    case CurveNumber::Boost:
+      return "boost";
+    case CurveNumber::Brake:
+      return "brake";
+    case CurveNumber::Throttle:
+      break;
+  }
+  return "throttle";
+}
+
 std::string Seconds(double seconds) {
   std::string text = std::to_string(seconds);
   text.erase(text.find_last_not_of('0') + 1);
@@ -190,11 +202,12 @@ CommandResult DeviceSession::TimedOut(const std::string& goalText) const {
 
 CommandResult DeviceSession::RunUntil(const std::function<bool()>& goal, const std::string& goalText) {
   std::optional<CommandResult> failure;
+  // Failures first: a failed version request leaves the flags looking like
+  // the display box's, which some goals accept.
   const auto stop = [&] {
     m_progress.SetProgress(m_state.g_progressPos, m_state.g_progressRange);
-    if (goal()) return true;
     failure = Failure();
-    return failure.has_value();
+    return failure.has_value() || goal();
   };
   const uint64_t now = m_scheduler.NowMs();
   const uint64_t left = m_deadlineMs > now ? m_deadlineMs - now : 0;
@@ -227,8 +240,9 @@ CommandResult DeviceSession::WaitForRead() {
   }
   if (!m_host.RefusedCurves().empty()) {
     return CommandResult::Fail(ExitCode::kDeviceFailure,
-                               "a curve from the controller failed its check bytes and was not taken; repeat the "
-                               "command, and check the cable if it happens again");
+                               "the " + CurveName(*m_host.RefusedCurves().begin()) +
+                                   " curve from the controller failed its check and was not taken; repeat the "
+                                   "command, and check the cable if it happens again");
   }
   return CommandResult::Ok();
 }
