@@ -135,7 +135,9 @@ void TransactionEngine::FinishV1Store() {
 }
 
 void TransactionEngine::StoreCurvesState(std::span<const uint8_t> reply) {
-  m_state.g_progressPos = std::min(m_state.g_progressPos + 1, m_state.g_progressRange);
+  // Creeps on while the controller works, but never past the range; the
+  // chunks themselves may carry it further.
+  if (m_state.g_progressPos < m_state.g_progressRange) ++m_state.g_progressPos;
   ShowDataProgressText();
 
   if (m_chunkStep != 0) {

@@ -193,17 +193,6 @@ TEST_F(IdentifyTest, VersionReadFailsAfterTwentyOneSilentTicks) {
   EXPECT_EQ(rig.scheduler.TimerPeriod(timer_id::kEngine), 100u);
 }
 
-TEST_F(IdentifyTest, ShortReplyToTheVersionRequestGoesBackToProbing) {
-  ReachProbing();
-  hid.QueueReply({0x2A});
-  rig.Tick();
-  rig.TakeSent();
-  hid.QueueReply({0x2A, 0x00});
-  rig.Tick();
-  EXPECT_EQ(rig.State(), 2);
-  EXPECT_EQ(rig.TakeSentBytes(), (std::vector<Bytes>{{0xD4}}));
-}
-
 TEST_F(IdentifyTest, CompletionNoticeIsShownOnceOnTheNextTimerTick) {
   rig.state.g_updateDoneNotice = 1;
   rig.Tick(3);

@@ -108,21 +108,6 @@ TEST_F(SimEndToEnd, ApplyStoresTheSettingsAndTheCurves) {
   EXPECT_TRUE(Memory().unexpected.empty());
 }
 
-TEST_F(SimEndToEnd, DefaultStoresTheFactoryValues) {
-  Start(SimTargetKind::kFull);
-  ASSERT_TRUE(RunToIdle());
-  LoadFactorySettings(rig->settings);
-  rig->state.g_pressedCommand = command::kDefault;
-  rig->state.g_transferPending = 1;
-  rig->engine.SendSettings();
-  ASSERT_TRUE(RunToIdle());
-  for (const SettingRow& row : SettingsTable()) {
-    if (row.replyByte == kNotCarried) continue;
-    EXPECT_EQ(Memory().settings.at(static_cast<size_t>(row.replyByte)), row.factoryIndex) << row.caption;
-  }
-  EXPECT_TRUE(rig->host.Has("RedrawPressedButton 9"));
-}
-
 TEST_F(SimEndToEnd, SplitRepliesAreGatheredAcrossTicks) {
   Start(SimTargetKind::kFull, {SimFault::kSplit20});
   ASSERT_TRUE(RunToIdle());
@@ -161,13 +146,6 @@ TEST_F(SimEndToEnd, NothingBehindTheAdapterLeavesTheEngineProbing) {
   EXPECT_EQ(rig->State(), 2);
   EXPECT_EQ(rig->state.g_adapterReady, 1);
   EXPECT_EQ(rig->state.g_escPresent, 0);
-}
-
-TEST_F(SimEndToEnd, JunkBeforeAnswersDoesNotBreakTheEngine) {
-  Start(SimTargetKind::kFull, {SimFault::kGarbage});
-  scheduler.AdvanceBy(20000);
-  const uint8_t state = rig->State();
-  EXPECT_TRUE(state == 2 || state == 3 || state == 4 || state == 16) << int(state);
 }
 
 class SimV1EndToEnd : public SimEndToEnd, public ::testing::WithParamInterface<SimTargetKind> {};

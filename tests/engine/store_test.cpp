@@ -62,14 +62,6 @@ class StoreTest : public ::testing::Test {
   EngineRig rig{hid, scheduler};
 };
 
-TEST_F(StoreTest, FirstPairGoesOutAndTheProgressDialogOpens) {
-  Apply();
-  EXPECT_EQ(rig.State(), 5);
-  EXPECT_EQ(rig.TakeSentBytes(), (std::vector<Bytes>{{0xA4, 0x00}}));
-  EXPECT_TRUE(rig.host.Has("ShowProgress 1/440"));
-  EXPECT_EQ(rig.scheduler.TimerPeriod(timer_id::kEngine), 100u);
-}
-
 TEST_F(StoreTest, OnlyAnAcknowledgementAdvancesTheStore) {
   Apply();
   rig.TakeSent();
@@ -144,21 +136,6 @@ TEST_F(StoreTest, DefaultFrameAndCurveBlocksAreExactOnTheWire) {
   EXPECT_TRUE(rig.host.Has("FocusPageButton 4"));
 }
 
-TEST_F(StoreTest, ApplySendsTheCurrentIndexes) {
-  AnswerLikeAController();
-  rig.settings.Current(Setting::RunMode) = 2;
-  rig.settings.Current(Setting::RpmLock) = 42;
-  Apply();
-  rig.Tick(2);
-  const auto sent = rig.TakeSentBytes();
-  ASSERT_EQ(sent.size(), 3u);
-  EXPECT_EQ(sent[0], (Bytes{0xA4, 2}));
-  Bytes expected = kFactoryFrame;
-  expected[1] = 2;
-  expected[59] = 42;
-  EXPECT_EQ(sent[2], Slice(expected, 30, 66));
-}
-
 TEST_F(StoreTest, TicksDoNotReadDuringTheWaitAfterTheFrame) {
   Apply();
   hid.QueueReply({0x01});
@@ -171,25 +148,6 @@ TEST_F(StoreTest, TicksDoNotReadDuringTheWaitAfterTheFrame) {
   EXPECT_EQ(hid.QueuedReports(), 1u);
   rig.Tick(2);
   EXPECT_EQ(hid.QueuedReports(), 0u);
-}
-
-TEST_F(StoreTest, ChunksGoOutOnConsecutiveTicksEvenWhenTheControllerIsSilent) {
-  Apply();
-  hid.QueueReply({0x01});
-  rig.Tick(7);
-  hid.QueueReply({0x01});
-  rig.Tick(7);  // 500 ms, then 0xDF
-  rig.TakeSent();
-  hid.QueueReply({0x80});
-  rig.Tick();
-  rig.Tick();
-  rig.Tick();
-  const auto sent = rig.TakeSent();
-  ASSERT_EQ(sent.size(), 3u);
-  EXPECT_EQ(sent[0].bytes.size(), 42u);
-  EXPECT_EQ(sent[1].bytes.size(), 42u);
-  EXPECT_EQ(sent[2].bytes.size(), 50u);
-  EXPECT_EQ(rig.engine.CurvePhase(), 2);
 }
 
 TEST_F(StoreTest, StoreWithoutAControllerKindSendsNothingAndKeepsTicking) {

@@ -87,15 +87,6 @@ TEST_F(V1Test, FirstReadDecodesTheReplyAndShowsThePanel) {
   EXPECT_EQ(rig.state.g_transferPending, 0);
 }
 
-TEST_F(V1Test, WithoutBecTheBecByteIsNotRead) {
-  Identify(0x2E);
-  hid.QueueReply(V1Reply(18));
-  rig.Tick();
-  EXPECT_FALSE(rig.v1.IsBecShown());
-  EXPECT_EQ(rig.v1[V1Setting::Bec], 0);
-  EXPECT_EQ(rig.v1[V1Setting::CutOffVoltage], 3);
-}
-
 TEST_F(V1Test, PanelReadShowsTheValuesItAskedFor) {
   Idle();
   rig.host.Clear();
@@ -139,22 +130,6 @@ TEST_F(V1Test, StoreWithBecSendsFourBecPairsBeforeTheCutOff) {
   expected.push_back({0xEC, 0x2F});
   expected.push_back({0xE0});
   EXPECT_EQ(rig.TakeSentBytes(), expected);
-}
-
-TEST_F(V1Test, ModelsWithTwelveOrFifteenByteRepliesGetNoClosingByte) {
-  Idle();
-  hid.QueueReply(V1Reply(12));
-  rig.engine.StartV1Read();  // drains, so the reply must come after the request
-  hid.QueueReply(V1Reply(12));
-  rig.Tick();
-  ASSERT_EQ(rig.engine.ReplyLength(), 12);
-  rig.TakeSent();
-  AcknowledgePairs();
-  rig.engine.SendSettings();
-  for (int i = 0; i < 20 && rig.State() == 5; ++i) rig.Tick();
-  const auto sent = rig.TakeSentBytes();
-  ASSERT_EQ(sent.size(), 10u);
-  EXPECT_EQ(sent.back(), (Bytes{0xEC, 0x2C}));  // the cut-off just read
 }
 
 TEST_F(V1Test, MissingAcknowledgementRepeatsThePairThatWaitsNotTheFirst) {
