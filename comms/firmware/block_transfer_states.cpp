@@ -22,6 +22,17 @@ constexpr uint32_t kLastBlockPauseMs = 30;
 
 }  // namespace
 
+bool FirmwareTransfer::SendBeforeFirstBlock(std::span<const uint8_t> bytes) {
+  const bool sent = m_engine.Link().WriteFrame(bytes.data(), static_cast<uint32_t>(bytes.size()));
+  if (sent || !m_state.g_lcdUpdating) return true;
+  // The box dropped off the bus while it restarts (its removal is ignored
+  // meanwhile): start over and pick it up again once it is back.
+  m_engine.Collector().Clear();
+  m_position = 0;
+  m_state.engineState = firmware_state::kBlockStart;
+  return false;
+}
+
 void FirmwareTransfer::BlockStartState(const uint8_t* reply, uint32_t count) {
   m_engine.RestartTick(kStartTickMs);
   const bool ok = CollectOk(reply, count);
@@ -34,7 +45,7 @@ void FirmwareTransfer::BlockStartState(const uint8_t* reply, uint32_t count) {
     return;
   }
   if (ok) {
-    m_engine.Send(LengthPair(Size()));
+    if (!SendBeforeFirstBlock(LengthPair(Size()))) return;
     m_state.engineState = firmware_state::kFirstBlockHeader;
     return;
   }
@@ -48,7 +59,7 @@ void FirmwareTransfer::FirstBlockHeaderState() {
   if (m_position >= Size()) return;
   m_engine.Retry() = 0;
   m_state.g_progressRange = Size();
-  m_engine.Send(kFirstBlockHeader);
+  if (!SendBeforeFirstBlock(kFirstBlockHeader)) return;
   m_state.g_lcdMode = true;
   m_state.g_adapterReady = 1;
   m_host.ShowStatusIndicators(true);
@@ -64,7 +75,7 @@ void FirmwareTransfer::SendBlockState() {
   // beyond the image; the clip keeps it so whatever the size.
   const uint32_t length = std::min(kBlockLength, Size() - std::min(m_position, Size()));
   std::memcpy(m_engine.TransmitBuffer().data(), m_image.data() + m_position, length);
-  m_engine.SendTransmit(0, length);
+  if (!SendBeforeFirstBlock(std::span<const uint8_t>(m_engine.TransmitBuffer().data(), length))) return;
   m_state.engineState = firmware_state::kBlockAnswer;
   m_state.g_lcdUpdating = false;
   m_engine.RestartTick(kBlockTickMs);

@@ -8,6 +8,7 @@
 // be carried whole; a transfer that stops says where and what to do.
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -79,6 +80,10 @@ class FirmwareTransfer : public FirmwareStateHandler {
   // Appends the first two bytes of a reply to the collector and tells
   // whether it now holds "ok".
   bool CollectOk(const uint8_t* reply, uint32_t count);
+
+  // Sends a step that comes before the first block. While the box restarts
+  // a failed write sends the transfer back to its start; false then.
+  bool SendBeforeFirstBlock(std::span<const uint8_t> bytes);
 
   // States 6..12.
   void BlockStartState(const uint8_t* reply, uint32_t count);

@@ -103,6 +103,24 @@ TEST(BlockTransfer, ABoxThatRestartsIntoItsLoaderIsPickedUpAgain) {
   EXPECT_EQ(rig.hosts.messages, std::vector<std::string>{"Lcd Update|Up Date Complete!|"});
 }
 
+TEST(BlockTransfer, ABoxGoneBetweenItsSizeAndItsFirstBlockIsStartedOverOnceBack) {
+  TransferRig rig(SimTargetKind::kLcd);
+  ASSERT_TRUE(rig.ConnectAndSettle());
+  const Bytes image = PatternImage(3000);
+  rig.ChooseFile(ScrambledFile(image), "xut");
+  rig.transfer.SendFirmwareFile();
+  ASSERT_TRUE(rig.scheduler.RunUntil([&] { return rig.state.engineState == firmware_state::kFirstBlockHeader; }, 5000));
+  rig.Pull();
+  rig.RunMs(1000);
+  EXPECT_EQ(rig.state.engineState, firmware_state::kBlockStart);
+  EXPECT_TRUE(rig.state.g_lcdUpdating);
+  rig.Adapter().SetTarget(SimTargetKind::kLcd);  // it comes back freshly started
+  rig.Plug();
+  ASSERT_TRUE(rig.RunTransfer());
+  EXPECT_EQ(rig.transfer.Outcome(), TransferOutcome::kCompleted);
+  EXPECT_EQ(rig.Target().firmwareImage, image);
+}
+
 TEST(BlockTransfer, NoAnswerFor201TicksAfterABlockStopsTheTransfer) {
   TransferRig rig(SimTargetKind::kLcd);
   ASSERT_TRUE(rig.ConnectAndSettle());
