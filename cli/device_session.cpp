@@ -222,7 +222,8 @@ CommandResult DeviceSession::WaitForIdentity() {
   return RunUntil(
       [this] {
         if (IsDisplayBox()) return true;
-        if (m_state.g_escPresent == 1 && !SoftwareVersion().empty()) return true;
+        // A V1 controller's model shows only in its settings reply.
+        if (IsFullController() && !SoftwareVersion().empty()) return true;
         return ReadDone();
       },
       "identifying itself");

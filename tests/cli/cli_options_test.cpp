@@ -1,0 +1,78 @@
+// The command line: which options reach the commands, and what --help and
+// --version print.
+
+#include "cli/cli_options.h"
+
+#include <sstream>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "cli/cli_app.h"
+#include "cli/commands.h"
+
+namespace vuriru {
+namespace {
+
+using ::testing::HasSubstr;
+
+ParseOutcome Parse(std::vector<std::string> args) {
+  args.insert(args.begin(), "vuriru-cli");
+  std::vector<CommandSpec> specs;
+  for (const CliCommand& command : CliCommands()) specs.push_back(command.spec);
+  return ParseCommandLine(args, specs, "");
+}
+
+TEST(CliOptions, GlobalOptionsMayStandBeforeOrAfterTheCommand) {
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {"--simulate", "v1", "--virtual-time", "--json", "--timeout", "2.5", "--trace", "t.txt", "export", "x"},
+           {"export", "x", "--json", "--simulate", "v1", "--timeout", "2.5", "--virtual-time", "--trace", "t.txt"}}) {
+    const ParseOutcome parsed = Parse(args);
+    ASSERT_TRUE(parsed.run) << parsed.error;
+    EXPECT_EQ(parsed.options.command, "export");
+    EXPECT_EQ(parsed.options.file, "x");
+    EXPECT_EQ(parsed.options.simulate, "v1");
+    EXPECT_TRUE(parsed.options.virtualTime);
+    EXPECT_TRUE(parsed.options.json);
+    EXPECT_EQ(parsed.options.TimeoutMs(), 2500u);
+    EXPECT_EQ(parsed.options.tracePath, "t.txt");
+  }
+}
+
+TEST(CliOptions, DefaultsToARealAdapterAndFifteenSeconds) {
+  const ParseOutcome parsed = Parse({"read"});
+  ASSERT_TRUE(parsed.run);
+  EXPECT_FALSE(parsed.options.Simulated());
+  EXPECT_EQ(parsed.options.TimeoutMs(), 15000u);
+  EXPECT_TRUE(parsed.options.faults.empty());
+}
+
+TEST(CliOptions, FaultsRepeat) {
+  const ParseOutcome parsed = Parse({"--simulate", "full", "--fault", "garbage", "--fault", "pull-after=9", "read"});
+  ASSERT_TRUE(parsed.run);
+  EXPECT_EQ(parsed.options.faults, (std::vector<std::string>{"garbage", "pull-after=9"}));
+}
+
+TEST(CliOptions, HelpListsEveryCommandTheTargetsAndTheFaults) {
+  std::ostringstream out, err;
+  EXPECT_EQ(RunCli({"vuriru-cli", "--help"}, out, err, false), 0);
+  for (const CliCommand& command : CliCommands()) EXPECT_THAT(out.str(), HasSubstr("  " + command.spec.name + " "));
+  EXPECT_THAT(out.str(), HasSubstr("v1-hgm"));
+  EXPECT_THAT(out.str(), HasSubstr("bad-curve-check"));
+  EXPECT_EQ(err.str(), "");
+}
+
+TEST(CliOptions, CommandHelpDescribesItsFile) {
+  std::ostringstream out, err;
+  EXPECT_EQ(RunCli({"vuriru-cli", "apply", "--help"}, out, err, false), 0);
+  EXPECT_THAT(out.str(), HasSubstr("FILE.DATA"));
+}
+
+TEST(CliOptions, VersionNamesTheProgram) {
+  std::ostringstream out, err;
+  EXPECT_EQ(RunCli({"vuriru-cli", "--version"}, out, err, false), 0);
+  EXPECT_THAT(out.str(), ::testing::StartsWith("vuriru-cli "));
+}
+
+}  // namespace
+}  // namespace vuriru

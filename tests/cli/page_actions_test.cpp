@@ -1,0 +1,65 @@
+// What Apply, Default and the import do to the settings before a store.
+
+#include "cli/page_actions.h"
+
+#include <gtest/gtest.h>
+
+#include "comms/settings_table.h"
+#include "curves/curve_sampling.h"
+
+namespace vuriru {
+namespace {
+
+TEST(PageActions, DefaultRestoresFactoryIndexesButLeavesTheProfile) {
+  SettingsBlock settings;
+  LoadFactorySettings(settings);
+  const SettingsBlock factory = settings;
+  for (int32_t& index : settings.current) index = 1;
+  settings.Current(Setting::Profile) = 3;
+  CurveSet curves(settings);
+  SharedState state;
+  ApplyFactoryValues(settings, curves, state);
+  for (const SettingRow& row : SettingsTable()) {
+    if (row.setting == Setting::Profile) continue;
+    EXPECT_EQ(settings.Current(row.setting), factory.Current(row.setting)) << row.caption;
+  }
+  EXPECT_EQ(settings.Current(Setting::Profile), 3);
+}
+
+TEST(PageActions, DefaultResetsAndSamplesEachCurve) {
+  SettingsBlock settings;
+  LoadFactorySettings(settings);
+  CurveSet curves(settings);
+  curves.throttle.Stored().x[1] = 30;
+  curves.throttle.Stored().y[1] = 80;
+  curves.throttle.Stored().x[2] = curves.throttle.Stored().y[2] = 100;
+  curves.throttle.LoadStoredCurve();
+  SharedState state;
+  ApplyFactoryValues(settings, curves, state);
+  const StoredCurve& throttle = curves.throttle.Stored();
+  EXPECT_EQ(throttle.x[1], 100);
+  EXPECT_EQ(throttle.y[1], 100);
+  // A straight line samples to its own inputs; the first entry is always 0.
+  EXPECT_EQ(throttle.table[0], 0);
+  for (size_t k = 1; k < kSampleCount; ++k) EXPECT_EQ(throttle.table[k], SampleInput(k)) << k;
+}
+
+TEST(PageActions, ImportHoldsIndexesToTheirListsAndResamplesTheCurves) {
+  SettingsBlock settings;
+  LoadFactorySettings(settings);
+  CurveSet curves(settings);
+  EscData data;
+  data.settings = settings;
+  data.settings.Current(Setting::RunMode) = 200;  // three options
+  data.settings.Log(RunningLog::EscMaxTemp) = 70;
+  data.brakeCurve.x[1] = data.brakeCurve.y[1] = 100;
+  data.boostCurve = data.throttleCurve = data.brakeCurve;
+  data.brakeCurve.table.fill(7);  // not what the points sample to
+  TakeImportedData(data, settings, curves);
+  EXPECT_EQ(settings.Current(Setting::RunMode), 2);
+  EXPECT_EQ(settings.Log(RunningLog::EscMaxTemp), 70u);
+  EXPECT_EQ(curves.brake.Stored().table[39], 100);
+}
+
+}  // namespace
+}  // namespace vuriru

@@ -1,0 +1,62 @@
+// The console progress bar: quiet off a terminal and during the first second.
+
+#include "cli/progress_bar.h"
+
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "cli/trace_writer.h"
+
+namespace vuriru {
+namespace {
+
+using namespace std::chrono_literals;
+
+struct FakeClock {
+  std::chrono::steady_clock::time_point now{};
+  ProgressBar::Clock Fn() {
+    return [this] { return now; };
+  }
+};
+
+TEST(ProgressBar, StaysQuietForTheFirstSecondThenDrawsInPlace) {
+  FakeClock clock;
+  std::ostringstream out;
+  ProgressBar bar(out, true, clock.Fn());
+  bar.SetCaption("Storing");
+  bar.SetProgress(100, 440);
+  EXPECT_EQ(out.str(), "");
+
+  clock.now += 1s;
+  bar.SetProgress(220, 440);
+  EXPECT_EQ(out.str(), "\r" + ProgressLine("Storing", 220, 440, ProgressBar::kWidth));
+  bar.Finish();
+  const std::string drawn = ProgressLine("Storing", 220, 440, ProgressBar::kWidth);
+  EXPECT_EQ(out.str(), "\r" + drawn + "\r" + std::string(drawn.size(), ' ') + "\r");
+}
+
+TEST(ProgressBar, DrawsNothingWhenNotATerminal) {
+  FakeClock clock;
+  std::ostringstream out;
+  ProgressBar bar(out, false, clock.Fn());
+  clock.now += 5s;
+  bar.SetProgress(1, 2);
+  bar.Finish();
+  EXPECT_EQ(out.str(), "");
+}
+
+TEST(ProgressBar, LineStopsAtFullWhenThePositionRunsPastTheRange) {
+  EXPECT_EQ(ProgressLine("Reading", 0, 0, 4), "Reading");
+  EXPECT_EQ(ProgressLine("Reading", 1, 2, 4), "Reading [##  ] 50%");
+  EXPECT_EQ(ProgressLine("Reading", 900, 440, 4), "Reading [####] 100%");
+}
+
+TEST(TraceLine, TimeDirectionAndUpperCaseHexPairs) {
+  const uint8_t bytes[] = {0xFD, 0x0a, 0x00};
+  EXPECT_EQ(TraceLine(1234, true, bytes, 3), "1234 > FD 0A 00");
+  EXPECT_EQ(TraceLine(0, false, bytes, 1), "0 < FD");
+}
+
+}  // namespace
+}  // namespace vuriru
