@@ -72,3 +72,28 @@ TEST(GeneralTable, ProfileIsHiddenWithoutOptions) {
 
 }  // namespace
 }  // namespace vuriru
+
+namespace vuriru {
+namespace {
+
+// Faults a new table can bring in: a setting or control id used twice, a
+// visible setting without options.
+TEST(AllPageTables, RowsAreDistinctAndVisibleOnesHaveOptions) {
+  for (const PageTable* table : AllPageTables()) {
+    SCOPED_TRACE(table->className);
+    for (size_t i = 0; i < table->rows.size(); ++i) {
+      const PageSettingRow& row = table->rows[i];
+      if (row.visible) {
+        EXPECT_FALSE(row.options.empty()) << row.caption;
+      }
+      for (size_t j = i + 1; j < table->rows.size(); ++j) {
+        EXPECT_NE(row.setting, table->rows[j].setting) << row.caption;
+        EXPECT_NE(row.labelId, table->rows[j].labelId) << row.caption;
+        EXPECT_NE(row.listId, table->rows[j].listId) << row.caption;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vuriru
