@@ -1,6 +1,7 @@
 #include "sim/starting_memory.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace vuriru {
 
@@ -22,9 +23,17 @@ std::vector<uint8_t> CurveFromPoints(const std::vector<Point>& points) {
     while (j + 1 < points.size() && points[j].x < a) ++j;
     const Point p = points[j - 1];
     const Point q = points[j];
-    const int y = q.x == p.x ? q.y : p.y + (q.y - p.y) * (a - p.x) / (q.x - p.x);
+    // Single-precision slope, rounded half away from zero: the table the
+    // editor makes for these points, so a read shows a consistent curve.
+    int y = q.y;
+    if (q.x != p.x && a != q.x) {
+      const float slope = static_cast<float>(q.y - p.y) / static_cast<float>(q.x - p.x);
+      y = p.y + static_cast<int>(std::lround(static_cast<float>(a - p.x) * slope));
+    }
     values[k] = static_cast<uint8_t>(std::clamp(y, 0, 100));
   }
+  values[0] = 0;
+  values[39] = 100;
   for (size_t i = 0; i < points.size() && i < 40; ++i) {
     values[40 + i] = static_cast<uint8_t>(points[i].x);
     values[80 + i] = static_cast<uint8_t>(points[i].y);

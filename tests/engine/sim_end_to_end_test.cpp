@@ -47,17 +47,16 @@ class SimEndToEnd : public ::testing::Test {
     }
   }
 
-  // A read takes the points; a Custom curve is then sampled again by the
-  // editor, so the sampled table is compared only after a store.
-  void ExpectCurvesMatchMemory(bool withTable) {
+  // The controller's sampled table is the one the editor makes for the same
+  // points, so after a read (which samples a Custom curve again) and after a
+  // store the three arrays match the controller's memory.
+  void ExpectCurvesMatchMemory() {
     const CurveModel* editors[] = {&rig->curves.boost, &rig->curves.brake, &rig->curves.throttle};
     for (size_t c = 0; c < 3; ++c) {
       const StoredCurve& stored = editors[c]->Stored();
       const std::vector<uint8_t>& values = Memory().curves[c];
       for (size_t i = 0; i < kSampleCount; ++i) {
-        if (withTable) {
-          EXPECT_EQ(stored.table[i], values[i]) << c << " " << i;
-        }
+        EXPECT_EQ(stored.table[i], values[i]) << c << " " << i;
         EXPECT_EQ(stored.x[i], values[kSampleCount + i]) << c << " " << i;
         EXPECT_EQ(stored.y[i], values[2 * kSampleCount + i]) << c << " " << i;
       }
@@ -85,7 +84,7 @@ TEST_F(SimEndToEnd, FullControllerIsReadThroughEveryReadState) {
   EXPECT_EQ(rig->engine.SoftwareVersionText(), "V3.12_240517");
   ExpectSettingsMatchMemory();
   EXPECT_EQ(rig->settings.Log(RunningLog::BatteryMinVoltage), 72u);
-  ExpectCurvesMatchMemory(false);
+  ExpectCurvesMatchMemory();
   EXPECT_TRUE(Memory().unexpected.empty());
 }
 
@@ -103,7 +102,7 @@ TEST_F(SimEndToEnd, ApplyStoresTheSettingsAndTheCurves) {
   EXPECT_EQ(Memory().curveBlocksRejected, 0u);
   EXPECT_EQ(Memory().settings[0], 2);
   ExpectSettingsMatchMemory();
-  ExpectCurvesMatchMemory(true);
+  ExpectCurvesMatchMemory();
   EXPECT_EQ(rig->state.g_pressedCommand, command::kNone);
   EXPECT_TRUE(Memory().unexpected.empty());
 }
@@ -112,7 +111,7 @@ TEST_F(SimEndToEnd, SplitRepliesAreGatheredAcrossTicks) {
   Start(SimTargetKind::kFull, {SimFault::kSplit20});
   ASSERT_TRUE(RunToIdle());
   ExpectSettingsMatchMemory();
-  ExpectCurvesMatchMemory(false);
+  ExpectCurvesMatchMemory();
 }
 
 TEST_F(SimEndToEnd, CurvesWithWrongCheckBytesAreDroppedAndTheReadEnds) {
