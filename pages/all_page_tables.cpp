@@ -2,12 +2,9 @@
 
 namespace vuriru {
 
-std::vector<const PageTable*> SettingsPageTables() {
-  return {&GeneralPageTable(), &ThrottlePageTable(), &BrakePageTable(), &BoostPageTable(), &TurboPageTable()};
-}
-
 const std::vector<const PageTable*>& AllPageTables() {
-  static const std::vector<const PageTable*> tables = SettingsPageTables();
+  static const std::vector<const PageTable*> tables = {&GeneralPageTable(), &ThrottlePageTable(), &BrakePageTable(),
+                                                       &BoostPageTable(), &TurboPageTable()};
   return tables;
 }
 

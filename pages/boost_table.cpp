@@ -61,7 +61,7 @@ const PageTable& BoostPageTable() {
          {"Linear(*)", "Custom"},
          "TO CONTROL THE BOOST TIMING SLOPE RATE. FOR CUSTOM MODE, THE SLOPE RATE CAN BE ADJUSTED MANUALLY FROM THE "
          "LINEAR GRAPHIC DIRECTLY",
-         false},
+         false, true, true},
         {Setting::StablityAssist,
          "STABLITY ASSIST",
          1099,

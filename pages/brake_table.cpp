@@ -95,7 +95,7 @@ const PageTable& BrakePageTable() {
          {"Linear(*)", "Custom"},
          "TO SELECT THE LINEAR OR CUSTOM BRAKE CURVE. FOR HIGHER RPM MOTOR,THE BRAKE MAY NOT BE ENOUGH AND IT IS "
          "SUGGESTED TO USE CUSTOM CURVE TO CHANGE THE BRAKE CURVE TO INCREASE THE BRAKE POWER DELIVERY TO THE MOTOR",
-         true},
+         true, true, true},
         {Setting::DBrakeRate, "D.Brake Rate", 1063, {4, 226}, 1062, 24, NumberedOptions(0, 100, "%", 10), "", false},
     };
     return t;

@@ -1,5 +1,7 @@
 #include "pages/general_page.h"
 
+#include "pages/settings_pages.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "pages/page_table.h"
+#include "pages/settings_pages.h"
 
 namespace vuriru {
 namespace {

@@ -59,10 +59,4 @@ inline constexpr char kFactoryMarker = '*';
 // (a later marked option wins over an earlier one), or 0 when none is marked.
 int FactoryIndexFromOptions(const std::vector<std::string>& options);
 
-const PageTable& GeneralPageTable();
-
-// Every page table written so far, in page number order. A new page's table
-// is added here so that the artwork and the tools pick it up.
-const std::vector<const PageTable*>& AllPageTables();
-
 }  // namespace vuriru

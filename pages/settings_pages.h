@@ -13,7 +13,9 @@ const PageTable& BrakePageTable();
 const PageTable& BoostPageTable();
 const PageTable& TurboPageTable();
 
-// General, Throttle, Brake, Boost, Turbo.
-std::vector<const PageTable*> SettingsPageTables();
+// General, Throttle, Brake, Boost, Turbo: every settings page, in page number
+// order. A new page's table is added here so that the window, the artwork and
+// the command-line tool pick it up.
+const std::vector<const PageTable*>& AllPageTables();
 
 }  // namespace vuriru

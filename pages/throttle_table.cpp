@@ -75,7 +75,7 @@ const PageTable& ThrottlePageTable() {
          "To select the linear or custom throttle curve.In modify mode,it is suggested to use linear curve. In stock "
          "mode,it is suggested to use custom curve to change the throttle curve to increase the power delivery to the "
          "motor",
-         true},
+         true, true, true},
         {Setting::ThReverseSpd,
          "THREVERSE SPD",
          1086,

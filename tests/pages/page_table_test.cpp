@@ -1,4 +1,4 @@
-#include "pages/page_table.h"
+#include "pages/settings_pages.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include <QPainterPath>
 
 #include "app/dialog_units.h"
-#include "pages/page_table.h"
+#include "pages/settings_pages.h"
 #include "tools/artwork/art_style.h"
 
 namespace vuriru::art {
