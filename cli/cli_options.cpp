@@ -63,6 +63,7 @@ ParseOutcome ParseCommandLine(std::span<const std::string> args, std::span<const
   for (const CommandSpec& spec : commands) {
     CLI::App* sub = app.add_subcommand(spec.name, spec.summary);
     sub->fallthrough();
+    sub->group("Commands");
     if (!spec.fileArgument.empty()) {
       sub->add_option("file", o.file, spec.fileHelp)->type_name(spec.fileArgument)->required();
     }

@@ -205,7 +205,9 @@ CommandResult DeviceSession::RunUntil(const std::function<bool()>& goal, const s
   // Failures first: a failed version request leaves the flags looking like
   // the display box's, which some goals accept.
   const auto stop = [&] {
-    m_progress.SetProgress(m_state.g_progressPos, m_state.g_progressRange);
+    // Between transactions the engine leaves its range set and its position
+    // at 0; the bar then shows only the phase.
+    m_progress.SetProgress(m_state.g_progressPos, m_state.g_progressPos == 0 ? 0 : m_state.g_progressRange);
     failure = Failure();
     return failure.has_value() || goal();
   };
@@ -230,7 +232,11 @@ CommandResult DeviceSession::WaitForIdentity() {
 }
 
 CommandResult DeviceSession::WaitForRead() {
-  m_progress.SetCaption("Reading");
+  return ReadUntilDone("Reading");
+}
+
+CommandResult DeviceSession::ReadUntilDone(const std::string& caption) {
+  m_progress.SetCaption(caption);
   m_host.ClearRefusedCurves();
   CommandResult result = RunUntil([this] { return IsDisplayBox() || ReadDone(); }, "sending its settings");
   if (!result.ok()) return result;
@@ -271,9 +277,7 @@ CommandResult DeviceSession::Store(int32_t pressedCommand) {
 
 CommandResult DeviceSession::ReadAgain() {
   m_state.settingsRead = 0;
-  CommandResult result = WaitForRead();
-  m_progress.SetCaption("Checking");
-  return result;
+  return ReadUntilDone("Reading back");
 }
 
 }  // namespace vuriru

@@ -63,6 +63,12 @@ class DeviceSession {
   // again, and runs until it has.
   CommandResult ReadAgain();
 
+  // Runs the engine until `goal` holds, a failure shows (the adapter gone,
+  // a message box, the controller lost) or the command's time is up.
+  // `goalText` completes "the controller did not finish ..." for a time-out.
+  // For commands that drive the engine themselves, such as a firmware update.
+  CommandResult RunUntil(const std::function<bool()>& goal, const std::string& goalText);
+
   // "full", "lcd", "v1", "v1-bec", "v1-hgm", or "none".
   std::string ControllerKind() const;
   bool IsFullController() const;
@@ -75,11 +81,15 @@ class DeviceSession {
   SettingsBlock& Settings() { return m_settings; }
   V1SettingsBlock& V1Settings() { return m_v1; }
   CurveSet& Curves() { return m_curves; }
+  TransactionEngine& Engine() { return m_engine; }
+  Scheduler& Clock() { return m_scheduler; }
+  ConsoleHost& Host() { return m_host; }
+  ProgressBar& Progress() { return m_progress; }
 
  private:
   bool ReadDone() const;
   std::optional<CommandResult> Failure() const;
-  CommandResult RunUntil(const std::function<bool()>& goal, const std::string& goalText);
+  CommandResult ReadUntilDone(const std::string& caption);
   CommandResult TimedOut(const std::string& goalText) const;
   void OnDeviceChange(const DeviceChangeEvent& event);
 
