@@ -9,6 +9,9 @@ namespace vuriru {
 
 namespace {
 
+// The message box the engine shows when the controller never answers 0xD7.
+constexpr const char* kVersionFailureText = "Failed to get ESC Version";
+
 std::unique_ptr<HidLibrary> MakeBackend(const CliOptions& options, Scheduler& scheduler) {
   if (!options.Simulated()) return std::make_unique<HidapiLibrary>();
   auto library = std::make_unique<SimulatedHidLibrary>(scheduler);
@@ -171,11 +174,13 @@ std::optional<CommandResult> DeviceSession::Failure() const {
     return CommandResult::Fail(ExitCode::kDeviceFailure,
                                "the adapter was unplugged during the command; plug it in again and repeat the command");
   }
-  if (m_host.Messages().size() > m_messagesSeen) {
-    return CommandResult::Fail(ExitCode::kDeviceFailure,
-                               m_host.Messages()[m_messagesSeen] +
-                                   ": the controller did not answer the version request; check its power and cable, "
-                                   "then repeat the command");
+  if (!m_host.Messages().empty()) {
+    const std::string& message = m_host.Messages().front();
+    const std::string advice = message == kVersionFailureText
+                                   ? ": the controller did not answer the version request; check its power and "
+                                     "cable, then repeat the command"
+                                   : "; repeat the command";
+    return CommandResult::Fail(ExitCode::kDeviceFailure, message + advice);
   }
   if (m_state.g_adapterReady == 1 && m_engine.RetryCounter() == 255) {
     return CommandResult::Fail(ExitCode::kDeviceFailure,

@@ -108,7 +108,6 @@ class DeviceSession {
   UsbLink m_link;
   TransactionEngine m_engine;
   bool m_adapterRemoved = false;
-  size_t m_messagesSeen = 0;
 };
 
 }  // namespace vuriru
