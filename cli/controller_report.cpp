@@ -5,8 +5,8 @@
 
 #include "cli/page_actions.h"
 #include "comms/settings_table.h"
-#include "pages/page_table.h"
 #include "pages/running_log_text.h"
+#include "pages/settings_pages.h"
 #include "v1/v1_settings_table.h"
 
 namespace vuriru {
@@ -79,7 +79,7 @@ nlohmann::ordered_json SettingJson(const std::vector<std::string>& options, int3
 const std::vector<ReportedSetting>& ReportedSettings() {
   static const std::vector<ReportedSetting> rows = [] {
     std::vector<ReportedSetting> result;
-    for (const PageTable* table : SettingsPages()) {
+    for (const PageTable* table : AllPageTables()) {
       for (const PageSettingRow& row : table->rows) {
         if (IsPageOnly(row.setting)) continue;
         result.push_back({table->title + "/" + row.caption, row.setting, &row.options});

@@ -11,18 +11,12 @@ constexpr CurveNumber kEditorOrder[] = {CurveNumber::Boost, CurveNumber::Brake, 
 
 template <typename Fn>
 void ForEachPageRow(Fn fn) {
-  for (const PageTable* table : SettingsPages()) {
+  for (const PageTable* table : AllPageTables()) {
     for (const PageSettingRow& row : table->rows) fn(row);
   }
 }
 
 }  // namespace
-
-const std::vector<const PageTable*>& SettingsPages() {
-  static const std::vector<const PageTable*> pages = {&GeneralPageTable(), &ThrottlePageTable(), &BrakePageTable(),
-                                                      &BoostPageTable(), &TurboPageTable()};
-  return pages;
-}
 
 void ClampIndexesToOptions(SettingsBlock& settings) {
   ForEachPageRow([&](const PageSettingRow& row) {

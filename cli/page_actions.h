@@ -12,11 +12,6 @@
 
 namespace vuriru {
 
-struct PageTable;
-
-// The tables of the five settings pages, General to Turbo.
-const std::vector<const PageTable*>& SettingsPages();
-
 // A page's refresh: every index past the end of its option list becomes the
 // last option, as the page shows and then collects it.
 void ClampIndexesToOptions(SettingsBlock& settings);

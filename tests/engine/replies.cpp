@@ -1,5 +1,7 @@
 #include "engine/replies.h"
 
+#include <algorithm>
+
 namespace vuriru::test {
 
 StoredCurve SampleCurve(uint8_t lift) {
@@ -19,8 +21,9 @@ StoredCurve SampleCurve(uint8_t lift) {
 
 std::vector<uint8_t> CurveReplyFor(const StoredCurve& curve) {
   const CurveBlock block = BuildCurveBlock(curve);
-  std::vector<uint8_t> reply{0x80};
-  reply.insert(reply.end(), block.begin(), block.begin() + kCurveValueCount + 2);
+  std::vector<uint8_t> reply(1 + kCurveValueCount + 2);
+  reply[0] = 0x80;
+  std::copy(block.begin(), block.begin() + kCurveValueCount + 2, reply.begin() + 1);
   return reply;
 }
 
