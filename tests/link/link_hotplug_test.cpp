@@ -7,19 +7,12 @@
 
 #include "link/hotplug_watcher.h"
 #include "link/link_fixture.h"
+#include "link/recording_hotplug_host.h"
 
 namespace vuriru::test {
 namespace {
 
 using ::testing::ElementsAre;
-
-class RecordingHost : public LinkHotplugHost {
- public:
-  void RedrawIndicators() override { calls.push_back("RedrawIndicators"); }
-  void ShowStartPage() override { calls.push_back("ShowStartPage"); }
-  void OpenAdapterRemoved() override { calls.push_back("OpenAdapterRemoved"); }
-  std::vector<std::string> calls;
-};
 
 class LinkHotplugTest : public LinkFixture {
  protected:
@@ -36,7 +29,7 @@ class LinkHotplugTest : public LinkFixture {
     state.engineState = 2;
   }
 
-  RecordingHost host;
+  RecordingHotplugHost host;
   LinkHotplug hotplug{link, state, scheduler, host};
 };
 
