@@ -37,9 +37,7 @@ int32_t CurveModel::MaxX() const {
 }
 
 void CurveModel::LoadStoredCurve() {
-  size_t end = 0;
-  while (end < kSampleCount && !(m_stored.x[end] == 100 && m_stored.y[end] == 100)) ++end;
-  const size_t count = end + 1;
+  const size_t count = StoredPointCount(m_stored);
   if (count < 3 || !IsPossibleCurve(m_stored)) {
     // An impossible stored curve would break every editing rule, so the
     // editor starts from its default curve instead.
@@ -51,6 +49,11 @@ void CurveModel::LoadStoredCurve() {
   m_savedCount = m_count;
   KeepSelectionInList();
   SampleCurve(m_stored.x, m_stored.y, m_count, m_stored.table);
+}
+
+void CurveModel::ReplaceStoredCurve(const StoredCurve& curve) {
+  m_stored = curve;
+  if (IsPossibleCurve(m_stored)) m_savedCount = static_cast<uint32_t>(StoredPointCount(m_stored));
 }
 
 void CurveModel::ResetCurve() {

@@ -59,6 +59,11 @@ class CurveModel {
   // the stored one has fewer than 3 points or is not a curve the editor could
   // have made) and samples it.
   void LoadStoredCurve();
+  // A sound curve reply while the curve is not selected: the stored curve is
+  // replaced and the point list stays as it is. CANCEL returns to the stored
+  // curve, so the saved count becomes the new curve's point count; the old
+  // count would cut the new curve short of its end point, or run past it.
+  void ReplaceStoredCurve(const StoredCurve& curve);
   // RESET: the default curve, written to the point list and to the stored
   // points; the sampled table waits for the next OK.
   void ResetCurve();

@@ -34,7 +34,7 @@ bool StoreCurveReply(CurveNumber number, const uint8_t* reply, size_t length, Cu
   StoredCurve candidate = editor.Stored();
   const bool accepted = ReadReplyCurve(reply, length, candidate);
   if (accepted) {
-    editor.Stored() = candidate;
+    editor.ReplaceStoredCurve(candidate);
     int32_t& selection = settings.Current(editor.Kind().curveSetting);
     if (selection != 0) {
       selection = 1;

@@ -12,4 +12,10 @@ bool IsPossibleCurve(const StoredCurve& curve) {
   return false;
 }
 
+size_t StoredPointCount(const StoredCurve& curve) {
+  size_t end = 0;
+  while (end < kSampleCount && !(curve.x[end] == 100 && curve.y[end] == 100)) ++end;
+  return end + 1;
+}
+
 }  // namespace vuriru

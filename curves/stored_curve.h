@@ -26,4 +26,8 @@ struct StoredCurve {
 // every value lies within 0..100 and x never decreases.
 bool IsPossibleCurve(const StoredCurve& curve);
 
+// The points of the stored curve up to and including the first (100,100)
+// among the first 40; 41 when there is none there.
+size_t StoredPointCount(const StoredCurve& curve);
+
 }  // namespace vuriru

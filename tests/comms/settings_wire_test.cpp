@@ -54,9 +54,15 @@ TEST(SettingsReply, ShortRepliesKeepWhatTheyDoNotCarry) {
   EXPECT_EQ(block.Current(Setting::BecOutput), 1);
   EXPECT_EQ(block.Current(Setting::RpmLock), 49);
 
+  // A 34-byte reply is usually a whole one cut short: its byte 33 is the
+  // controller's BEC Output and must go back unchanged on the next Apply.
   ASSERT_TRUE(ParseSettingsReply(ReplyOf(34), block));
   EXPECT_EQ(block.Current(Setting::BecOutput), 133);
   EXPECT_EQ(block.Current(Setting::RpmLock), 49);
+  const SettingsFrame frame = BuildSettingsFrame(block);
+  EXPECT_EQ(frame[60], 0xAE);
+  EXPECT_EQ(frame[61], 133);
+  EXPECT_EQ(frame[59], 49);
 }
 
 TEST(SettingsReply, IncompleteReplyChangesNothing) {

@@ -75,6 +75,29 @@ TEST_F(CurveReplyTest, SoundReplyForALinearCurveStaysLinearAndKeepsThePoints) {
   }
 }
 
+TEST_F(CurveReplyTest, CancelAfterAReplyForALinearCurveReturnsToTheWholeReplyCurve) {
+  // The editor is shown later with its old straight line; CANCEL goes back to
+  // the stored curve, which is now the controller's, end point included.
+  EXPECT_TRUE(Store(CurveNumber::Throttle, GoodReply()));
+  CurveModel& throttle = curves.throttle;
+  ASSERT_EQ(throttle.Count(), 2u);
+  throttle.Show(shared);
+  throttle.Cancel(shared);
+  const std::vector<GridPoint> points(throttle.Points().begin(), throttle.Points().end());
+  EXPECT_EQ(points, (std::vector<GridPoint>{{0, 0}, {40, 70}, {100, 100}}));
+
+  // And a shorter curve after a longer one leaves no stale point behind its end.
+  std::vector<uint8_t> line(kCurveReplyLength, 0);
+  line[42] = line[82] = 100;
+  const CurveCheckBytes check = ComputeCheckBytes(std::span<const uint8_t, kCurveValueCount>(line.data() + 1, 120));
+  line[121] = check.quotient;
+  line[122] = check.remainder;
+  EXPECT_TRUE(Store(CurveNumber::Throttle, line));
+  throttle.Cancel(shared);
+  EXPECT_EQ(throttle.Count(), 2u);
+  EXPECT_EQ(throttle.Points().back(), (GridPoint{100, 100}));
+}
+
 TEST_F(CurveReplyTest, ThrottleReplyEndsTheReadWhateverTheCheckGave) {
   settings.Current(Setting::ThCurve) = 1;
   EXPECT_TRUE(Store(CurveNumber::Throttle, GoodReply()));
