@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/engine_rig.h"
-#include "engine/fake_hid_library.h"
+#include "support/fake_hid_library.h"
 
 namespace vuriru::test {
 namespace {
@@ -23,7 +23,7 @@ class IdentifyTest : public ::testing::Test {
   }
 
   EventLoopScheduler scheduler;
-  FakeHidLibrary hid;
+  FakeHidLibrary hid = FakeHidLibrary::SingleAdapter();
   EngineRig rig{hid, scheduler};
 };
 

@@ -8,7 +8,7 @@
 
 #include "comms/engine/reply_accumulator.h"
 #include "engine/engine_rig.h"
-#include "engine/fake_hid_library.h"
+#include "support/fake_hid_library.h"
 
 namespace vuriru::test {
 namespace {
@@ -50,14 +50,14 @@ TEST(RandomReplies, EveryStateSurvivesAnyReplyStream) {
     for (uint8_t kind : kinds) {
       std::mt19937 rng(seed++);
       EventLoopScheduler scheduler;
-      FakeHidLibrary hid;
+      FakeHidLibrary hid = FakeHidLibrary::SingleAdapter();
       EngineRig rig(hid, scheduler);
       ASSERT_TRUE(rig.Connect());
       rig.state.engineState = start;
       rig.state.g_deviceType = kind;
       for (int tick = 0; tick < 400; ++tick) {
         if (rng() % 3 != 0) hid.QueueReply(RandomReply(rng));
-        if (rng() % 50 == 0) hid.SetMaxReportRequest(rng() % 40);
+        if (rng() % 50 == 0) hid.maxReportRequest = rng() % 40;
         if (rng() % 97 == 0) rig.engine.SendSettings();
         if (rng() % 131 == 0) rig.engine.StartV1Read();
         if (rng() % 71 == 0) rig.state.g_deviceType = kinds[rng() % std::size(kinds)];

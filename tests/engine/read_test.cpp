@@ -5,8 +5,8 @@
 
 #include "comms/engine/engine_commands.h"
 #include "engine/engine_rig.h"
-#include "engine/fake_hid_library.h"
 #include "engine/replies.h"
+#include "support/fake_hid_library.h"
 
 namespace vuriru::test {
 namespace {
@@ -39,7 +39,7 @@ class ReadTest : public ::testing::Test {
   }
 
   EventLoopScheduler scheduler;
-  FakeHidLibrary hid;
+  FakeHidLibrary hid = FakeHidLibrary::SingleAdapter();
   EngineRig rig{hid, scheduler};
 };
 

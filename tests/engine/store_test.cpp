@@ -6,7 +6,7 @@
 #include "comms/engine/engine_commands.h"
 #include "comms/settings_wire.h"
 #include "engine/engine_rig.h"
-#include "engine/fake_hid_library.h"
+#include "support/fake_hid_library.h"
 
 namespace vuriru::test {
 namespace {
@@ -58,7 +58,7 @@ class StoreTest : public ::testing::Test {
   }
 
   EventLoopScheduler scheduler;
-  FakeHidLibrary hid;
+  FakeHidLibrary hid = FakeHidLibrary::SingleAdapter();
   EngineRig rig{hid, scheduler};
 };
 

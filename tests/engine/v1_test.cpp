@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/engine_rig.h"
-#include "engine/fake_hid_library.h"
+#include "support/fake_hid_library.h"
 
 namespace vuriru::test {
 namespace {
@@ -61,7 +61,7 @@ class V1Test : public ::testing::Test {
   }
 
   EventLoopScheduler scheduler;
-  FakeHidLibrary hid;
+  FakeHidLibrary hid = FakeHidLibrary::SingleAdapter();
   EngineRig rig{hid, scheduler};
 };
 

@@ -7,8 +7,8 @@
 
 #include "common/event_loop_scheduler.h"
 #include "common/shared_state.h"
-#include "link/fake_hid_library.h"
 #include "link/usb_link.h"
+#include "support/fake_hid_library.h"
 
 namespace vuriru::test {
 

@@ -167,7 +167,7 @@ TEST_F(LinkRead, DrainInputDiscardsWhatIsWaiting) {
   for (int i = 0; i < 5; ++i) hid.QueueInput({0x2A});
   hid.maxReportRequest = 8;
   link.DrainInput();
-  EXPECT_TRUE(hid.inputReports.empty());
+  EXPECT_EQ(hid.QueuedReports(), 0u);
   EXPECT_EQ(hid.lastReadReports, 8u);
 
   // A library announcing an absurd request size is held to 512 reports.

@@ -1,9 +1,29 @@
-#include "link/fake_hid_library.h"
+#include "support/fake_hid_library.h"
 
 #include <algorithm>
 #include <cstring>
 
 namespace vuriru::test {
+
+FakeHidLibrary FakeHidLibrary::SingleAdapter() {
+  FakeHidLibrary hid;
+  hid.devicePaths = {kPath};
+  hid.outputReportLength = 61;
+  hid.maxReportRequest = 8;
+  return hid;
+}
+
+void FakeHidLibrary::QueueInput(const Bytes& payload, uint8_t lengthByte) {
+  m_input.push_back(InputReport{lengthByte, payload});
+}
+
+void FakeHidLibrary::QueueReply(const Bytes& reply) {
+  for (size_t at = 0; at < reply.size(); at += 59) {
+    const size_t n = std::min<size_t>(59, reply.size() - at);
+    QueueInput(
+        Bytes(reply.begin() + static_cast<std::ptrdiff_t>(at), reply.begin() + static_cast<std::ptrdiff_t>(at + n)));
+  }
+}
 
 uint32_t FakeHidLibrary::HidDevice_GetNumHidDevices(uint16_t vid, uint16_t pid) {
   calls.push_back("GetNumHidDevices " + std::to_string(vid) + " " + std::to_string(pid));
@@ -57,8 +77,11 @@ void FakeHidLibrary::HidDevice_SetTimeouts(HID_DEVICE, uint32_t getReportTimeout
 HidResult FakeHidLibrary::HidDevice_SetOutputReport_Interrupt(HID_DEVICE, uint8_t* buffer, uint32_t bufferSize) {
   calls.push_back("SetOutputReport_Interrupt " + std::to_string(bufferSize));
   if (interruptWritesBeforeFailure == 0) return HID_DEVICE_TRANSFER_FAILED;
+  // A report whose length byte claims more than the report holds is refused.
+  if (bufferSize < 2 || buffer[1] > bufferSize - 2) return HID_DEVICE_TRANSFER_FAILED;
   if (interruptWritesBeforeFailure > 0) --interruptWritesBeforeFailure;
   interruptReports.emplace_back(buffer, buffer + bufferSize);
+  if (m_responder) m_responder(Bytes(buffer + 2, buffer + 2 + buffer[1]));
   return HID_DEVICE_SUCCESS;
 }
 
@@ -72,17 +95,20 @@ HidResult FakeHidLibrary::HidDevice_GetInputReport_Interrupt(HID_DEVICE, uint8_t
   calls.push_back("GetInputReport_Interrupt " + std::to_string(bufferSize) + " " + std::to_string(numReports));
   lastReadReports = numReports;
   lastReadBufferSize = bufferSize;
+  const uint32_t stride = outputReportLength;
   uint32_t placed = 0;
-  while (placed < numReports && !inputReports.empty() && (placed + 1) * outputReportLength <= bufferSize) {
-    const std::vector<uint8_t>& report = inputReports.front();
-    std::copy_n(report.begin(), std::min<size_t>(report.size(), outputReportLength),
-                buffer + placed * outputReportLength);
-    inputReports.pop_front();
+  while (stride >= 2 && placed < numReports && !m_input.empty() && (placed + 1) * stride <= bufferSize) {
+    uint8_t* report = buffer + placed * stride;
+    const InputReport& input = m_input.front();
+    std::fill_n(report, stride, 0);
+    report[0] = 1;
+    report[1] = input.lengthByte;
+    std::copy_n(input.payload.begin(), std::min<size_t>(input.payload.size(), stride - 2u), report + 2);
+    m_input.pop_front();
     ++placed;
   }
-  *bytesReturned =
-      bytesReturnedOverride >= 0 ? static_cast<uint32_t>(bytesReturnedOverride) : placed * outputReportLength;
-  return readResult;
+  *bytesReturned = bytesReturnedOverride >= 0 ? static_cast<uint32_t>(bytesReturnedOverride) : placed * stride;
+  return readResult.value_or(placed == numReports ? HID_DEVICE_SUCCESS : HID_DEVICE_TRANSFER_TIMEOUT);
 }
 
 HidResult FakeHidLibrary::HidDevice_GetString(HID_DEVICE, uint8_t hidStringType, char* deviceString,
@@ -90,7 +116,8 @@ HidResult FakeHidLibrary::HidDevice_GetString(HID_DEVICE, uint8_t hidStringType,
   calls.push_back("GetString " + std::to_string(hidStringType) + " " + std::to_string(deviceStringLength));
   if (openHandles == 0 || openPathResult != HID_DEVICE_SUCCESS) return HID_DEVICE_NOT_OPENED;
   const std::string path = openPath.empty() ? m_opened : openPath;
-  std::memcpy(deviceString, path.c_str(), std::min<size_t>(path.size() + 1, deviceStringLength));
+  if (path.size() + 1 > deviceStringLength) return HID_DEVICE_INVALID_BUFFER_SIZE;
+  std::memcpy(deviceString, path.c_str(), path.size() + 1);
   return HID_DEVICE_SUCCESS;
 }
 
@@ -98,14 +125,6 @@ HidResult FakeHidLibrary::HidDevice_Close(HID_DEVICE) {
   calls.push_back("Close");
   if (openHandles > 0) --openHandles;
   return HID_DEVICE_SUCCESS;
-}
-
-void FakeHidLibrary::QueueInput(const std::vector<uint8_t>& payload, uint8_t lengthByte) {
-  std::vector<uint8_t> report(outputReportLength, 0);
-  report[0] = 1;
-  report[1] = lengthByte;
-  std::copy_n(payload.begin(), std::min<size_t>(payload.size(), outputReportLength - 2u), report.begin() + 2);
-  inputReports.push_back(std::move(report));
 }
 
 }  // namespace vuriru::test
