@@ -48,9 +48,20 @@ mode_t ModeFor(const std::filesystem::path& target) {
   return 0666 & ~mask;
 }
 
+// A link is written through, as a plain create-or-truncate would: renaming
+// over the link itself would turn it into a file and leave the file it named
+// with the old contents.
+std::filesystem::path ResolveLink(const std::filesystem::path& path) {
+  std::error_code error;
+  if (!std::filesystem::is_symlink(path, error)) return path;
+  const std::filesystem::path resolved = std::filesystem::weakly_canonical(path, error);
+  return error ? path : resolved;
+}
+
 }  // namespace
 
-FileWriteResult WriteFileAtomically(const std::filesystem::path& target, std::span<const uint8_t> bytes) {
+FileWriteResult WriteFileAtomically(const std::filesystem::path& requested, std::span<const uint8_t> bytes) {
+  const std::filesystem::path target = ResolveLink(requested);
   const std::filesystem::path dir = target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
   std::string pattern = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
   std::vector<char> name(pattern.begin(), pattern.end());

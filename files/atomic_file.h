@@ -15,7 +15,8 @@ struct FileWriteResult {
   std::string message;  // when !ok: what failed, for the user
 };
 
-// On failure the target is unchanged and the temporary file is removed.
+// On failure the target is unchanged and the temporary file is removed. A
+// target that is a symbolic link has the file it names replaced.
 FileWriteResult WriteFileAtomically(const std::filesystem::path& target, std::span<const uint8_t> bytes);
 
 }  // namespace vuriru

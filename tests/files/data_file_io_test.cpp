@@ -114,6 +114,17 @@ TEST_F(DataFileOnDisk, FailedRenameLeavesTheTargetAsItWas) {
   EXPECT_EQ(EntriesInDir(), 1u);
 }
 
+TEST_F(DataFileOnDisk, SavingOverALinkReplacesTheFileItNames) {
+  const fs::path real = m_dir / "real.DATA";
+  const fs::path link = m_dir / "link.DATA";
+  Put(real, {1, 2, 3});
+  fs::create_symlink(real.filename(), link);
+  ASSERT_TRUE(SaveDataFile(link, SampleEscData()).ok);
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(fs::file_size(real), kDataFileSize);
+  EXPECT_EQ(EntriesInDir(), 2u);
+}
+
 TEST_F(DataFileOnDisk, MissingFolderIsReported) {
   const FileWriteResult result = SaveDataFile(m_dir / "nowhere" / "car.DATA", SampleEscData());
   EXPECT_FALSE(result.ok);
