@@ -66,8 +66,13 @@ bool UsbLink::ConnectLink() {
   if (!FindLinkDevice(m_devicePath, &index)) return false;
 
   // At most one adapter is open: a handle left from an earlier link (a port
-  // removal restarts the search without closing) is released first.
-  CloseDevice();
+  // removal, or any device arrival, restarts the search without closing) is
+  // released first. From here on no link is open, whatever this attempt
+  // brings, so the shared state must not go on announcing one.
+  if (IsOpen()) {
+    CloseDevice();
+    m_state.g_linkState = link_state::kNoLink;
+  }
 
   m_hid.HidDevice_Open(&m_handle, index, kLinkVendorId, kLinkProductId, kInputBuffersAtOpen);
   if (m_handle == nullptr || !m_hid.HidDevice_IsOpened(m_handle)) {

@@ -38,7 +38,8 @@ class UsbLink {
   // One connect attempt (the connect timer's tick). On success the connect and
   // port timers are killed, the engine timer runs at 100 ms, g_linkState is 2
   // and the engine state 1. A handle still open from an earlier link is closed
-  // before the open, and a device that was opened but then failed (report
+  // before the open (g_linkState drops to 0 until this attempt succeeds), and
+  // a device that was opened but then failed (report
   // buffer below 5 bytes, connect report refused) is closed again, so that
   // the next attempt, which opens anew, leaks no handle.
   bool ConnectLink();

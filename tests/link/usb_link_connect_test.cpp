@@ -115,6 +115,23 @@ TEST_F(LinkConnect, FailedAttemptsLeaveNoHandleOpenAndChangeNoState) {
   EXPECT_EQ(hid.controlReports.back(), (std::vector<uint8_t>{0xFD, 'C', 'O', 'N', 'N'}));
 }
 
+TEST_F(LinkConnect, AnAttemptThatReplacesAnOpenLinkAndFailsLeavesNoLinkAnnounced) {
+  // Another device's arrival restarts the search while the link is open; the
+  // attempt releases the open adapter before it opens one.
+  OpenLink();
+  hid.devicePaths = {"/dev/hidraw3", "/dev/hidraw8"};
+  link.SetDevicePath("/dev/hidraw8");
+  hid.controlResult = HID_DEVICE_TRANSFER_FAILED;
+  EXPECT_FALSE(link.ConnectLink());
+  EXPECT_FALSE(link.IsOpen());
+  EXPECT_EQ(hid.openHandles, 0);
+  EXPECT_EQ(state.g_linkState, link_state::kNoLink);
+
+  hid.controlResult = HID_DEVICE_SUCCESS;
+  EXPECT_TRUE(link.ConnectLink());
+  EXPECT_EQ(state.g_linkState, link_state::kOpen);
+}
+
 TEST_F(LinkConnect, CloseAndDestructionCloseTheAdapterAndStopTheEngineTick) {
   OpenLink();
   link.Close();
