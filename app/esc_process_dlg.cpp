@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QCloseEvent>
 #include <QProgressBar>
 #include <QVBoxLayout>
 
@@ -20,6 +21,8 @@ CEscProcessDlg::CEscProcessDlg(QWidget* parent) : QDialog(parent), m_bar(new QPr
   setWindowTitle(QStringLiteral("Esc Process......"));
   setObjectName(QStringLiteral("dialog178"));
   setModal(false);
+  // A caption bar without a close button.
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   setFixedSize(kWidth, kHeight);
   m_bar->setObjectName(QStringLiteral("progress%1").arg(kProgressBarId));
   m_bar->setRange(0, 100);
@@ -58,7 +61,12 @@ void CEscProcessDlg::ShowProgress(uint32_t range, uint32_t position) {
 }
 
 void CEscProcessDlg::HideProgress() {
-  hide();
+  // Ended with result 1; the object and window stay for the next transaction.
+  done(1);
+}
+
+void CEscProcessDlg::closeEvent(QCloseEvent* event) {
+  event->ignore();
 }
 
 int CEscProcessDlg::ShownPercent() const {

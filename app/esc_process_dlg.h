@@ -37,6 +37,12 @@ class CEscProcessDlg : public QDialog {
 
   int ShownPercent() const;
 
+ protected:
+  // The dialog takes no input: Escape and the window's close do not hide it
+  // while a transaction runs.
+  void reject() override {}
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   void PlaceOverParent();
 

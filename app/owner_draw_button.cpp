@@ -12,6 +12,14 @@ CCownerDrawBton::CCownerDrawBton(int controlId, ButtonHost& host, QWidget* paren
     : QAbstractButton(parent), m_controlId(controlId), m_host(host) {
   setObjectName(QStringLiteral("button%1").arg(controlId));
   setFocusPolicy(Qt::NoFocus);
+  // The window's click handlers read the page or command that the press
+  // recorded. A quick click can be released before the pressed picture is
+  // painted, so the press is recorded the moment it happens, not only when
+  // the button next paints.
+  connect(this, &QAbstractButton::pressed, this, [this] {
+    ButtonImageChoice choice = ResolveButtonImage(m_controlId, true, m_host);
+    if (choice.kind == ButtonImageChoice::Kind::kImage) update();
+  });
 }
 
 QSize CCownerDrawBton::sizeHint() const {

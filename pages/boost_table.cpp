@@ -18,8 +18,8 @@ const PageTable& BoostPageTable() {
         "IT IS THE BOOST TIMING \r\nTO THE MOTOR WHEN \r\nACHIEVE THE START RPM \r\nVALUE. FOR HIGHER \r\nTIMING "
         "BOOST, IT "
         "CAN \r\nINCREASE MORE POWER \r\nTO THE MOTOR";
-    // Labels 1096..1099 follow the enable rule (black, or grey while BOOST TIMING is 0).
-    t.blackTextIds = {1028, 1035, 1036, 1037, 1038, 1091};
+    // Labels 1096..1099 follow the enable rule: black, or grey while BOOST TIMING is 0.
+    t.blackTextIds = {1028, 1035, 1036, 1037, 1038, 1091, 1096, 1097, 1098, 1099};
 
     t.rows = {
         {Setting::BoostTiming,

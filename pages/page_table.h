@@ -43,14 +43,16 @@ struct PageTable {
   std::string initialHelpText;
   std::vector<int> blackTextIds;      // controls drawn with black text
   std::vector<PageSettingRow> rows;   // in the page's column order
-  DialogPoint labelSize{76, 14};      // every value label of the page
+  DialogPoint labelSize{80, 14};      // every value label of the page
   DialogPoint helpPanelPos{290, 40};  // read-only help text panel
-  DialogPoint helpPanelSize{105, 145};
+  // A little narrower than the templates' 105 so that the picture's frame
+  // around the panel stays inside the page.
+  DialogPoint helpPanelSize{100, 145};
 };
 
 // Offset of an option list below its value label, and how much wider it is.
 inline constexpr int kListOffsetY = 12;
-inline constexpr int kListExtraWidth = 6;
+inline constexpr int kListExtraWidth = 8;
 
 // The marker that ends the factory option's text.
 inline constexpr char kFactoryMarker = '*';

@@ -32,6 +32,30 @@ QString DisplayText(const std::string& text) {
   return shown;
 }
 
+// Value labels, lists and help share one face. DejaVu Sans at 10 pixels fits
+// the longest option ("Forward/Brake/Reverse") into a value label and every
+// help text into the panel without scrolling.
+QFont PageFont() {
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setPixelSize(10);
+  return font;
+}
+
+// The help text is drawn straight onto the picture's help frame.
+const QString kHelpPanelStyle = QStringLiteral("QPlainTextEdit { background: transparent; color: #ffffff; }");
+
+// Open lists match the light value slots of the pictures, with the accent
+// colour marking the chosen option.
+const QString kOptionListStyle = QStringLiteral(
+    "QListWidget { background: #eef1f4; color: #000000; border: 1px solid #ff8a1f; outline: 0; }"
+    "QListWidget::item { padding: 0 2px; }"
+    "QListWidget::item:selected { background: #ff8a1f; color: #000000; }"
+    "QListWidget::item:hover:!selected { background: #dde2e8; }"
+    "QScrollBar:vertical { background: #dde2e8; width: 8px; margin: 0; }"
+    "QScrollBar::handle:vertical { background: #8b95a1; border-radius: 4px; min-height: 16px; }"
+    "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
+    "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }");
+
 void SetTextColour(QWidget* widget, const QColor& colour) {
   QPalette palette = widget->palette();
   palette.setColor(QPalette::WindowText, colour);
@@ -49,9 +73,7 @@ CSettingsPage::CSettingsPage(const PageTable& table, SettingsBlock& block, QWidg
       m_helpPanel(new QPlainTextEdit(this)) {
   setObjectName(QStringLiteral("dialog%1").arg(table.dialogId));
   setFixedSize(DuX(table.size.x), DuY(table.size.y));
-  QFont font(QStringLiteral("DejaVu Sans"));
-  font.setPixelSize(11);
-  setFont(font);
+  setFont(PageFont());
 
   // A missing or unreadable picture leaves the page without one.
   m_background = LoadArtwork(table.backgroundFile);
@@ -59,10 +81,17 @@ CSettingsPage::CSettingsPage(const PageTable& table, SettingsBlock& block, QWidg
   m_helpPanel->setObjectName(QStringLiteral("help%1").arg(table.helpPanelId));
   m_helpPanel->setReadOnly(true);
   m_helpPanel->setFrameShape(QFrame::NoFrame);
+  // Every help text fits the panel; like the auto-scrolling edit it stands
+  // for, the panel shows no scroll bar.
+  m_helpPanel->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  m_helpPanel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  m_helpPanel->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
   m_helpPanel->setGeometry(
       ToQRect(DuRect(table.helpPanelPos.x, table.helpPanelPos.y, table.helpPanelSize.x, table.helpPanelSize.y)));
-  m_helpPanel->setStyleSheet(QStringLiteral("QPlainTextEdit { background: transparent; color: #ffffff; }"));
+  m_helpPanel->setStyleSheet(kHelpPanelStyle);
   m_helpPanel->viewport()->setAutoFillBackground(false);
+  // A click into the help text closes an open list, as a click on the page does.
+  m_helpPanel->viewport()->installEventFilter(this);
 
   for (size_t i = 0; i < m_rows.size(); ++i) BuildRow(i);
   TakeFactoryMarks();
@@ -81,7 +110,7 @@ void CSettingsPage::BuildRow(size_t index) {
   row.label = new QLabel(this);
   row.label->setObjectName(QStringLiteral("label%1").arg(spec.labelId));
   row.label->setGeometry(ToQRect(DuRect(spec.labelPos.x, spec.labelPos.y, m_table.labelSize.x, m_table.labelSize.y)));
-  row.label->setContentsMargins(4, 0, 2, 0);
+  row.label->setContentsMargins(3, 0, 1, 0);
   row.label->setCursor(Qt::PointingHandCursor);
   row.label->installEventFilter(this);
   row.label->hide();
@@ -92,6 +121,7 @@ void CSettingsPage::BuildRow(size_t index) {
       DuRect(spec.labelPos.x, spec.labelPos.y + kListOffsetY, m_table.labelSize.x + kListExtraWidth, spec.listHeight)));
   row.list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   row.list->setUniformItemSizes(true);
+  row.list->setStyleSheet(kOptionListStyle);
   for (const std::string& option : spec.options) row.list->addItem(QString::fromStdString(option));
   row.list->hide();
   connect(row.list, &QListWidget::currentRowChanged, this, [this, index](int current) {
@@ -170,10 +200,12 @@ void CSettingsPage::ShowValueLabels() {
 }
 
 void CSettingsPage::OpenList(size_t row) {
-  if (row >= m_rows.size() || !m_table.rows[row].visible || IsBlocked(row)) return;
+  if (row >= m_rows.size() || !m_table.rows[row].visible) return;
+  // The click closes the other lists even where the rules keep this one shut.
   for (size_t i = 0; i < m_rows.size(); ++i) {
     if (i != row) m_rows[i].list->hide();
   }
+  if (IsBlocked(row)) return;
   SetHelpText(m_table.rows[row].helpText);
   m_rows[row].list->show();
   m_rows[row].list->raise();
@@ -237,11 +269,12 @@ size_t CSettingsPage::RowOf(Setting setting) const {
 }
 
 QColor CSettingsPage::TextColor(int controlId) const {
-  const std::vector<int>& black = m_table.blackTextIds;
-  if (std::find(black.begin(), black.end(), controlId) != black.end()) return kBlackText;
+  // A blocked label is grey even where the page otherwise draws it black.
   for (size_t i = 0; i < m_rows.size(); ++i) {
     if (m_table.rows[i].labelId == controlId && IsBlocked(i)) return kBlockedText;
   }
+  const std::vector<int>& black = m_table.blackTextIds;
+  if (std::find(black.begin(), black.end(), controlId) != black.end()) return kBlackText;
   return kWhiteText;
 }
 
@@ -262,6 +295,7 @@ void CSettingsPage::mousePressEvent(QMouseEvent* event) {
 
 bool CSettingsPage::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonPress) {
+    if (watched == m_helpPanel->viewport()) CloseAllLists();
     for (size_t i = 0; i < m_rows.size(); ++i) {
       if (watched == m_rows[i].label) {
         OpenList(i);

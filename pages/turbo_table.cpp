@@ -21,7 +21,9 @@ const PageTable& TurboPageTable() {
     t.helpPanelId = 1033;
     t.pageBitmapId = 1232;
     t.initialHelpText = kTurboTimingHelp;
-    // The value labels follow the enable rules (black, or grey when blocked).
+    // The value labels are black while their setting can be changed and grey
+    // while the enable rules block it.
+    t.blackTextIds = {1091, 1092, 1093, 1094, 1095, 1098, 1099, 1239};
 
     std::vector<std::string> slopeOff = {"Instant"};
     for (const auto& s : NumberedOptions(1, 10, "")) slopeOff.push_back(s);

@@ -1,6 +1,7 @@
 #include "app/esc_process_dlg.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <gtest/gtest.h>
 
 namespace vuriru {
@@ -42,6 +43,19 @@ TEST_F(ProgressDialog, ShowsProgressAndHidesAgain) {
   dialog.SetProgress(440, 900);
   EXPECT_EQ(dialog.ShownPercent(), 100);
 
+  dialog.HideProgress();
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(dialog.result(), 1);
+}
+
+TEST_F(ProgressDialog, TakesNoInput) {
+  CEscProcessDlg dialog;
+  dialog.ShowProgress(100, 10);
+  QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QCoreApplication::sendEvent(&dialog, &escape);
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_FALSE(dialog.close());
+  EXPECT_TRUE(dialog.isVisible());
   dialog.HideProgress();
   EXPECT_FALSE(dialog.isVisible());
 }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QMouseEvent>
 #include <gtest/gtest.h>
 
 #include "app/artwork.h"
@@ -65,6 +66,32 @@ TEST_F(OwnerDrawButton, PressWhileBusyLeavesThePicture) {
   EXPECT_EQ(button.ShownImage(), 139);
   EXPECT_EQ(whileBusy, Resource(139));
   EXPECT_EQ(host.state.g_selectedPage, page::kNoneSelected);
+}
+
+// Press and release handled before any painting, as a quick click can be:
+// the click handler must still find the page the press selected.
+TEST_F(OwnerDrawButton, QuickClickRecordsThePressBeforeTheClickHandlerRuns) {
+  CCownerDrawBton button(button_id::kTurbo, host);
+  button.resize(button.sizeHint());
+  int selectedAtClick = 0;
+  QObject::connect(&button, &QAbstractButton::clicked, [&] { selectedAtClick = host.state.g_selectedPage; });
+  QPointF at(5, 5);
+  QMouseEvent press(QEvent::MouseButtonPress, at, button.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+  QMouseEvent release(QEvent::MouseButtonRelease, at, button.mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
+  QCoreApplication::sendEvent(&button, &press);
+  QCoreApplication::sendEvent(&button, &release);
+  EXPECT_EQ(selectedAtClick, page::kTurbo);
+  EXPECT_EQ(host.state.g_lastPage, page::kTurbo);
+
+  // While busy the same click records nothing.
+  host.busy = true;
+  CCownerDrawBton apply(button_id::kApply, host);
+  apply.resize(apply.sizeHint());
+  QCoreApplication::sendEvent(&apply, &press);
+  QCoreApplication::sendEvent(&apply, &release);
+  EXPECT_EQ(host.state.g_pressedCommand, command::kNone);
 }
 
 TEST_F(OwnerDrawButton, IndicatorRedrawsWithTheState) {

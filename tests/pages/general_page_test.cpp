@@ -1,5 +1,6 @@
 #include "pages/general_page.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -79,7 +80,15 @@ TEST_F(GeneralPage, HiddenFieldsAndLook) {
   EXPECT_EQ(page.size(), QSize(600, 424));
   EXPECT_EQ(page.TextColor(1218), QColor(0, 0, 0));
   EXPECT_EQ(page.TextColor(1195), QColor(255, 255, 255));
-  EXPECT_EQ(page.ValueLabel(0)->geometry(), QRect(218, 31, 114, 23));
+  EXPECT_EQ(page.ValueLabel(0)->geometry(), QRect(218, 31, 120, 23));
+}
+
+TEST_F(GeneralPage, FindsItsPictureWhereverTheProgramIsStarted) {
+  QString started = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(QDir::rootPath()));
+  CGeneral elsewhere(block);
+  QDir::setCurrent(started);
+  EXPECT_TRUE(elsewhere.HasBackground());
 }
 
 }  // namespace

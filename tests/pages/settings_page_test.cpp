@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "pages/qt_app.h"
+#include "pages/settings_pages.h"
 
 namespace vuriru {
 namespace {
@@ -65,6 +66,16 @@ PageTable MadeUpTable() {
   };
   return table;
 }
+
+// A page whose rules keep the PUNCH list shut, as Boost and Turbo do for
+// settings that do not apply.
+class PageWithBlockedPunch : public CSettingsPage {
+ public:
+  using CSettingsPage::CSettingsPage;
+
+ protected:
+  bool IsBlocked(size_t row) const override { return row == kPunch; }
+};
 
 class SettingsPage : public ::testing::Test {
  protected:
@@ -124,6 +135,23 @@ TEST_F(SettingsPage, OneListOpenAtATime) {
 
   Click(&page);  // the page background
   EXPECT_EQ(page.OpenListRow(), CSettingsPage::kNoOpenList);
+
+  Click(page.ValueLabel(kCurve));
+  Click(page.HelpPanel()->viewport());  // a click into the help text closes it too
+  EXPECT_EQ(page.OpenListRow(), CSettingsPage::kNoOpenList);
+}
+
+TEST_F(SettingsPage, BlockedLabelStaysShutButClosesTheOpenList) {
+  PageWithBlockedPunch blocked(table, block);
+  Click(blocked.ValueLabel(kStrength));
+  ASSERT_EQ(blocked.OpenListRow(), static_cast<int>(kStrength));
+
+  Click(blocked.ValueLabel(kPunch));
+  EXPECT_EQ(blocked.OpenListRow(), CSettingsPage::kNoOpenList);
+  EXPECT_EQ(blocked.HelpText(), "STRENGTH HELP");  // unchanged by the blocked click
+  // Grey even though the page lists the label among its black ones.
+  table.blackTextIds.push_back(913);
+  EXPECT_EQ(blocked.TextColor(913), QColor(0x50, 0x50, 0x50));
 }
 
 TEST_F(SettingsPage, ChoosingStoresTheIndexAndShowsTheText) {
@@ -165,6 +193,30 @@ TEST_F(SettingsPage, PageSwitchEmptiesAndHidesTheHelp) {
   EXPECT_TRUE(page.HelpPanel()->isHidden());
   page.OpenList(kCurve);
   EXPECT_FALSE(page.HelpPanel()->isHidden());
+}
+
+// The value labels and lists do not clip: every option of every page reads
+// in full, in the font and at the size the page gives them.
+TEST_F(SettingsPage, EveryOptionFitsItsLabelAndList) {
+  for (const PageTable* pageTable : AllPageTables()) {
+    SettingsBlock pageBlock;
+    CSettingsPage built(*pageTable, pageBlock);
+    built.show();
+    for (size_t row = 0; row < built.RowCount(); ++row) {
+      if (!pageTable->rows[row].visible) continue;
+      built.OpenList(row);
+      QLabel* label = built.ValueLabel(row);
+      QListWidget* list = built.OptionList(row);
+      for (int i = 0; i < list->count(); ++i) {
+        QString text = list->item(i)->text();
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(text), label->contentsRect().width())
+            << pageTable->className << " " << text.toStdString();
+        EXPECT_LE(list->visualItemRect(list->item(i)).width(), list->viewport()->width());
+        EXPECT_LE(list->fontMetrics().horizontalAdvance(text) + 4, list->viewport()->width())
+            << pageTable->className << " list " << text.toStdString();
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -7,38 +7,38 @@
 
 #include "app/button_art.h"
 #include "tools/artwork/art_style.h"
+#include "tools/artwork/button_icons.h"
 
 namespace vuriru::art {
 namespace {
 
 // Normal buttons are dark tiles with light text; pressed and selected ones are
 // filled with the accent colour and carry dark text.
-void DrawTile(QPainter& painter, const QRectF& rect, bool pressed) {
-  painter.setPen(QPen(pressed ? kAccent.lighter(115) : kEdge, 1));
+void DrawTile(QPainter& painter, const QRectF& rect, bool pressed, const QColor& edge = kEdge) {
+  painter.setPen(QPen(pressed ? kAccent.lighter(115) : edge, 1));
   painter.setBrush(pressed ? kAccent : kPanel);
   painter.drawRoundedRect(rect.adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
 }
 
-// Page and command buttons (66 x 74): a ring with the caption's initial above
-// the caption.
+// Apply and Default show one image pressed or not; an accent edge sets these
+// commands apart from the page buttons beside them.
+bool IsCommand(const QString& caption) {
+  return caption == QLatin1String("Apply") || caption == QLatin1String("Default");
+}
+
+// Page and command buttons (66 x 74): a pictogram above the caption.
 void DrawSquareButton(QPainter& painter, const QRectF& rect, const QString& caption, bool pressed) {
-  DrawTile(painter, rect, pressed);
-  QColor ink = pressed ? kGroundBottom : kText;
-  QRectF ring(rect.center().x() - 15, rect.top() + 9, 30, 30);
-  painter.setPen(QPen(pressed ? kGroundBottom : kAccent, 2));
-  painter.setBrush(Qt::NoBrush);
-  painter.drawEllipse(ring);
-  painter.setFont(Font(14, true));
-  painter.setPen(ink);
-  painter.drawText(ring, Qt::AlignCenter, caption.left(1));
+  DrawTile(painter, rect, pressed, IsCommand(caption) ? kAccent : kEdge);
+  QRectF icon(rect.center().x() - 14, rect.top() + 10, 28, 28);
+  DrawButtonIcon(painter, icon, caption, pressed ? kGroundBottom : kAccent);
   painter.setFont(Font(10, true));
-  painter.drawText(QRectF(rect.left(), rect.bottom() - 26, rect.width(), 18), Qt::AlignCenter, caption);
+  painter.setPen(pressed ? kGroundBottom : kText);
+  painter.drawText(QRectF(rect.left(), rect.bottom() - 28, rect.width(), 18), Qt::AlignCenter, caption);
 }
 
 void DrawWideButton(QPainter& painter, const QRectF& rect, const QString& caption, bool pressed) {
   DrawTile(painter, rect, pressed);
-  if (!pressed) painter.fillRect(QRectF(rect.left() + 8, rect.bottom() - 5, 18, 2), kAccent);
-  painter.setFont(Font(11, true));
+  painter.setFont(Font(10, true));
   painter.setPen(pressed ? kGroundBottom : kText);
   painter.drawText(rect, Qt::AlignCenter, caption);
 }

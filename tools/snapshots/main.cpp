@@ -2,10 +2,14 @@
 // so that the look can be reviewed without a device:
 //   vuriru-snapshots OUTDIR
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
+#include <vector>
 
 #include <QApplication>
 #include <QDir>
+#include <QPainter>
 #include <QWidget>
 
 #include "app/button_art.h"
@@ -13,6 +17,7 @@
 #include "app/esc_process_dlg.h"
 #include "app/owner_draw_button.h"
 #include "pages/general_page.h"
+#include "pages/settings_pages.h"
 
 namespace vuriru {
 namespace {
@@ -40,6 +45,13 @@ class Snapshots {
       m_ok = false;
     }
   }
+  void Save(const QPixmap& picture, const QString& name) {
+    QString path = m_dir.filePath(name + QStringLiteral(".png"));
+    if (!picture.save(path)) {
+      std::fprintf(stderr, "vuriru-snapshots: cannot write %s\n", qPrintable(path));
+      m_ok = false;
+    }
+  }
   bool Ok() const { return m_ok; }
 
  private:
@@ -58,11 +70,98 @@ void GeneralPageShots(Snapshots& shots) {
   shots.Save(page, QStringLiteral("general-list-open"));
 }
 
+// The pages that have no class of their own yet, built straight from their
+// tables: their pictures with the value labels over them, after Default and
+// with the first list open.
+void TablePageShots(Snapshots& shots) {
+  for (const PageTable* table : AllPageTables()) {
+    if (table == &GeneralPageTable()) continue;
+    SettingsBlock block;
+    CSettingsPage page(*table, block);
+    page.show();
+    QString name = QString::fromStdString(table->title).toLower();
+    page.ApplyFactoryIndexes();
+    shots.Save(page, name + QStringLiteral("-default"));
+    page.OpenList(0);
+    shots.Save(page, name + QStringLiteral("-list-open"));
+  }
+}
+
+// The dialog with a plain caption bar above it, since an offscreen window
+// has no frame to show its caption in.
 void ProgressShot(Snapshots& shots) {
   CEscProcessDlg dialog;
   dialog.SetCaption(QStringLiteral("Data Transferring.. 50% done."));
   dialog.ShowProgress(440, 220);
-  shots.Save(dialog, QStringLiteral("progress-50"));
+  QPixmap client = dialog.grab();
+  const int captionHeight = 24;
+  QPixmap framed(client.width(), client.height() + captionHeight);
+  framed.fill(QColor(0x3c, 0x3f, 0x44));
+  QPainter painter(&framed);
+  painter.setPen(Qt::white);
+  painter.drawText(QRect(8, 0, client.width() - 16, captionHeight), Qt::AlignVCenter | Qt::AlignLeft, dialog.Caption());
+  painter.drawPixmap(0, captionHeight, client);
+  painter.end();
+  shots.Save(framed, QStringLiteral("progress-50"));
+}
+
+// Every button normal and pressed on one sheet, each pair side by side, three
+// pairs to a row; the indicators in all their states on the last row.
+void ButtonSheet(Snapshots& shots, const std::vector<int>& ids) {
+  const int gap = 10;
+  const int columns = 3;
+  std::vector<std::vector<QPixmap>> rows;
+  for (size_t i = 0; i < ids.size(); ++i) {
+    if (i % columns == 0) rows.emplace_back();
+    IdleHost host;
+    CCownerDrawBton button(ids[i], host);
+    button.resize(button.sizeHint());
+    rows.back().push_back(button.grab());
+    button.setDown(true);
+    rows.back().push_back(button.grab());
+  }
+  IdleHost host;
+  CCownerDrawBton esc(button_id::kEscIndicator, host);
+  CCownerDrawBton usb(button_id::kUsbIndicator, host);
+  esc.resize(esc.sizeHint());
+  usb.resize(usb.sizeHint());
+  rows.push_back({esc.grab(), usb.grab()});
+  host.State().g_lcdMode = true;
+  rows.back().push_back(esc.grab());
+  host.State().g_escPresent = 1;
+  host.State().g_adapterReady = 1;
+  rows.back().push_back(esc.grab());
+  rows.back().push_back(usb.grab());
+
+  int pairWidth = 0;
+  for (const auto& row : rows)
+    for (size_t i = 0; i + 1 < row.size(); i += 2) pairWidth = std::max(pairWidth, row[i].width() + row[i + 1].width());
+  int sheetWidth = gap + columns * (pairWidth + 3 * gap);
+  int sheetHeight = gap;
+  for (const auto& row : rows) {
+    int height = 0;
+    for (const QPixmap& picture : row) height = std::max(height, picture.height());
+    sheetHeight += height + gap;
+  }
+  QPixmap sheet(sheetWidth, sheetHeight);
+  sheet.fill(QColor(0x12, 0x15, 0x19));
+  QPainter painter(&sheet);
+  int y = gap;
+  for (size_t r = 0; r < rows.size(); ++r) {
+    const auto& row = rows[r];
+    bool indicators = r + 1 == rows.size();
+    int x = gap;
+    int height = 0;
+    for (size_t i = 0; i < row.size(); ++i) {
+      painter.drawPixmap(x, y, row[i]);
+      height = std::max(height, row[i].height());
+      bool endOfPair = indicators || i % 2 == 1;
+      x += endOfPair && !indicators ? pairWidth - row[i - 1].width() + 2 * gap : row[i].width() + gap;
+    }
+    y += height + gap;
+  }
+  painter.end();
+  shots.Save(sheet, QStringLiteral("buttons"));
 }
 
 void ButtonShots(Snapshots& shots) {
@@ -72,6 +171,7 @@ void ButtonShots(Snapshots& shots) {
                      button_id::kReset,          button_id::kOk,           button_id::kCancel,
                      button_id::kEnglish,        button_id::kChinese,      button_id::kSendSettings,
                      button_id::kUpdateFirmware, button_id::kReadSettings, button_id::kUpData};
+  ButtonSheet(shots, std::vector<int>(std::begin(ids), std::end(ids)));
   for (int id : ids) {
     IdleHost host;
     CCownerDrawBton button(id, host);
@@ -112,6 +212,7 @@ int main(int argc, char** argv) {
   }
   vuriru::Snapshots shots(dir);
   vuriru::GeneralPageShots(shots);
+  vuriru::TablePageShots(shots);
   vuriru::ProgressShot(shots);
   vuriru::ButtonShots(shots);
   return shots.Ok() ? 0 : 1;
