@@ -47,8 +47,7 @@ const QString kHelpPanelStyle = QStringLiteral("QPlainTextEdit { background: tra
 // Open lists match the light value slots of the pictures, with the accent
 // colour marking the chosen option.
 const QString kOptionListStyle = QStringLiteral(
-    "QListWidget { background: #eef1f4; color: #000000; border: 1px solid #ff8a1f; outline: 0; }"
-    "QListWidget::item { padding: 0 2px; }"
+    "QListWidget { background: #eef1f4; color: #000000; border: 1px solid #ff8a1f; outline: 0; padding: 0 1px; }"
     "QListWidget::item:selected { background: #ff8a1f; color: #000000; }"
     "QListWidget::item:hover:!selected { background: #dde2e8; }"
     "QScrollBar:vertical { background: #dde2e8; width: 8px; margin: 0; }"

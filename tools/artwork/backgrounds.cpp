@@ -113,6 +113,23 @@ QImage PanelPicture(const QString& title, int width, int height) {
   return image;
 }
 
+// The Data page shows the running log in three value labels (80 x 8 dialog
+// units, black text); the picture names each value beside its label.
+QImage DataPagePicture() {
+  PageTable table;
+  table.title = "Data";
+  table.size = {400, 240};
+  table.labelSize = {80, 8};
+  auto row = [](const char* caption, DialogPoint at) {
+    PageSettingRow shown;
+    shown.caption = caption;
+    shown.labelPos = at;
+    return shown;
+  };
+  table.rows = {row("BATT MIN VOLTAGE", {138, 17}), row("ESC MAX TEMP", {138, 52}), row("MOT MAX RPM", {138, 87})};
+  return PagePicture(table);
+}
+
 const PageTable* TableFor(int pageNumber) {
   for (const PageTable* table : AllPageTables()) {
     if (table->pageNumber == pageNumber) return table;
@@ -132,10 +149,10 @@ bool WriteBackgrounds(const QString& dir) {
   // Pages without a table yet get their title and sizes from here.
   const PageFile pages[] = {
       {"2.bmp", 2, "General", {400, 261}}, {"3.bmp", 3, "Throttle", {400, 253}}, {"4.bmp", 4, "Brake", {400, 250}},
-      {"5.bmp", 5, "Boost", {400, 240}},   {"6.bmp", 6, "Turbo", {400, 250}},    {"7.bmp", 7, "Data", {400, 261}},
-      {"8.bmp", 0, "Device", {400, 261}},  {"9.bmp", 0, "Device", {400, 261}},
+      {"5.bmp", 5, "Boost", {400, 240}},   {"6.bmp", 6, "Turbo", {400, 250}},    {"8.bmp", 0, "Device", {400, 261}},
+      {"9.bmp", 0, "Device", {400, 261}},
   };
-  bool ok = true;
+  bool ok = Save(DataPagePicture(), dir, "7.bmp");
   for (const PageFile& page : pages) {
     const PageTable* table = TableFor(page.pageNumber);
     QImage image = table ? PagePicture(*table) : PlainPagePicture(QString::fromLatin1(page.title), page.size);

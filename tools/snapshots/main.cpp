@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QWidget>
 
+#include "app/artwork.h"
 #include "app/button_art.h"
 #include "app/button_host.h"
 #include "app/esc_process_dlg.h"
@@ -84,6 +85,19 @@ void TablePageShots(Snapshots& shots) {
     shots.Save(page, name + QStringLiteral("-default"));
     page.OpenList(0);
     shots.Save(page, name + QStringLiteral("-list-open"));
+  }
+}
+
+// Every bitmap file beside the program, as the program finds it.
+void BackgroundShots(Snapshots& shots) {
+  const char* const files[] = {"1", "2", "3", "4", "5", "6", "7", "8", "9", "V1Menu", "V3Menu", "CnV1Menu", "V1", "LB"};
+  for (const char* file : files) {
+    QPixmap picture = LoadArtwork(std::string(file) + ".bmp");
+    if (picture.isNull()) {
+      std::fprintf(stderr, "vuriru-snapshots: %s.bmp is missing beside the program\n", file);
+      continue;
+    }
+    shots.Save(picture, QStringLiteral("background-%1").arg(QLatin1String(file)));
   }
 }
 
@@ -213,6 +227,7 @@ int main(int argc, char** argv) {
   vuriru::Snapshots shots(dir);
   vuriru::GeneralPageShots(shots);
   vuriru::TablePageShots(shots);
+  vuriru::BackgroundShots(shots);
   vuriru::ProgressShot(shots);
   vuriru::ButtonShots(shots);
   return shots.Ok() ? 0 : 1;
