@@ -56,6 +56,10 @@ void TransactionEngine::OnProbeAnswer(uint8_t first) {
     case ProbeAnswer::Kind::kFull:
     case ProbeAnswer::Kind::kLcdBox:
       m_state.g_deviceType = device_type::kFull;
+      // The reply length tells V1 models apart, and the firmware file kind
+      // follows it: a V1 controller swapped for this one must not leave its
+      // length behind.
+      m_replyLength = 0;
       if (m_state.g_transferPending) {
         m_state.g_progressPos = 1;
         m_state.g_progressRange = 440;

@@ -41,7 +41,7 @@ void TransactionEngine::SendSettings() {
       const std::optional<V1Frame> frame = BuildV1Frame(m_v1);
       if (!frame) {
         // A value outside its list never reaches the controller.
-        RestartTick(kTickMs);
+        EndStoreUnsent();
         return;
       }
       StartPairStore(FlattenV1Frame(*frame), device_type::kV1);
@@ -57,11 +57,22 @@ void TransactionEngine::SendSettings() {
       break;
     }
     default:
-      // Nothing is known to store to; keep the engine ticking rather than
-      // leaving it stopped.
-      RestartTick(kTickMs);
+      // Nothing is known to store to.
+      EndStoreUnsent();
       break;
   }
+}
+
+void TransactionEngine::EndStoreUnsent() {
+  // The caller set g_transferPending for the store; with nothing sent no
+  // state would ever clear it and every command would stay refused. The
+  // engine keeps ticking rather than staying stopped.
+  if (m_state.g_pressedCommand == command::kApply || m_state.g_pressedCommand == command::kDefault) {
+    m_host.RedrawPressedButton(m_state.g_pressedCommand);
+  }
+  m_state.g_transferPending = 0;
+  m_state.g_pressedCommand = command::kNone;
+  RestartTick(kTickMs);
 }
 
 void TransactionEngine::StartPairStore(std::span<const uint8_t> frame, uint8_t kind) {

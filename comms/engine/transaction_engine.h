@@ -136,6 +136,7 @@ class TransactionEngine {
   void V1EndStep(bool decodedNow);
   void StoreState(std::span<const uint8_t> reply);
   void StartPairStore(std::span<const uint8_t> frame, uint8_t kind);
+  void EndStoreUnsent();
   void FinishV1Store();
   void ReadCurvesState(std::span<const uint8_t> reply);
   void FinishCurveRead();

@@ -36,6 +36,8 @@ bool FirmwareTransfer::SendBeforeFirstBlock(std::span<const uint8_t> bytes) {
 void FirmwareTransfer::BlockStartState(const uint8_t* reply, uint32_t count) {
   m_engine.RestartTick(kStartTickMs);
   const bool ok = CollectOk(reply, count);
+  // The ticks that answer the start count afresh and do not repeat it: a
+  // start byte right behind the pick-up or the size would restart the loader.
   if (count > 0 && reply[0] == kBlockStartAnswer) {
     // The loader has (re)started: unlock it and begin from the first byte.
     m_engine.Collector().Clear();
@@ -89,6 +91,7 @@ void FirmwareTransfer::BlockAnswerState(const uint8_t* reply, uint32_t count) {
   if (!CollectOk(reply, count)) return;
   m_engine.Retry() = 0;
   m_position += kBlockLength;
+  // The bar follows every confirmed block, not only the first and the last.
   m_state.g_progressPos = m_position;
   m_engine.ShowDataProgressText();
   if (m_position + kBlockLength < Size()) {
@@ -112,6 +115,12 @@ void FirmwareTransfer::LastBlockState() {
 }
 
 void FirmwareTransfer::LastBlockAnswerState(const uint8_t* reply, uint32_t count) {
+  if (count == 0) {
+    // As after a full block: a device that never confirms the last one is
+    // given up on rather than waited for while the window stays busy.
+    if (++m_engine.Retry() > kSilentTickLimit) Fail(TransferSilentMessage(PercentDone()));
+    return;
+  }
   if (!CollectOk(reply, count)) return;
   m_engine.Collector().Clear();
   m_position = Size();
@@ -126,9 +135,12 @@ void FirmwareTransfer::LastBlockAnswerState(const uint8_t* reply, uint32_t count
 void FirmwareTransfer::FinishAnswerState(const uint8_t* reply, uint32_t count) {
   if (count == 0) {
     // The device went quiet after the image was confirmed whole: back to
-    // probing, which finds it again.
+    // probing at the idle pace, which finds it again, with commands and the
+    // selected target given back.
     m_outcome = TransferOutcome::kCompleted;
+    ReleaseAfterTransfer();
     m_state.engineState = engine_state::kProbe;
+    m_engine.RestartTick(TransactionEngine::kTickMs);
     return;
   }
   if (!CollectOk(reply, count)) return;

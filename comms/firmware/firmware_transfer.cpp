@@ -59,8 +59,12 @@ void FirmwareTransfer::SendFirmwareFile() {
   m_silentTicks = 0;
   m_engine.Retry() = 0;
   m_engine.Collector().Clear();
+  m_lcdModeAtStart = m_state.g_lcdMode;
   m_outcome = TransferOutcome::kRunning;
   m_lastMessage.clear();
+  // Commands are refused until the transfer ends: an Apply or a page read
+  // started meanwhile would take the engine away from a half-written device.
+  m_state.g_transferPending = 1;
   if (UsesBlockProtocol(kind)) {
     StartBlockTransfer();
   } else {
@@ -115,13 +119,23 @@ void FirmwareTransfer::Refuse(const std::string& message, uint8_t probe) {
 }
 
 void FirmwareTransfer::Fail(const std::string& message) {
-  // The engine stays stopped until the link is opened again; the device may
-  // hold part of an image and needs the update repeated.
+  // The engine stays stopped, so that no probe reaches a device that may hold
+  // part of an image; but the transfer is over, so commands are taken again
+  // and the update can be started again at once, without re-plugging.
   m_engine.StopTick();
   m_outcome = TransferOutcome::kFailed;
   m_lastMessage = message;
+  ReleaseAfterTransfer();
   m_host.HideProgress();
   m_host.ShowMessage(message, "", MessageIcon::kExclamation);
+}
+
+void FirmwareTransfer::ReleaseAfterTransfer() {
+  m_state.g_transferPending = 0;
+  m_state.g_lcdUpdating = false;
+  // The block phase selects the box mode for *.hgm images too; left set, a
+  // retry would ask for a *.xut file and use the box's start byte.
+  m_state.g_lcdMode = m_lcdModeAtStart;
 }
 
 void FirmwareTransfer::OnAdapterRemoved() {

@@ -76,6 +76,9 @@ class FirmwareTransfer : public FirmwareStateHandler {
   void ShowTransferProgressSetUp(const char* format);
   void Refuse(const std::string& message, uint8_t probe);
   void Fail(const std::string& message);
+  // What every end of a transfer short of the device's final confirmation
+  // gives back: commands, and the selected target.
+  void ReleaseAfterTransfer();
 
   // Appends the first two bytes of a reply to the collector and tells
   // whether it now holds "ok".
@@ -109,10 +112,11 @@ class FirmwareTransfer : public FirmwareStateHandler {
 
   FirmwareKind m_kind = FirmwareKind::kRecords;
   std::vector<uint8_t> m_image;
-  uint32_t m_position = 0;      // bytes the device has confirmed
-  uint32_t m_recordLength = 0;  // the record being sent, length bytes included
-  uint8_t m_startByte = 0;      // repeated while the device does not answer the start
-  uint8_t m_silentTicks = 0;    // record protocol: ticks without an answer
+  uint32_t m_position = 0;        // bytes the device has confirmed
+  uint32_t m_recordLength = 0;    // the record being sent, length bytes included
+  uint8_t m_startByte = 0;        // repeated while the device does not answer the start
+  uint8_t m_silentTicks = 0;      // record protocol: ticks without an answer
+  bool m_lcdModeAtStart = false;  // g_lcdMode before the block phase set it
   TransferOutcome m_outcome = TransferOutcome::kNone;
   std::string m_lastMessage;
 };
