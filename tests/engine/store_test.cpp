@@ -150,12 +150,15 @@ TEST_F(StoreTest, TicksDoNotReadDuringTheWaitAfterTheFrame) {
   EXPECT_EQ(hid.QueuedReports(), 0u);
 }
 
-TEST_F(StoreTest, StoreWithoutAControllerKindSendsNothingAndKeepsTicking) {
+TEST_F(StoreTest, StoreWithoutAControllerKindSendsNothingKeepsTickingAndReleasesTheCommand) {
   rig.state.g_deviceType = device_type::kNone;
-  rig.engine.SendSettings();
+  Apply();
   EXPECT_TRUE(rig.TakeSent().empty());
   EXPECT_EQ(rig.State(), 2);
   EXPECT_TRUE(rig.scheduler.IsTimerRunning(timer_id::kEngine));
+  EXPECT_EQ(rig.state.g_transferPending, 0);
+  EXPECT_EQ(rig.state.g_pressedCommand, command::kNone);
+  EXPECT_TRUE(rig.host.Has("RedrawPressedButton 8"));
 }
 
 }  // namespace

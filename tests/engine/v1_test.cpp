@@ -154,10 +154,12 @@ TEST_F(V1Test, MissingAcknowledgementRepeatsThePairThatWaitsNotTheFirst) {
 TEST_F(V1Test, ValueOutsideItsListIsNeverSent) {
   Idle();
   rig.v1[V1Setting::RunningMode] = 7;
+  rig.state.g_transferPending = 1;
   rig.engine.SendSettings();
   EXPECT_TRUE(rig.TakeSent().empty());
   EXPECT_EQ(rig.State(), 2);
   EXPECT_TRUE(rig.scheduler.IsTimerRunning(timer_id::kEngine));
+  EXPECT_EQ(rig.state.g_transferPending, 0);  // commands are taken again
 }
 
 }  // namespace
