@@ -53,7 +53,8 @@ ParseOutcome ParseCommandLine(std::span<const std::string> args, std::span<const
   app.add_flag("--virtual-time", o.virtualTime, "Run every timer on a virtual clock (with --simulate)")
       ->needs(simulate);
   app.add_option("--device", o.devicePath, "Use the adapter with this device path (see 'list')")->type_name("PATH");
-  app.add_option("--timeout", o.timeoutSeconds, "Give up after this many seconds, virtual ones with --virtual-time")
+  app.add_option("--timeout", o.timeoutSeconds,
+                 "Give up after this many seconds (firmware: without progress), virtual ones with --virtual-time")
       ->type_name("SECONDS")
       ->check(CLI::Range(0.001, kLongestTimeoutSeconds))
       ->capture_default_str();
@@ -69,6 +70,14 @@ ParseOutcome ParseCommandLine(std::span<const std::string> args, std::span<const
     }
     if (spec.name == "export") {
       sub->add_flag("--overwrite", o.overwrite, "Replace an existing file of the same name");
+    }
+    if (spec.name == "firmware") {
+      sub->add_option("--target", o.target,
+                      "The device to update: the speed controller, or lcd for the RUZ Oviveru Ruv display box")
+          ->type_name("DEVICE")
+          ->check(CLI::IsMember({"controller", "lcd"}))
+          ->capture_default_str();
+      sub->add_flag("--force", o.force, "Send a file whose extension does not fit the device");
     }
     sub->callback([&o, name = spec.name] { o.command = name; });
   }

@@ -27,7 +27,13 @@ struct CliOptions {
   bool json = false;
   std::string tracePath;
   bool overwrite = false;
+  // firmware: the device the update is for, "controller" or "lcd"
+  // (the RUZ Oviveru Ruv, which the window's Device menu selects), and
+  // whether a file whose extension does not fit it is sent anyway.
+  std::string target = "controller";
+  bool force = false;
 
+  bool LcdTarget() const { return target == "lcd"; }
   bool Simulated() const { return !simulate.empty(); }
   uint64_t TimeoutMs() const { return static_cast<uint64_t>(timeoutSeconds * 1000.0 + 0.5); }
 };

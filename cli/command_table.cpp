@@ -14,6 +14,11 @@ const std::vector<CliCommand>& CliCommands() {
       {{"export", "Read the controller and save its settings as a *.DATA file", "FILE.DATA",
         "Where to save; the name gets the extension .DATA"},
        RunExportCommand},
+      {{"firmware",
+        "Send a firmware file to the controller, or with --target lcd to the RUZ Oviveru Ruv, and wait for the "
+        "device to confirm it",
+        "FILE", "The firmware file: *.xut for the RUZ Oviveru Ruv, *.hgm or *.xup as the controller takes"},
+       RunFirmwareCommand},
       {{"show", "Print a settings file as 'read' prints a controller (no device needed)", "FILE.DATA",
         "The settings file to print"},
        RunShowCommand},

@@ -12,6 +12,8 @@
 
 namespace vuriru {
 
+class DeviceSession;
+
 struct CommandIo {
   std::ostream& out;
   ProgressBar& progress;
@@ -34,5 +36,9 @@ CommandResult RunApplyCommand(const CliOptions& options, CommandIo& io);
 CommandResult RunDefaultCommand(const CliOptions& options, CommandIo& io);
 CommandResult RunExportCommand(const CliOptions& options, CommandIo& io);
 CommandResult RunShowCommand(const CliOptions& options, CommandIo& io);
+CommandResult RunFirmwareCommand(const CliOptions& options, CommandIo& io);
+// The firmware command after its device-free checks, on a session the caller
+// made (tests then look at the simulated target through it).
+CommandResult RunFirmwareOnSession(DeviceSession& session, const CliOptions& options, CommandIo& io);
 
 }  // namespace vuriru

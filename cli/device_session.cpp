@@ -1,5 +1,6 @@
 #include "cli/device_session.h"
 
+#include "comms/firmware/firmware_messages.h"
 #include "link/hidapi/hidapi_library.h"
 #include "sim/sim_fault.h"
 #include "sim/sim_target_factory.h"
@@ -87,9 +88,16 @@ CommandResult DeviceSession::Prepare() {
 }
 
 void DeviceSession::OnDeviceChange(const DeviceChangeEvent& event) {
-  if (event.kind == DeviceChangeEvent::Kind::InterfaceRemoval && event.path == m_link.DevicePath()) {
-    m_adapterRemoved = true;
+  if (event.kind != DeviceChangeEvent::Kind::InterfaceRemoval || event.path != m_link.DevicePath()) return;
+  // The RUZ Oviveru Ruv restarts into its loader at the start of its update
+  // and may drop off the bus meanwhile; the transfer picks it up again, as
+  // the window does.
+  if (m_state.g_lcdUpdating && m_state.g_lcdMode) {
+    m_boxDropped = true;
+    return;
   }
+  m_adapterRemoved = true;
+  if (m_firmware) m_firmware->OnAdapterRemoved();
 }
 
 std::vector<AdapterEntry> DeviceSession::ListAdapters() {
@@ -170,6 +178,14 @@ bool DeviceSession::ReadDone() const {
 }
 
 std::optional<CommandResult> DeviceSession::Failure() const {
+  if (m_firmware) {
+    // A stopped transfer says how far it came and what to do; its message
+    // box is that text. The completion notice is no failure.
+    if (m_firmware->Outcome() == TransferOutcome::kFailed) {
+      return CommandResult::Fail(ExitCode::kDeviceFailure, m_firmware->LastMessage());
+    }
+    if (m_firmware->Outcome() == TransferOutcome::kCompleted) return std::nullopt;
+  }
   if (m_adapterRemoved || !m_link.IsOpen()) {
     return CommandResult::Fail(ExitCode::kDeviceFailure,
                                "the adapter was unplugged during the command; plug it in again and repeat the command");
@@ -191,6 +207,13 @@ std::optional<CommandResult> DeviceSession::Failure() const {
 }
 
 CommandResult DeviceSession::TimedOut(const std::string& goalText) const {
+  if (m_firmware && m_firmware->Outcome() == TransferOutcome::kRunning) {
+    // A box that dropped off the bus and never came back was most likely
+    // unplugged.
+    const uint32_t percent = m_firmware->PercentDone();
+    return CommandResult::Fail(ExitCode::kDeviceFailure,
+                               m_boxDropped ? AdapterRemovedMessage(percent) : TransferSilentMessage(percent));
+  }
   const std::string after = " within " + Seconds(m_options.timeoutSeconds) + " s";
   if (m_state.g_adapterReady != 1) {
     return CommandResult::Fail(ExitCode::kDeviceFailure, "the adapter did not answer the connect report" + after +
@@ -210,9 +233,13 @@ CommandResult DeviceSession::RunUntil(const std::function<bool()>& goal, const s
   // Failures first: a failed version request leaves the flags looking like
   // the display box's, which some goals accept.
   const auto stop = [&] {
-    // Between transactions the engine leaves its range set and its position
-    // at 0; the bar then shows only the phase.
-    m_progress.SetProgress(m_state.g_progressPos, m_state.g_progressPos == 0 ? 0 : m_state.g_progressRange);
+    if (m_firmware && m_firmware->Outcome() != TransferOutcome::kNone) {
+      m_progress.SetProgress(m_firmware->Position(), m_firmware->Size());
+    } else {
+      // Between transactions the engine leaves its range set and its
+      // position at 0; the bar then shows only the phase.
+      m_progress.SetProgress(m_state.g_progressPos, m_state.g_progressPos == 0 ? 0 : m_state.g_progressRange);
+    }
     failure = Failure();
     return failure.has_value() || goal();
   };
@@ -222,6 +249,19 @@ CommandResult DeviceSession::RunUntil(const std::function<bool()>& goal, const s
   if (failure) return *failure;
   if (!stopped) return TimedOut(goalText);
   return CommandResult::Ok();
+}
+
+void DeviceSession::RestartDeadline(uint64_t ms) {
+  m_deadlineMs = m_scheduler.NowMs() + ms;
+}
+
+FirmwareTransfer& DeviceSession::StartFirmwareUpdate(const std::string& path) {
+  m_firmwareHost.SetFile(path);
+  if (!m_firmware) m_firmware.emplace(m_engine, m_firmwareHost);
+  m_progress.SetCaption("Sending firmware");
+  m_progress.SetUnit("bytes");
+  m_firmware->SendFirmwareFile();
+  return *m_firmware;
 }
 
 CommandResult DeviceSession::WaitForIdentity() {

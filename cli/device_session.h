@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "cli/cli_options.h"
+#include "cli/console_firmware_host.h"
 #include "cli/console_host.h"
 #include "cli/exit_code.h"
 #include "cli/progress_bar.h"
@@ -20,6 +21,7 @@
 #include "common/event_loop_scheduler.h"
 #include "common/shared_state.h"
 #include "comms/engine/transaction_engine.h"
+#include "comms/firmware/firmware_transfer.h"
 #include "comms/settings_block.h"
 #include "curves/curve_set.h"
 #include "link/device_change.h"
@@ -68,6 +70,16 @@ class DeviceSession {
   // `goalText` completes "the controller did not finish ..." for a time-out.
   // For commands that drive the engine themselves, such as a firmware update.
   CommandResult RunUntil(const std::function<bool()>& goal, const std::string& goalText);
+  // Gives the command `ms` more from now, so that a long job that keeps
+  // moving (a firmware update) gives up only after that long without progress.
+  void RestartDeadline(uint64_t ms);
+
+  // Starts a firmware update from the file at `path`, as the window's update
+  // button does once the user picked the file; RunUntil then carries it. From
+  // here on the bar follows the image's bytes, a failed transfer is the
+  // command's failure, and an unplugged adapter ends the transfer with its
+  // own message.
+  FirmwareTransfer& StartFirmwareUpdate(const std::string& path);
 
   // "full", "lcd", "v1", "v1-bec", "v1-hgm", or "none".
   std::string ControllerKind() const;
@@ -85,6 +97,9 @@ class DeviceSession {
   Scheduler& Clock() { return m_scheduler; }
   ConsoleHost& Host() { return m_host; }
   ProgressBar& Progress() { return m_progress; }
+  // The HID backend; with --simulate a SimulatedHidLibrary, which tests reach
+  // through here to look at the simulated target.
+  HidLibrary& Backend() { return *m_hid; }
 
  private:
   bool ReadDone() const;
@@ -107,7 +122,12 @@ class DeviceSession {
   std::optional<TraceWriter> m_trace;
   UsbLink m_link;
   TransactionEngine m_engine;
+  ConsoleFirmwareHost m_firmwareHost;
+  // Created by StartFirmwareUpdate; it hooks itself into the engine.
+  std::optional<FirmwareTransfer> m_firmware;
   bool m_adapterRemoved = false;
+  // The adapter went away while the box restarted into its loader.
+  bool m_boxDropped = false;
 };
 
 }  // namespace vuriru

@@ -4,7 +4,7 @@
 
 namespace vuriru {
 
-std::string ProgressLine(const std::string& caption, uint32_t pos, uint32_t range, int width) {
+std::string ProgressLine(const std::string& caption, uint32_t pos, uint32_t range, int width, const std::string& unit) {
   std::string line = caption;
   if (range == 0) return line;
   // The engine lets its position run past the range; the bar stops at full.
@@ -14,6 +14,7 @@ std::string ProgressLine(const std::string& caption, uint32_t pos, uint32_t rang
   line.append(filled, '#');
   line.append(static_cast<size_t>(width) - filled, ' ');
   line += "] " + std::to_string(percent) + "%";
+  if (!unit.empty()) line += " " + std::to_string(std::min(pos, range)) + "/" + std::to_string(range) + " " + unit;
   return line;
 }
 
@@ -34,6 +35,11 @@ void ProgressBar::SetProgress(uint32_t pos, uint32_t range) {
   Draw();
 }
 
+void ProgressBar::SetUnit(std::string unit) {
+  m_unit = std::move(unit);
+  Draw();
+}
+
 void ProgressBar::Finish() {
   if (m_drawnWidth == 0) return;
   m_out << '\r' << std::string(m_drawnWidth, ' ') << '\r' << std::flush;
@@ -43,7 +49,7 @@ void ProgressBar::Finish() {
 
 void ProgressBar::Draw() {
   if (!m_enabled || m_clock() - m_start < kQuietPeriod) return;
-  const std::string line = ProgressLine(m_caption, m_pos, m_range, kWidth);
+  const std::string line = ProgressLine(m_caption, m_pos, m_range, kWidth, m_unit);
   if (line == m_lastLine) return;
   // Blank out the rest of a longer previous line.
   const size_t padding = m_drawnWidth > line.size() ? m_drawnWidth - line.size() : 0;

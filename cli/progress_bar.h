@@ -1,6 +1,7 @@
 #pragma once
 // The console's progress bar: one line on stderr, redrawn in place, with a
-// caption and a percentage. It stays silent unless stderr is a terminal, and
+// caption, a percentage and, where the count means something to the user
+// (the bytes of a firmware image), the count itself. It stays silent unless stderr is a terminal, and
 // appears only once the command has run for a second, so that quick commands
 // and piped or captured output stay clean.
 
@@ -27,6 +28,8 @@ class ProgressBar {
   void SetCaption(std::string caption);
   // pos of range; a range of 0 shows the caption without a percentage.
   void SetProgress(uint32_t pos, uint32_t range);
+  // Shows "pos/range unit" behind the percentage; empty: the percentage alone.
+  void SetUnit(std::string unit);
   // Clears the line, if one was drawn, so that what follows starts clean.
   void Finish();
 
@@ -40,11 +43,14 @@ class ProgressBar {
   std::string m_caption;
   uint32_t m_pos = 0;
   uint32_t m_range = 0;
+  std::string m_unit;
   std::string m_lastLine;
   size_t m_drawnWidth = 0;
 };
 
-// The text of one bar line, without the carriage return.
-std::string ProgressLine(const std::string& caption, uint32_t pos, uint32_t range, int width);
+// The text of one bar line, without the carriage return; a non-empty `unit`
+// adds the count, e.g. "1024/61440 bytes".
+std::string ProgressLine(const std::string& caption, uint32_t pos, uint32_t range, int width,
+                         const std::string& unit = "");
 
 }  // namespace vuriru
