@@ -47,6 +47,7 @@ void FirmwareTransfer::BlockStartState(const uint8_t* reply, uint32_t count) {
     return;
   }
   if (ok) {
+    HoldCommands();
     if (!SendBeforeFirstBlock(LengthPair(Size()))) return;
     m_state.engineState = firmware_state::kFirstBlockHeader;
     return;

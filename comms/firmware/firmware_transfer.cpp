@@ -62,9 +62,6 @@ void FirmwareTransfer::SendFirmwareFile() {
   m_lcdModeAtStart = m_state.g_lcdMode;
   m_outcome = TransferOutcome::kRunning;
   m_lastMessage.clear();
-  // Commands are refused until the transfer ends: an Apply or a page read
-  // started meanwhile would take the engine away from a half-written device.
-  m_state.g_transferPending = 1;
   if (UsesBlockProtocol(kind)) {
     StartBlockTransfer();
   } else {
@@ -128,6 +125,15 @@ void FirmwareTransfer::Fail(const std::string& message) {
   ReleaseAfterTransfer();
   m_host.HideProgress();
   m_host.ShowMessage(message, "", MessageIcon::kExclamation);
+}
+
+void FirmwareTransfer::HoldCommands() {
+  // From the device's first answer on, commands are refused until the
+  // transfer ends: an Apply or a page read started meanwhile would take the
+  // engine away from a half-written device. Before it, while the start byte
+  // is repeated without limit, they stay free, so that a device that never
+  // answers does not lock the window.
+  m_state.g_transferPending = 1;
 }
 
 void FirmwareTransfer::ReleaseAfterTransfer() {

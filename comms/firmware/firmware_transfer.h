@@ -76,6 +76,7 @@ class FirmwareTransfer : public FirmwareStateHandler {
   void ShowTransferProgressSetUp(const char* format);
   void Refuse(const std::string& message, uint8_t probe);
   void Fail(const std::string& message);
+  void HoldCommands();
   // What every end of a transfer short of the device's final confirmation
   // gives back: commands, and the selected target.
   void ReleaseAfterTransfer();

@@ -25,6 +25,7 @@ void FirmwareTransfer::RecordStartState(const uint8_t* reply, uint32_t count) {
   if (count > 0 && reply[0] == kRecordStart) {
     m_engine.SendByte(kRecordStart);
   } else if (count > 0 && reply[0] == kRecordStartAnswer) {
+    HoldCommands();
     // Not counted as a tick: the first record gets its four answers too.
     m_engine.Retry() = 0;
     m_position = 0;

@@ -21,6 +21,7 @@ TEST(TransferEnd, CommandsAreRefusedWhileARecordTransferRunsAndAStoppedOneCanBeR
   const Bytes image = RecordImage(1000, 100);
   rig.ChooseFile(RecordText(image), "xup");
   rig.transfer.SendFirmwareFile();
+  ASSERT_TRUE(rig.scheduler.RunUntil([&] { return rig.state.engineState == firmware_state::kRecordAnswer; }, 5000));
   EXPECT_EQ(rig.state.g_transferPending, 1);
   ASSERT_TRUE(rig.RunTransfer());
   ASSERT_EQ(rig.transfer.Outcome(), TransferOutcome::kFailed);
@@ -34,6 +35,25 @@ TEST(TransferEnd, CommandsAreRefusedWhileARecordTransferRunsAndAStoppedOneCanBeR
   EXPECT_EQ(rig.transfer.Outcome(), TransferOutcome::kCompleted);
   rig.RunMs(5000);
   EXPECT_EQ(rig.Target().firmwareImage, image);
+}
+
+TEST(TransferEnd, ADeviceThatNeverAnswersTheStartIsAskedAgainWithoutLockingTheCommands) {
+  TransferRig rig(SimTargetKind::kFull);
+  ASSERT_TRUE(rig.ConnectAndSettle());
+  rig.Adapter().Faults().Set(SimFault::kNoAnswer);
+  rig.ChooseFile(RecordText(RecordImage(1000, 100)), "xup");
+  rig.transfer.SendFirmwareFile();
+  rig.RunMs(20 * 200 * 3 + 100);
+  // The start byte, then again every 20 ticks of 200 ms.
+  std::vector<uint64_t> startTimes;
+  for (const SentBlock& block : rig.TakeSent()) {
+    EXPECT_EQ(block.bytes, Bytes{0xD6});
+    startTimes.push_back(block.atMs);
+  }
+  ASSERT_EQ(startTimes.size(), 4u);
+  EXPECT_EQ(startTimes[2] - startTimes[1], 4000u);
+  EXPECT_EQ(rig.state.engineState, firmware_state::kRecordStart);
+  EXPECT_EQ(rig.state.g_transferPending, 0);
 }
 
 TEST(TransferEnd, AStoppedHgmTransferLeavesTheBoxModeAndIsRepeatedWithTheHgmProtocol) {
