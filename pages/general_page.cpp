@@ -1,11 +1,11 @@
 #include "pages/general_page.h"
 
-#include "pages/settings_pages.h"
-
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+
+#include "pages/settings_pages.h"
 
 namespace vuriru {
 

@@ -1,6 +1,6 @@
-#include "pages/settings_pages.h"
-
 #include <gtest/gtest.h>
+
+#include "pages/settings_pages.h"
 
 namespace vuriru {
 namespace {
