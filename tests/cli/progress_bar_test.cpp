@@ -50,6 +50,8 @@ TEST(ProgressBar, LineStopsAtFullWhenThePositionRunsPastTheRange) {
   EXPECT_EQ(ProgressLine("Reading", 0, 0, 4), "Reading");
   EXPECT_EQ(ProgressLine("Reading", 1, 2, 4), "Reading [##  ] 50%");
   EXPECT_EQ(ProgressLine("Reading", 900, 440, 4), "Reading [####] 100%");
+  EXPECT_EQ(ProgressLine("Sending", 1024, 4096, 4, "bytes"), "Sending [#   ] 25% 1024/4096 bytes");
+  EXPECT_EQ(ProgressLine("Sending", 5000, 4096, 4, "bytes"), "Sending [####] 100% 4096/4096 bytes");
 }
 
 TEST(TraceLine, TimeDirectionAndUpperCaseHexPairs) {
