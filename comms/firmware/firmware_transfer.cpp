@@ -35,6 +35,9 @@ void FirmwareTransfer::SendFirmwareFile() {
     return;
   }
   m_engine.PrepareCommand();
+  // A transfer still under way is abandoned by this one: give back what it
+  // held, or a cancelled choice would leave every command refused.
+  if (m_outcome == TransferOutcome::kRunning) ReleaseAfterTransfer();
 
   const FirmwareKind kind = ExpectedFirmwareKind(m_state.g_lcdMode, m_engine.ReplyLength());
   // The idle probe that follows a file that is not sent.

@@ -56,6 +56,20 @@ TEST(TransferEnd, ADeviceThatNeverAnswersTheStartIsAskedAgainWithoutLockingTheCo
   EXPECT_EQ(rig.state.g_transferPending, 0);
 }
 
+TEST(TransferEnd, AnUpdateAbandonedForAFileChoiceThatIsCancelledGivesTheCommandsBack) {
+  TransferRig rig(SimTargetKind::kFull);
+  ASSERT_TRUE(rig.ConnectAndSettle());
+  rig.ChooseFile(RecordText(RecordImage(1000, 100)), "xup");
+  rig.transfer.SendFirmwareFile();
+  ASSERT_TRUE(rig.scheduler.RunUntil([&] { return rig.state.engineState == firmware_state::kRecordAnswer; }, 5000));
+  ASSERT_EQ(rig.state.g_transferPending, 1);
+  rig.hosts.chosenFile.clear();
+  rig.transfer.SendFirmwareFile();
+  EXPECT_EQ(rig.state.engineState, engine_state::kProbe);
+  EXPECT_EQ(rig.transfer.Outcome(), TransferOutcome::kRefused);
+  EXPECT_EQ(rig.state.g_transferPending, 0);
+}
+
 TEST(TransferEnd, AStoppedHgmTransferLeavesTheBoxModeAndIsRepeatedWithTheHgmProtocol) {
   TransferRig rig(SimTargetKind::kV1Hgm);
   ASSERT_TRUE(rig.ConnectAndSettle());
