@@ -53,12 +53,12 @@ int PageNumberOfButton(int controlId) {
   return 0;
 }
 
-std::vector<ButtonImageSpec> AllButtonImages() {
-  std::vector<ButtonImageSpec> specs;
+std::vector<ButtonImageInfo> AllButtonImages() {
+  std::vector<ButtonImageInfo> infos;
   auto add = [&](int imageId, int width, int height, const std::string& caption, ImageLook look) {
     bool known =
-        std::any_of(specs.begin(), specs.end(), [&](const ButtonImageSpec& s) { return s.imageId == imageId; });
-    if (!known) specs.push_back({imageId, width, height, caption, look});
+        std::any_of(infos.begin(), infos.end(), [&](const ButtonImageInfo& s) { return s.imageId == imageId; });
+    if (!known) infos.push_back({imageId, width, height, caption, look});
   };
   for (const ButtonRow& row : kButtons) {
     add(row.art.normalImage, row.art.width, row.art.height, row.caption, ImageLook::kNormal);
@@ -69,7 +69,7 @@ std::vector<ButtonImageSpec> AllButtonImages() {
   add(image_id::kEscAbsent, kIndicatorWidth, kIndicatorHeight, "ESC", ImageLook::kIndicatorOff);
   add(image_id::kUsbReady, kIndicatorWidth, kIndicatorHeight, "USB", ImageLook::kIndicatorOn);
   add(image_id::kUsbAbsent, kIndicatorWidth, kIndicatorHeight, "USB", ImageLook::kIndicatorOff);
-  return specs;
+  return infos;
 }
 
 }  // namespace vuriru

@@ -58,7 +58,7 @@ int PageNumberOfButton(int controlId);
 // How an image looks, so that pressed and selected images stand out.
 enum class ImageLook { kNormal, kPressed, kIndicatorOn, kIndicatorAlt, kIndicatorOff };
 
-struct ButtonImageSpec {
+struct ButtonImageInfo {
   int imageId = 0;
   int width = 0;
   int height = 0;
@@ -67,6 +67,6 @@ struct ButtonImageSpec {
 };
 
 // Every button image, each image id once, for the artwork generator.
-std::vector<ButtonImageSpec> AllButtonImages();
+std::vector<ButtonImageInfo> AllButtonImages();
 
 }  // namespace vuriru

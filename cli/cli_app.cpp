@@ -13,15 +13,15 @@ namespace {
 
 constexpr const char* kProgram = "vuriru-cli";
 
-std::vector<CommandSpec> Specs() {
-  std::vector<CommandSpec> specs;
-  for (const CliCommand& command : CliCommands()) specs.push_back(command.spec);
-  return specs;
+std::vector<CommandInfo> CommandInfos() {
+  std::vector<CommandInfo> infos;
+  for (const CliCommand& command : CliCommands()) infos.push_back(command.info);
+  return infos;
 }
 
 CommandFn Find(const std::string& name) {
   for (const CliCommand& command : CliCommands()) {
-    if (command.spec.name == name) return command.run;
+    if (command.info.name == name) return command.run;
   }
   return nullptr;
 }
@@ -35,8 +35,8 @@ std::string CliHelpFooter() {
 }
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool errIsTerminal) {
-  const std::vector<CommandSpec> specs = Specs();
-  const ParseOutcome parsed = ParseCommandLine(args, specs, CliHelpFooter());
+  const std::vector<CommandInfo> infos = CommandInfos();
+  const ParseOutcome parsed = ParseCommandLine(args, infos, CliHelpFooter());
   if (!parsed.run) {
     out << parsed.text;
     if (!parsed.error.empty()) err << kProgram << ": " << parsed.error << "\n";

@@ -30,7 +30,7 @@ const std::vector<std::string>& SimulatedKindNames() {
   return kinds;
 }
 
-ParseOutcome ParseCommandLine(std::span<const std::string> args, std::span<const CommandSpec> commands,
+ParseOutcome ParseCommandLine(std::span<const std::string> args, std::span<const CommandInfo> commands,
                               const std::string& footer) {
   ParseOutcome outcome;
   CliOptions& o = outcome.options;
@@ -61,17 +61,17 @@ ParseOutcome ParseCommandLine(std::span<const std::string> args, std::span<const
   app.add_flag("--json", o.json, "Print JSON instead of text");
   app.add_option("--trace", o.tracePath, "Record the link traffic in FILE")->type_name("FILE");
 
-  for (const CommandSpec& spec : commands) {
-    CLI::App* sub = app.add_subcommand(spec.name, spec.summary);
+  for (const CommandInfo& info : commands) {
+    CLI::App* sub = app.add_subcommand(info.name, info.summary);
     sub->fallthrough();
     sub->group("Commands");
-    if (!spec.fileArgument.empty()) {
-      sub->add_option("file", o.file, spec.fileHelp)->type_name(spec.fileArgument)->required();
+    if (!info.fileArgument.empty()) {
+      sub->add_option("file", o.file, info.fileHelp)->type_name(info.fileArgument)->required();
     }
-    if (spec.name == "export") {
+    if (info.name == "export") {
       sub->add_flag("--overwrite", o.overwrite, "Replace an existing file of the same name");
     }
-    if (spec.name == "firmware") {
+    if (info.name == "firmware") {
       sub->add_option("--target", o.target,
                       "The device to update: the speed controller, or lcd for the RUZ Oviveru Ruv display box")
           ->type_name("DEVICE")
@@ -79,7 +79,7 @@ ParseOutcome ParseCommandLine(std::span<const std::string> args, std::span<const
           ->capture_default_str();
       sub->add_flag("--force", o.force, "Send a file whose extension does not fit the device");
     }
-    sub->callback([&o, name = spec.name] { o.command = name; });
+    sub->callback([&o, name = info.name] { o.command = name; });
   }
 
   // CLI11 wants the arguments without the program name, last first.

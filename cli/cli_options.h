@@ -39,7 +39,7 @@ struct CliOptions {
 };
 
 // One command of the tool, for the parser and the help text.
-struct CommandSpec {
+struct CommandInfo {
   std::string name;
   std::string summary;
   std::string fileArgument;  // e.g. "FILE.DATA"; empty when the command takes none
@@ -55,7 +55,7 @@ struct ParseOutcome {
 };
 
 // `footer` ends the help text (the simulator's fault names, say).
-ParseOutcome ParseCommandLine(std::span<const std::string> args, std::span<const CommandSpec> commands,
+ParseOutcome ParseCommandLine(std::span<const std::string> args, std::span<const CommandInfo> commands,
                               const std::string& footer);
 
 }  // namespace vuriru

@@ -22,7 +22,7 @@ struct CommandIo {
 using CommandFn = CommandResult (*)(const CliOptions& options, CommandIo& io);
 
 struct CliCommand {
-  CommandSpec spec;
+  CommandInfo info;
   CommandFn run;
 };
 

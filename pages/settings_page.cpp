@@ -103,25 +103,26 @@ CSettingsPage::CSettingsPage(const PageTable& table, SettingsBlock& block, QWidg
 }
 
 void CSettingsPage::BuildRow(size_t index) {
-  const PageSettingRow& spec = m_table.rows[index];
+  const PageSettingRow& tableRow = m_table.rows[index];
   Row& row = m_rows[index];
 
   row.label = new QLabel(this);
-  row.label->setObjectName(QStringLiteral("label%1").arg(spec.labelId));
-  row.label->setGeometry(ToQRect(DuRect(spec.labelPos.x, spec.labelPos.y, m_table.labelSize.x, m_table.labelSize.y)));
+  row.label->setObjectName(QStringLiteral("label%1").arg(tableRow.labelId));
+  row.label->setGeometry(
+      ToQRect(DuRect(tableRow.labelPos.x, tableRow.labelPos.y, m_table.labelSize.x, m_table.labelSize.y)));
   row.label->setContentsMargins(3, 0, 1, 0);
   row.label->setCursor(Qt::PointingHandCursor);
   row.label->installEventFilter(this);
   row.label->hide();
 
   row.list = new QListWidget(this);
-  row.list->setObjectName(QStringLiteral("list%1").arg(spec.listId));
-  row.list->setGeometry(ToQRect(
-      DuRect(spec.labelPos.x, spec.labelPos.y + kListOffsetY, m_table.labelSize.x + kListExtraWidth, spec.listHeight)));
+  row.list->setObjectName(QStringLiteral("list%1").arg(tableRow.listId));
+  row.list->setGeometry(ToQRect(DuRect(tableRow.labelPos.x, tableRow.labelPos.y + kListOffsetY,
+                                       m_table.labelSize.x + kListExtraWidth, tableRow.listHeight)));
   row.list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   row.list->setUniformItemSizes(true);
   row.list->setStyleSheet(kOptionListStyle);
-  for (const std::string& option : spec.options) row.list->addItem(QString::fromStdString(option));
+  for (const std::string& option : tableRow.options) row.list->addItem(QString::fromStdString(option));
   row.list->hide();
   connect(row.list, &QListWidget::currentRowChanged, this, [this, index](int current) {
     if (current >= 0) ChooseOption(index, current);
@@ -164,11 +165,11 @@ void CSettingsPage::CollectSelections() {
 
 void CSettingsPage::ApplyFactoryIndexes() {
   for (size_t i = 0; i < m_rows.size(); ++i) {
-    const PageSettingRow& spec = m_table.rows[i];
-    if (spec.curveSelector) {
+    const PageSettingRow& tableRow = m_table.rows[i];
+    if (tableRow.curveSelector) {
       CurrentIndex(i) = 0;
       FactoryIndex(i) = 0;
-    } else if (spec.restoredByDefault) {
+    } else if (tableRow.restoredByDefault) {
       CurrentIndex(i) = FactoryIndex(i);
     }
   }

@@ -85,7 +85,7 @@ TEST(ButtonImage, UnknownIdHasNoImage) {
 }
 
 TEST(ButtonArtList, EveryImageOnceWithItsSize) {
-  std::vector<ButtonImageSpec> images = AllButtonImages();
+  std::vector<ButtonImageInfo> images = AllButtonImages();
   for (size_t i = 0; i < images.size(); ++i) {
     for (size_t j = i + 1; j < images.size(); ++j) EXPECT_NE(images[i].imageId, images[j].imageId);
   }

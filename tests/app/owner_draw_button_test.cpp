@@ -34,10 +34,10 @@ class OwnerDrawButton : public ::testing::Test {
 };
 
 TEST_F(OwnerDrawButton, EveryImageIsCompiledInAtItsSize) {
-  for (const ButtonImageSpec& spec : AllButtonImages()) {
-    QPixmap image = ResourceImage(spec.imageId);
-    ASSERT_FALSE(image.isNull()) << spec.imageId;
-    EXPECT_EQ(image.size(), QSize(spec.width, spec.height)) << spec.imageId;
+  for (const ButtonImageInfo& info : AllButtonImages()) {
+    QPixmap image = ResourceImage(info.imageId);
+    ASSERT_FALSE(image.isNull()) << info.imageId;
+    EXPECT_EQ(image.size(), QSize(info.width, info.height)) << info.imageId;
   }
   EXPECT_EQ(ResourceImage(image_id::kCurveGrid).size(), QSize(470, 253));
   EXPECT_TRUE(ResourceImage(4242).isNull());

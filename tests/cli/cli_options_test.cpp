@@ -18,9 +18,9 @@ using ::testing::HasSubstr;
 
 ParseOutcome Parse(std::vector<std::string> args) {
   args.insert(args.begin(), "vuriru-cli");
-  std::vector<CommandSpec> specs;
-  for (const CliCommand& command : CliCommands()) specs.push_back(command.spec);
-  return ParseCommandLine(args, specs, "");
+  std::vector<CommandInfo> infos;
+  for (const CliCommand& command : CliCommands()) infos.push_back(command.info);
+  return ParseCommandLine(args, infos, "");
 }
 
 TEST(CliOptions, GlobalOptionsMayStandBeforeOrAfterTheCommand) {
@@ -56,7 +56,7 @@ TEST(CliOptions, FaultsRepeat) {
 TEST(CliOptions, HelpListsEveryCommandTheTargetsAndTheFaults) {
   std::ostringstream out, err;
   EXPECT_EQ(RunCli({"vuriru-cli", "--help"}, out, err, false), 0);
-  for (const CliCommand& command : CliCommands()) EXPECT_THAT(out.str(), HasSubstr("  " + command.spec.name + " "));
+  for (const CliCommand& command : CliCommands()) EXPECT_THAT(out.str(), HasSubstr("  " + command.info.name + " "));
   EXPECT_THAT(out.str(), HasSubstr("v1-hgm"));
   EXPECT_THAT(out.str(), HasSubstr("bad-curve-check"));
   EXPECT_EQ(err.str(), "");

@@ -81,25 +81,25 @@ void DrawIndicator(QPainter& painter, const QRectF& rect, const QString& caption
   painter.drawText(QRectF(rect.left(), rect.bottom() - 20, rect.width(), 18), Qt::AlignCenter, caption);
 }
 
-QImage ButtonImage(const ButtonImageSpec& spec) {
-  QImage image(spec.width, spec.height, QImage::Format_RGB32);
+QImage ButtonImage(const ButtonImageInfo& info) {
+  QImage image(info.width, info.height, QImage::Format_RGB32);
   image.fill(kGroundBottom);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
   QRectF rect = image.rect();
-  QString caption = QString::fromStdString(spec.caption);
-  bool pressed = spec.look == ImageLook::kPressed;
-  if (spec.look == ImageLook::kNormal || pressed) {
-    if (spec.height > spec.width * 2) {
+  QString caption = QString::fromStdString(info.caption);
+  bool pressed = info.look == ImageLook::kPressed;
+  if (info.look == ImageLook::kNormal || pressed) {
+    if (info.height > info.width * 2) {
       DrawTallButton(painter, rect, caption, pressed);
-    } else if (spec.width > spec.height * 2) {
+    } else if (info.width > info.height * 2) {
       DrawWideButton(painter, rect, caption, pressed);
     } else {
       DrawSquareButton(painter, rect, caption, pressed);
     }
   } else {
-    DrawIndicator(painter, rect, caption, spec.look);
+    DrawIndicator(painter, rect, caption, info.look);
   }
   return image;
 }
@@ -142,9 +142,9 @@ bool WriteResourceList(const QString& dir, const std::vector<int>& imageIds) {
 bool WriteButtonImages(const QString& dir) {
   bool ok = true;
   std::vector<int> ids;
-  for (const ButtonImageSpec& spec : AllButtonImages()) {
-    ok = SavePng(ButtonImage(spec), dir, spec.imageId) && ok;
-    ids.push_back(spec.imageId);
+  for (const ButtonImageInfo& info : AllButtonImages()) {
+    ok = SavePng(ButtonImage(info), dir, info.imageId) && ok;
+    ids.push_back(info.imageId);
   }
   ok = SavePng(CurveGrid(), dir, image_id::kCurveGrid) && ok;
   ids.push_back(image_id::kCurveGrid);
