@@ -72,6 +72,14 @@ std::string SimTargetHelp() {
     text += info.help;
     text += '\n';
   }
+  text +=
+      "  Every target starts from the same memory, chosen apart from the factory values:\n"
+      "  full: adapter V2.05_23114, software V3.12_240517, RUN MODE 1, VOLTAGE CUTOFF 34 (6.2v),\n"
+      "        PUNCH RATE1 20, RPM Lock 80, BEC Output 1, THCURVE/BRAKE CURVE/SLOPE Custom,\n"
+      "        throttle curve (0,0) (30,50) (70,80) (100,100), brake (0,0) (60,30) (100,100),\n"
+      "        boost (0,0) (40,70) (100,100), running log 7.20V 68/81 degree celsius 42000rpm;\n"
+      "  v1, v1-bec, v1-hgm: software V1.05_190308, cut-off 3.2V/Cell, Running Mode 2,\n"
+      "        Motor Timing 3 (v1-bec: BEC 8.4V); lcd: empty. All values: sim/README.md.\n";
   return text;
 }
 
