@@ -5,10 +5,10 @@
 
 #include <cstdio>
 
-#include "bench/quiet_engine_host.h"
 #include "bench/timing_scheduler.h"
 #include "common/event_loop_scheduler.h"
 #include "comms/engine/transaction_engine.h"
+#include "comms/engine/windowless_engine_host.h"
 #include "comms/settings_table.h"
 #include "curves/curve_set.h"
 #include "link/usb_link.h"
@@ -29,7 +29,7 @@ int Run() {
 
   SharedState state;
   UsbLink link(hid, state, scheduler);
-  QuietEngineHost host;
+  WindowlessEngineHost host;
   SettingsBlock settings;
   LoadFactorySettings(settings);
   V1SettingsBlock v1 = V1FactoryBlock();

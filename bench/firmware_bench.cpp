@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "bench/quiet_engine_host.h"
 #include "bench/timing_scheduler.h"
 #include "common/event_loop_scheduler.h"
 #include "comms/engine/transaction_engine.h"
+#include "comms/engine/windowless_engine_host.h"
 #include "comms/firmware/block_protocol.h"
 #include "comms/firmware/firmware_transfer.h"
 #include "comms/settings_table.h"
@@ -93,7 +93,7 @@ bool TimeTransfer(const char* label, SimTargetKind target, const std::vector<uin
 
   SharedState state;
   UsbLink link(hid, state, scheduler);
-  QuietEngineHost host;
+  WindowlessEngineHost host;
   FileOnlyHost files(path);
   SettingsBlock settings;
   LoadFactorySettings(settings);

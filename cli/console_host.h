@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "cli/progress_bar.h"
-#include "comms/engine/engine_host.h"
+#include "comms/engine/windowless_engine_host.h"
 
 namespace vuriru {
 
-class ConsoleHost : public EngineHost {
+class ConsoleHost : public WindowlessEngineHost {
  public:
   explicit ConsoleHost(ProgressBar& progress) : m_progress(progress) {}
 
@@ -25,35 +25,13 @@ class ConsoleHost : public EngineHost {
   int V1SendsDone() const { return m_v1SendsDone; }
 
   void ShowProgress(uint32_t pos, uint32_t range) override { m_progress.SetProgress(pos, range); }
-  void SetProgressText(const std::string&) override {}
-  void HideProgress() override {}
-
-  void ShowPage(uint8_t) override {}
-  void ReloadBackground() override {}
-  void ShowStatusIndicators(bool) override {}
-  void RedrawIndicators() override {}
-  void RedrawWindow() override {}
-  void RedrawPressedButton(int32_t) override {}
-  void ShowCommandButtons() override {}
-  void FocusPageButton(uint8_t) override {}
-  void SetEscLabel(const std::string&) override {}
-  void SetHardwareVersionText(const std::string&) override {}
-  void SetSoftwareVersionText(const std::string&) override {}
-
-  void ShowV1Panel() override {}
-  void ShowV1ReadValues() override {}
-  // The command has already put the values to send into the V1 block.
-  void TakeV1PanelValues() override {}
+  // The command has already put the values to send into the V1 block, so
+  // TakeV1PanelValues stays a no-op.
   void ShowV1SendDone() override { ++m_v1SendsDone; }
-  void HideCnV1Panel() override {}
 
   void ShowMessage(const std::string& text, const std::string&, MessageIcon) override { m_messages.push_back(text); }
 
   void RedrawCurve(CurveNumber number) override { m_refusedCurves.insert(number); }
-  void RefreshPagesFromIndexes() override {}
-  void FormatRunningLog() override {}
-  void Beep() override {}
-  void UpdateMainWindow() override {}
 
  private:
   ProgressBar& m_progress;

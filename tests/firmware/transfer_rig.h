@@ -13,6 +13,7 @@
 #include "common/event_loop_scheduler.h"
 #include "common/shared_state.h"
 #include "comms/engine/transaction_engine.h"
+#include "comms/engine/windowless_engine_host.h"
 #include "comms/firmware/firmware_transfer.h"
 #include "comms/settings_block.h"
 #include "curves/curve_set.h"
@@ -28,7 +29,7 @@ struct SentBlock {
   std::vector<uint8_t> bytes;
 };
 
-class RecordingHosts : public EngineHost, public FirmwareHost, public LinkHotplugHost {
+class RecordingHosts : public WindowlessEngineHost, public FirmwareHost, public LinkHotplugHost {
  public:
   std::vector<std::string> calls;
   std::vector<std::string> messages;  // "text|caption|!" for an exclamation box
@@ -45,27 +46,9 @@ class RecordingHosts : public EngineHost, public FirmwareHost, public LinkHotplu
   void SetProgressText(const std::string& text) override { progressTexts.push_back(text); }
   void HideProgress() override { calls.push_back("HideProgress"); }
   void ShowPage(uint8_t page) override { calls.push_back("ShowPage " + std::to_string(page)); }
-  void ReloadBackground() override {}
   void ShowStatusIndicators(bool show) override { calls.push_back(show ? "ShowIndicators" : "HideIndicators"); }
-  void RedrawIndicators() override {}
-  void RedrawWindow() override {}
-  void RedrawPressedButton(int32_t) override {}
-  void ShowCommandButtons() override {}
-  void FocusPageButton(uint8_t) override {}
-  void SetEscLabel(const std::string&) override {}
-  void SetHardwareVersionText(const std::string&) override {}
-  void SetSoftwareVersionText(const std::string&) override {}
-  void ShowV1Panel() override {}
-  void ShowV1ReadValues() override {}
-  void TakeV1PanelValues() override {}
-  void ShowV1SendDone() override {}
-  void HideCnV1Panel() override {}
+  void RedrawIndicators() override {}  // both the engine and the hot-plug handling ask for it
   void ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon) override;
-  void RedrawCurve(CurveNumber) override {}
-  void RefreshPagesFromIndexes() override {}
-  void FormatRunningLog() override {}
-  void Beep() override {}
-  void UpdateMainWindow() override {}
 
   // FirmwareHost
   std::string ChooseFirmwareFile(std::string_view filter, std::string_view defaultName) override;

@@ -1,13 +1,13 @@
 #pragma once
-// An EngineHost with no windows: every request is accepted and ignored, and
-// a message box is dismissed at once. For programs that only drive the
-// engine, such as benches.
+// An EngineHost for programs without windows (the command-line tool, the
+// benches, test rigs): every request is accepted and ignored, and a message
+// box counts as dismissed at once. Derived hosts override what they show.
 
 #include "comms/engine/engine_host.h"
 
-namespace vuriru::bench {
+namespace vuriru {
 
-class QuietEngineHost : public EngineHost {
+class WindowlessEngineHost : public EngineHost {
  public:
   void ShowProgress(uint32_t, uint32_t) override {}
   void SetProgressText(const std::string&) override {}
@@ -36,4 +36,4 @@ class QuietEngineHost : public EngineHost {
   void UpdateMainWindow() override {}
 };
 
-}  // namespace vuriru::bench
+}  // namespace vuriru
