@@ -1,0 +1,192 @@
+#include "pages/data_page.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+
+#include "app/artwork.h"
+#include "app/dialog_units.h"
+#include "pages/page_table.h"
+#include "pages/running_log_text.h"
+
+namespace vuriru {
+namespace {
+
+struct ValueLayout {
+  RunningLog value;
+  int labelId;
+  const char* caption;
+  DialogPoint labelPos;
+  int labelWidth;
+  bool labelShown;
+  int boxId;
+  DialogPoint boxPos;
+  const char* helpText;
+};
+
+// In RunningLog order.
+const ValueLayout kLayout[] = {
+    {RunningLog::BatteryMinVoltage,
+     1056,
+     "BATT MIN VOLTAGE",
+     {138, 17},
+     80,
+     true,
+     1060,
+     {18, 47},
+     "TO SHOW THE MINIMUM \r\nBATTERY VOLTAGE WHEN \r\nIN THE RUNNING"},
+    {RunningLog::EscMaxTemp,
+     1057,
+     "ESC MAX TEMP",
+     {138, 52},
+     79,
+     true,
+     1061,
+     {18, 77},
+     "TO SHOW THE ESC \r\nMAXIMUM TEMPERATURE \r\nWHEN IN THE RUNNING"},
+    // Stored and exported, but nothing on the page shows it.
+    {RunningLog::MotorMaxTemp,
+     1058,
+     "MOT MAX TEMP",
+     {137, 122},
+     79,
+     false,
+     1062,
+     {18, 107},
+     "TO SHOW THE MOTOR \r\nMAXIMUM TEMPERATURE \r\nWHEN IN THE RUNNING"},
+    {RunningLog::MotorMaxRpm,
+     1059,
+     "MOT MAX RPM",
+     {138, 87},
+     80,
+     true,
+     1063,
+     {18, 137},
+     "TO SHOW THE MOTOR \r\nMAXIMUM RPM WHEN IN \r\nTHE RUNNING"},
+};
+static_assert(std::size(kLayout) == kRunningLogCount);
+
+constexpr DialogPoint kPageSize{400, 240};
+constexpr DialogPoint kHelpPanelPos{290, 40};
+constexpr DialogPoint kHelpPanelSize{107, 145};
+constexpr DialogPoint kValueBoxSize{80, 12};
+constexpr int kLabelHeight = 8;
+
+QRect ToQRect(const PixelRect& r) {
+  return QRect(r.x, r.y, r.width, r.height);
+}
+
+void SetTextColour(QWidget* widget, const QColor& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::WindowText, colour);
+  palette.setColor(QPalette::Text, colour);
+  widget->setPalette(palette);
+}
+
+QFont PageFont() {
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setPixelSize(10);
+  return font;
+}
+
+}  // namespace
+
+CData::CData(const SettingsBlock& block, QWidget* parent)
+    : QWidget(parent), m_block(block), m_helpPanel(new QPlainTextEdit(this)) {
+  setObjectName(QStringLiteral("dialog171"));
+  setFixedSize(DuX(kPageSize.x), DuY(kPageSize.y));
+  setFont(PageFont());
+  // A missing or unreadable picture leaves the page without one.
+  m_background = LoadArtwork("7.bmp");
+
+  m_helpPanel->setObjectName(QStringLiteral("help%1").arg(kHelpPanelId));
+  m_helpPanel->setReadOnly(true);
+  m_helpPanel->setFrameShape(QFrame::NoFrame);
+  m_helpPanel->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  m_helpPanel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  m_helpPanel->setGeometry(ToQRect(DuRect(kHelpPanelPos.x, kHelpPanelPos.y, kHelpPanelSize.x, kHelpPanelSize.y)));
+  // The help is drawn straight onto the picture's dark help frame, in white
+  // as on the settings pages, so that it stays readable.
+  m_helpPanel->setStyleSheet(QStringLiteral("QPlainTextEdit { background: transparent; color: #ffffff; }"));
+  m_helpPanel->viewport()->setAutoFillBackground(false);
+
+  for (const ValueLayout& layout : kLayout) BuildValue(layout.value);
+  ShowHelpFor(RunningLog::BatteryMinVoltage);
+}
+
+void CData::BuildValue(RunningLog value) {
+  const ValueLayout& layout = kLayout[Index(value)];
+  ValueControls& controls = m_controls[Index(value)];
+
+  // The caption shows until the first FormatRunningLog replaces it.
+  controls.label = new QLabel(QString::fromLatin1(layout.caption), this);
+  controls.label->setObjectName(QStringLiteral("label%1").arg(layout.labelId));
+  controls.label->setAlignment(Qt::AlignCenter);
+  controls.label->setGeometry(ToQRect(DuRect(layout.labelPos.x, layout.labelPos.y, layout.labelWidth, kLabelHeight)));
+  controls.label->setCursor(Qt::PointingHandCursor);
+  SetTextColour(controls.label, TextColor(layout.labelId));
+  controls.label->installEventFilter(this);
+  controls.label->setVisible(layout.labelShown);
+
+  controls.box = new QLineEdit(this);
+  controls.box->setObjectName(QStringLiteral("edit%1").arg(layout.boxId));
+  controls.box->setReadOnly(true);
+  controls.box->setAlignment(Qt::AlignCenter);
+  controls.box->setGeometry(ToQRect(DuRect(layout.boxPos.x, layout.boxPos.y, kValueBoxSize.x, kValueBoxSize.y)));
+  controls.box->installEventFilter(this);
+  controls.box->hide();
+}
+
+void CData::FormatRunningLog() {
+  RunningLogTexts texts = ::vuriru::FormatRunningLog(m_block);
+  const std::array<const std::string*, kRunningLogCount> byValue = {&texts.batteryMinVoltage, &texts.escMaxTemp,
+                                                                    &texts.motorMaxTemp, &texts.motorMaxRpm};
+  for (size_t i = 0; i < kRunningLogCount; ++i) {
+    QString text = QString::fromStdString(*byValue[i]);
+    m_controls[i].box->setText(text);
+    m_controls[i].label->setText(text);
+  }
+}
+
+void CData::ShowHelpFor(RunningLog value) {
+  m_helpText = kLayout[Index(value)].helpText;
+  QString shown = QString::fromStdString(m_helpText);
+  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  m_helpPanel->setPlainText(shown);
+  m_helpPanel->show();
+  m_helpPanel->update();
+}
+
+void CData::ClearHelp() {
+  m_helpText.clear();
+  m_helpPanel->clear();
+  m_helpPanel->hide();
+}
+
+QColor CData::TextColor(int controlId) const {
+  if (controlId >= kFirstValueLabelId && controlId <= kLastValueBoxId) return QColor(0x00, 0x00, 0x00);
+  return QColor(0xff, 0xff, 0xff);
+}
+
+void CData::paintEvent(QPaintEvent*) {
+  if (m_background.isNull()) return;
+  QPainter painter(this);
+  painter.drawPixmap(rect(), m_background);
+}
+
+bool CData::eventFilter(QObject* watched, QEvent* event) {
+  const bool click = event->type() == QEvent::MouseButtonPress;
+  const bool focus = event->type() == QEvent::FocusIn;
+  if (click || focus) {
+    for (size_t i = 0; i < kRunningLogCount; ++i) {
+      const bool labelClicked = click && watched == m_controls[i].label;
+      const bool boxFocused = focus && watched == m_controls[i].box;
+      if (labelClicked || boxFocused) ShowHelpFor(kLayout[i].value);
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace vuriru
