@@ -1,0 +1,84 @@
+#include "pages/boost_page.h"
+
+#include <QFocusEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <gtest/gtest.h>
+
+#include "app/fake_button_host.h"
+#include "pages/qt_app.h"
+
+namespace vuriru {
+namespace {
+
+class BoostPage : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { testing::EnsureQtApplication(); }
+  void SetUp() override { host.state.g_pageChosen = true; }
+
+  size_t Row(Setting setting) const { return page.RowOf(setting); }
+  std::vector<GridPoint> CurvePoints() const {
+    auto points = curves.boost.Points();
+    return {points.begin(), points.end()};
+  }
+
+  testing::FakeButtonHost host;
+  SettingsBlock block;
+  CurveSet curves{block};
+  CBoost page{block, curves, host};
+};
+
+TEST_F(BoostPage, NoBoostTimingLeavesTheRpmSettingsGreyAndInert) {
+  ASSERT_EQ(block.Current(Setting::BoostTiming), 0);
+  const std::string help = page.HelpText();
+  page.OpenList(Row(Setting::BoostStartRpm));
+  EXPECT_EQ(page.OpenListRow(), CSettingsPage::kNoOpenList);
+  EXPECT_EQ(page.HelpText(), help);
+  EXPECT_EQ(page.TextColor(1096), QColor(0x50, 0x50, 0x50));
+  EXPECT_EQ(page.ValueLabel(Row(Setting::BoostStartRpm))->palette().color(QPalette::WindowText),
+            QColor(0x50, 0x50, 0x50));
+  // The boost timing itself stays open.
+  page.OpenList(Row(Setting::BoostTiming));
+  EXPECT_EQ(page.OpenListRow(), static_cast<int>(Row(Setting::BoostTiming)));
+}
+
+TEST_F(BoostPage, BoostTimingChoiceResetsTheCurveAndEnablesTheRest) {
+  curves.boost.LeftPress({0, 0});  // outside the 0-degree range: nothing
+  page.ChooseOption(Row(Setting::BoostTiming), 10);
+  EXPECT_EQ(block.Current(Setting::BoostTiming), 10);
+  EXPECT_EQ(CurvePoints(), (std::vector<GridPoint>{{0, 0}, {15, 100}, {100, 100}}));
+  EXPECT_EQ(curves.boost.Stored().x[1], 15);
+  EXPECT_EQ(page.TextColor(1096), QColor(0, 0, 0));
+  page.OpenList(Row(Setting::BoostStartRpm));
+  EXPECT_EQ(page.OpenListRow(), static_cast<int>(Row(Setting::BoostStartRpm)));
+
+  // A pick in the list itself does the same.
+  page.OptionList(Row(Setting::BoostTiming))->setCurrentRow(32);
+  EXPECT_EQ(block.Current(Setting::BoostTiming), 32);
+  EXPECT_EQ(CurvePoints(), (std::vector<GridPoint>{{0, 0}, {50, 100}, {100, 100}}));
+}
+
+TEST_F(BoostPage, SlopeStaysHiddenAndCustomWouldOpenTheEditor) {
+  page.ApplyFactoryIndexes();
+  EXPECT_TRUE(page.ValueLabel(Row(Setting::BoostSlope))->isHidden());
+  EXPECT_TRUE(page.ValueLabel(Row(Setting::StablityAssist))->isHidden());
+  block.Current(Setting::BoostTiming) = 20;
+  block.Current(Setting::BoostStartRpm) = 8;
+  block.Current(Setting::BoostEndRpm) = 0;
+  page.RefreshFromIndexes();
+  page.ChooseOption(Row(Setting::BoostSlope), 1);
+  EXPECT_EQ(block.Current(Setting::BoostEndRpm), 6);
+  EXPECT_EQ(page.Editor()->AxisLabel(1164)->text(), "5000");
+  EXPECT_FALSE(page.Editor()->isHidden());
+  EXPECT_EQ(host.state.g_curveEditorOpen, 1);
+}
+
+TEST_F(BoostPage, HelpPanelLosingFocusShowsABlank) {
+  QFocusEvent focusOut(QEvent::FocusOut);
+  QCoreApplication::sendEvent(page.HelpPanel(), &focusOut);
+  EXPECT_EQ(page.HelpText(), " ");
+}
+
+}  // namespace
+}  // namespace vuriru
