@@ -181,6 +181,13 @@ TEST_F(V1Panel, FirmwareUpdateOnlyWithTheLinkOpen) {
   EXPECT_EQ(host.firmwareStarts, 1);
 }
 
+TEST_F(V1Panel, MenuPictureReplacesTheBackgroundOnlyWhenItLoads) {
+  // The pictures lie beside the test executable, as beside the program.
+  EXPECT_TRUE(panel.HasBackground());
+  panel.OnMenuInit();
+  EXPECT_TRUE(panel.HasBackground());
+}
+
 TEST_F(V1Panel, LongStatusTextsAreCut) {
   panel.SetStatusText(std::string(80, 'x'));
   EXPECT_EQ(panel.StatusText().size(), 50);

@@ -19,11 +19,11 @@ constexpr int kPanelWidthDu = 400;
 constexpr int kPanelHeightDu = 258;
 // Settings sit in two columns of seven slots: caption, then list.
 constexpr int kSlotsPerColumn = 7;
-constexpr int kColumnX[] = {10, 200};
-constexpr int kFirstSlotY = 28;
-constexpr int kSlotPitchY = 22;
-constexpr int kCaptionWidthDu = 92;
-constexpr int kListWidthDu = 90;
+constexpr int kColumnX[] = {8, 202};
+constexpr int kFirstSlotY = 40;
+constexpr int kSlotPitchY = 20;
+constexpr int kCaptionWidthDu = 100;
+constexpr int kListWidthDu = 88;
 constexpr int kRowHeightDu = 12;
 
 QRect ToQRect(const PixelRect& r) {
@@ -65,12 +65,12 @@ CV1PanelBase::CV1PanelBase(int dialogId, V1PanelHost& host, QWidget* parent) : Q
   headingFont.setBold(true);
   headingFont.setPixelSize(16);
   heading->setFont(headingFont);
-  heading->setGeometry(ToQRect(DuRect(10, 6, 180, 14)));
-  AddStaticText(1217, QStringLiteral("Connection"))->setGeometry(ToQRect(DuRect(300, 6, 90, 10)));
-  AddStaticText(1215, QStringLiteral("ESC"))->setGeometry(ToQRect(DuRect(300, 18, 30, 10)));
-  AddStaticText(1216, QStringLiteral("USB"))->setGeometry(ToQRect(DuRect(350, 18, 30, 10)));
-  AddButton(kEscIndicatorId, QString())->setGeometry(ToQRect(DuRect(300, 28, 36, 36)));
-  AddButton(kUsbIndicatorId, QString())->setGeometry(ToQRect(DuRect(350, 28, 36, 36)));
+  heading->setGeometry(ToQRect(DuRect(8, 18, 180, 14)));
+  AddStaticText(1217, QStringLiteral("Connection"))->setGeometry(ToQRect(DuRect(230, 8, 60, 10)));
+  AddStaticText(1215, QStringLiteral("ESC"))->setGeometry(ToQRect(DuRect(290, 8, 20, 10)));
+  AddStaticText(1216, QStringLiteral("USB"))->setGeometry(ToQRect(DuRect(340, 8, 20, 10)));
+  AddButton(kEscIndicatorId, QString())->setGeometry(ToQRect(DuRect(312, 4, 24, 24)));
+  AddButton(kUsbIndicatorId, QString())->setGeometry(ToQRect(DuRect(362, 4, 24, 24)));
 
   AddButton(kReadButtonId, QStringLiteral("Read Settings"))->setGeometry(ToQRect(DuRect(10, 192, 80, 18)));
   AddButton(kSendButtonId, QStringLiteral("Send Settings"))->setGeometry(ToQRect(DuRect(100, 192, 80, 18)));
@@ -83,6 +83,8 @@ CV1PanelBase::CV1PanelBase(int dialogId, V1PanelHost& host, QWidget* parent) : Q
   m_statusBox->setObjectName(QStringLiteral("edit%1").arg(kStatusBoxId));
   m_statusBox->setMaxLength(static_cast<int>(kStatusTextLimit));
   MakeTransparentEdit(m_statusBox, Qt::black);
+  // Black text needs a light slot to stay readable on the dark picture.
+  m_statusBox->setStyleSheet(QStringLiteral("QLineEdit { background: #eef1f4; color: #000000; padding: 0 3px; }"));
   m_statusBox->setGeometry(ToQRect(DuRect(10, 222, 260, 14)));
 }
 
