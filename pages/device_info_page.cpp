@@ -37,7 +37,8 @@ constexpr size_t kInformation = 3;
 // In m_valueEdits order, with their first texts.
 constexpr int kValueEditIds[] = {1064, 1065, 1068, 1066, 1067};
 constexpr const char* kValueEditTexts[] = {"CAR ESC", "TURBO", "", "", ""};
-constexpr int kBlackEditIds[] = {1064, 1065, 1066};
+constexpr int kConnectVersionEditId = 1066;
+constexpr int kBlackEditIds[] = {1064, 1065, kConnectVersionEditId};
 
 const char* const kVersionOptions[] = {"V1.1 QOR", "V1.2 QOR", "V1.3 QOR", "V1.4 QOR",
                                        "V1.5 QOR", "V1.6 QOR", "V1.7 QOR"};
@@ -150,6 +151,8 @@ void CFirmware::BuildValueEdits() {
     m_valueEdits[i]->setReadOnly(true);
     m_valueEdits[i]->hide();
   }
+  // Usable only once the device has told its connect version.
+  ValueEdit(kConnectVersionEditId)->setEnabled(false);
 }
 
 void CFirmware::SetLabelsShown(bool device, bool hardware, bool software, bool information) {
@@ -192,6 +195,11 @@ bool CFirmware::ApplyTargetLook() {
   m_backgroundFile = file;
   update();
   return true;
+}
+
+void CFirmware::OnConnectVersionArrived() {
+  if (QLineEdit* field = ValueEdit(kConnectVersionEditId)) field->setEnabled(true);
+  update();
 }
 
 void CFirmware::PressUpdate() {

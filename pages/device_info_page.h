@@ -48,6 +48,9 @@ class CFirmware : public QWidget {
   // SOFTWARE label in LCD program mode, "8.bmp" with all four otherwise.
   // False, with the previous picture kept, when the picture cannot be loaded.
   bool ApplyTargetLook();
+  // The connect version reply has arrived: its field becomes usable and the
+  // page redraws.
+  void OnConnectVersionArrived();
   // The "UpData" button: starts the update only while the link is open.
   void PressUpdate();
   // The help of a label, as a click on it shows.

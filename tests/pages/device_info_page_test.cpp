@@ -44,6 +44,9 @@ TEST_F(DeviceInfoPage, BeforeAnyDeviceAnswered) {
   EXPECT_EQ(page.ValueEdit(1065)->text(), "TURBO");
   EXPECT_EQ(page.HelpText(), "TO SHOW THE DEVICE \r\n INFORMATION");
   EXPECT_TRUE(Shown(CFirmware::kSoftwareLabelId));
+  EXPECT_FALSE(page.ValueEdit(1066)->isEnabled());
+  page.OnConnectVersionArrived();
+  EXPECT_TRUE(page.ValueEdit(1066)->isEnabled());
 }
 
 TEST_F(DeviceInfoPage, VersionsAppearAtTheNextRefresh) {
