@@ -24,12 +24,6 @@ CBoost::CBoost(SettingsBlock& block, CurveSet& curves, ButtonHost& host, QWidget
       m_editor(new CBoostLine(curves.boost, curves.boostRpm, host, this)) {
   m_editor->hide();
   connect(m_editor, &CCurveLine::Closed, this, [this] { update(); });
-  // A choice in the boost timing list goes through the base first, which
-  // blocks this signal for its own selection, so each choice resets once.
-  const size_t timingRow = RowOf(Setting::BoostTiming);
-  connect(OptionList(timingRow), &QListWidget::currentRowChanged, this, [this](int current) {
-    if (current >= 0) AfterBoostTimingChoice();
-  });
   HelpPanel()->installEventFilter(this);
   // The grey of the ruled labels follows the boost timing from the start.
   CollectSelections();

@@ -21,7 +21,7 @@ class CBoost : public CSettingsPage {
 
   CBoostLine* Editor() const { return m_editor; }
   // A choice as the option lists make it, with the boost timing's curve reset.
-  void ChooseOption(size_t row, int index);
+  void ChooseOption(size_t row, int index) override;
   // Hides every option list and value label (while the editor is shown).
   void HideAll();
   void ShowLabels();

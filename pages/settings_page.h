@@ -29,19 +29,22 @@ class CSettingsPage : public QWidget {
   // The table and the block must outlive the page.
   CSettingsPage(const PageTable& table, SettingsBlock& block, QWidget* parent = nullptr);
 
+  // The three operations the main window calls on every settings page. A
+  // page with rules of its own (enable rules, labels shown only once) adds
+  // them by overriding and calling these.
   // Reads the selection of every option list into the current indexes.
-  void CollectSelections();
+  virtual void CollectSelections();
   // Restores the factory index of every setting that Default covers and shows it.
-  void ApplyFactoryIndexes();
+  virtual void ApplyFactoryIndexes();
   // Shows the current indexes, pulling indexes beyond their list back to its
   // last option.
-  void RefreshFromIndexes();
+  virtual void RefreshFromIndexes();
 
   // Opens the option list of a row, as a click on its value label does.
   void OpenList(size_t row);
   void CloseAllLists();
   // The user picks option `index` in the open list of `row`.
-  void ChooseOption(size_t row, int index);
+  virtual void ChooseOption(size_t row, int index);
   // The main window empties the help text and hides the panel on a page switch.
   void ClearHelp();
 

@@ -21,9 +21,9 @@ class CTurbo : public CSettingsPage {
 
   // These add the Turbo page's own steps to the shared ones: the value boxes
   // follow the enable rules and the TURBO K and TURBO T labels go away.
-  void CollectSelections();
-  void ApplyFactoryIndexes();
-  void RefreshFromIndexes();
+  void CollectSelections() override;
+  void ApplyFactoryIndexes() override;
+  void RefreshFromIndexes() override;
 
   // Whether a row's label opens its list (and is drawn black rather than grey).
   bool IsOpenable(size_t row) const { return !IsBlocked(row); }
