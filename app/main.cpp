@@ -1,0 +1,160 @@
+// vuriru-link: the settings window. Without options it works with the link
+// adapters attached to this computer; --simulate runs it against a simulated
+// adapter and controller, with --fault to make that adapter misbehave.
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QApplication>
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include "app/main_window.h"
+#include "app/qt_scheduler.h"
+#include "app/qt_user_dialogs.h"
+#include "link/hidapi/hidapi_library.h"
+#include "link/hidapi/udev_hotplug_watcher.h"
+#include "sim/sim_fault.h"
+#include "sim/sim_target_factory.h"
+#include "sim/simulated_hid_library.h"
+
+namespace vuriru {
+namespace {
+
+struct LinkOptions {
+  std::string simulate;
+  std::vector<std::string> faults;
+};
+
+void PrintUsage(std::FILE* to) {
+  std::fprintf(to,
+               "usage: vuriru-link [--simulate KIND] [--fault NAME[=N]]...\n"
+               "  --simulate KIND  work with a simulated adapter and target instead of the attached adapters:\n%s"
+               "  --fault NAME     make the simulated adapter misbehave (with --simulate):\n%s",
+               SimTargetHelp().c_str(), SimFaultHelp().c_str());
+}
+
+// Returns false with a message on stderr for a bad command line.
+bool ParseOptions(const QStringList& arguments, LinkOptions& options, bool& help) {
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    const std::string argument = arguments[i].toStdString();
+    auto value = [&](const std::string& name, std::string& into) {
+      if (argument.rfind(name + "=", 0) == 0) {
+        into = argument.substr(name.size() + 1);
+        return true;
+      }
+      if (argument != name) return false;
+      if (i + 1 >= arguments.size()) {
+        into.clear();
+        return true;
+      }
+      into = arguments[++i].toStdString();
+      return true;
+    };
+    std::string text;
+    if (argument == "--help" || argument == "-h") {
+      help = true;
+    } else if (value("--simulate", text)) {
+      SimTargetKind kind;
+      if (!ParseSimTarget(text, &kind)) {
+        std::fprintf(stderr, "vuriru-link: unknown --simulate kind '%s'; run 'vuriru-link --help' for the kinds\n",
+                     text.c_str());
+        return false;
+      }
+      options.simulate = text;
+    } else if (value("--fault", text)) {
+      options.faults.push_back(text);
+    } else {
+      std::fprintf(stderr, "vuriru-link: unknown option '%s'; run 'vuriru-link --help'\n", argument.c_str());
+      return false;
+    }
+  }
+  if (!options.faults.empty() && options.simulate.empty()) {
+    std::fprintf(stderr, "vuriru-link: --fault works only with --simulate\n");
+    return false;
+  }
+  return true;
+}
+
+int Run(QApplication& app) {
+  LinkOptions options;
+  bool help = false;
+  if (!ParseOptions(app.arguments(), options, help)) return 2;
+  if (help) {
+    PrintUsage(stdout);
+    return 0;
+  }
+
+  QtScheduler scheduler;
+  QtUserDialogs dialogs;
+  std::unique_ptr<HidLibrary> hid;
+  SimulatedHidLibrary* simulated = nullptr;
+  HidapiLibrary* hidapi = nullptr;
+  if (!options.simulate.empty()) {
+    auto library = std::make_unique<SimulatedHidLibrary>(scheduler);
+    SimAdapterConfig config;
+    config.path = SimulatedHidLibrary::SimPath(0);
+    ParseSimTarget(options.simulate, &config.target);
+    library->AddAdapter(config);
+    for (const std::string& fault : options.faults) {
+      std::string error;
+      if (!ParseSimFaultArgument(fault, library->Adapter(0).Faults(), &error)) {
+        std::fprintf(stderr, "vuriru-link: --fault: %s; run 'vuriru-link --help' for the fault names\n", error.c_str());
+        return 2;
+      }
+    }
+    simulated = library.get();
+    hid = std::move(library);
+  } else {
+    auto library = std::make_unique<HidapiLibrary>();
+    hidapi = library.get();
+    hid = std::move(library);
+  }
+
+  CQorProDlg window(scheduler, *hid, dialogs);
+  dialogs.SetParent(&window);
+  const auto deliver = [&window](const DeviceChangeEvent& event) { window.OnDeviceChange(event); };
+
+  std::unique_ptr<HotplugWatcher> watcher;
+  std::unique_ptr<QSocketNotifier> notifier;
+  QTimer pollTimer;
+  if (simulated != nullptr) {
+    simulated->SetDeviceChangeHandler(deliver);
+  } else {
+    watcher = MakeHotplugWatcher();
+    watcher->SetHandler(deliver);
+    HotplugWatcher* source = watcher.get();
+    hidapi->SetRemovalReporter([source](const DeviceChangeEvent& event) { source->Queue(event); });
+    if (watcher->PollFd() >= 0) {
+      notifier = std::make_unique<QSocketNotifier>(watcher->PollFd(), QSocketNotifier::Read);
+      QObject::connect(notifier.get(), &QSocketNotifier::activated, [source] { source->Poll(); });
+    }
+    // Also polled on a timer, for the removals that a failed read reports.
+    QObject::connect(&pollTimer, &QTimer::timeout, [source] { source->Poll(); });
+    pollTimer.start(static_cast<int>(watcher->PollIntervalMs()));
+  }
+
+  if (!window.OnInitDialog()) {
+    std::fprintf(stderr, "vuriru-link: the picture '%s' is missing beside the program; reinstall it\n",
+                 window.MissingPicture().c_str());
+    return 1;
+  }
+  window.exec();
+  if (!window.MissingPicture().empty()) {
+    std::fprintf(stderr, "vuriru-link: the picture '%s' is missing beside the program; reinstall it\n",
+                 window.MissingPicture().c_str());
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace
+}  // namespace vuriru
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("vuriru-link"));
+  return vuriru::Run(app);
+}

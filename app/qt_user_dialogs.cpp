@@ -1,0 +1,45 @@
+#include "app/qt_user_dialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "app/file_filter.h"
+
+namespace vuriru {
+
+namespace {
+
+QString Q(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+Answer QtUserDialogs::Ask(const std::string& text, const std::string& caption, QuestionButtons buttons) {
+  if (buttons == QuestionButtons::kYesNo) {
+    const auto pressed = QMessageBox::question(m_parent, Q(caption), Q(text), QMessageBox::Yes | QMessageBox::No);
+    return pressed == QMessageBox::Yes ? Answer::kYes : Answer::kNo;
+  }
+  QMessageBox box(QMessageBox::NoIcon, Q(caption), Q(text), QMessageBox::Ok | QMessageBox::Cancel, m_parent);
+  return box.exec() == QMessageBox::Ok ? Answer::kOk : Answer::kCancel;
+}
+
+void QtUserDialogs::Tell(const std::string& text, const std::string& caption, MessageIcon icon) {
+  QMessageBox box(icon == MessageIcon::kExclamation ? QMessageBox::Warning : QMessageBox::NoIcon, Q(caption), Q(text),
+                  QMessageBox::Ok, m_parent);
+  box.exec();
+}
+
+std::string QtUserDialogs::ChooseSaveFile(std::string_view filter) {
+  // The window asks its own overwrite question for the name it really saves
+  // under, which differs from the chosen one in its extension.
+  return QFileDialog::getSaveFileName(m_parent, QString(), QString(), Q(QtFileFilter(filter)), nullptr,
+                                      QFileDialog::DontConfirmOverwrite)
+      .toStdString();
+}
+
+std::string QtUserDialogs::ChooseOpenFile(std::string_view filter, std::string_view defaultName) {
+  return QFileDialog::getOpenFileName(m_parent, QString(), Q(defaultName), Q(QtFileFilter(filter))).toStdString();
+}
+
+}  // namespace vuriru

@@ -1,0 +1,24 @@
+#pragma once
+// The user's dialogs as real Qt message boxes and file dialogs.
+
+#include "app/user_dialogs.h"
+
+class QWidget;
+
+namespace vuriru {
+
+class QtUserDialogs : public UserDialogs {
+ public:
+  // Boxes are centred on the parent, which may be set later.
+  void SetParent(QWidget* parent) { m_parent = parent; }
+
+  Answer Ask(const std::string& text, const std::string& caption, QuestionButtons buttons) override;
+  void Tell(const std::string& text, const std::string& caption, MessageIcon icon) override;
+  std::string ChooseSaveFile(std::string_view filter) override;
+  std::string ChooseOpenFile(std::string_view filter, std::string_view defaultName) override;
+
+ private:
+  QWidget* m_parent = nullptr;
+};
+
+}  // namespace vuriru
