@@ -1,0 +1,18 @@
+#include "app/file_filter.h"
+
+#include <gtest/gtest.h>
+
+namespace vuriru {
+namespace {
+
+TEST(FileFilter, PipePairsBecomeQtFilters) {
+  EXPECT_EQ(QtFileFilter("(*.DATA)|*.DATA|All File (*.*)|*.*||"), "(*.DATA) (*.DATA);;All File (*.*) (*.*)");
+  EXPECT_EQ(QtFileFilter("Firmware|*.xup;*.hgm||"), "Firmware (*.xup *.hgm)");
+  // Broken filters give what can be read from them, never more.
+  EXPECT_EQ(QtFileFilter(""), "");
+  EXPECT_EQ(QtFileFilter("Only a name"), "");
+  EXPECT_EQ(QtFileFilter("|*.x|Name|"), "");
+}
+
+}  // namespace
+}  // namespace vuriru

@@ -1,0 +1,42 @@
+#pragma once
+// Answers the main window's questions and file dialogs in place of a user,
+// and records what was asked.
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "app/user_dialogs.h"
+
+namespace vuriru::testing {
+
+class ScriptedDialogs : public UserDialogs {
+ public:
+  Answer Ask(const std::string& text, const std::string& caption, QuestionButtons buttons) override {
+    asked.push_back(caption + ": " + text);
+    if (answers.empty()) return buttons == QuestionButtons::kYesNo ? Answer::kNo : Answer::kCancel;
+    const Answer answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  void Tell(const std::string& text, const std::string& caption, MessageIcon /*icon*/) override {
+    told.push_back(caption + ": " + text);
+  }
+  std::string ChooseSaveFile(std::string_view filter) override {
+    filters.emplace_back(filter);
+    return saveFile;
+  }
+  std::string ChooseOpenFile(std::string_view filter, std::string_view /*defaultName*/) override {
+    filters.emplace_back(filter);
+    return openFile;
+  }
+
+  std::deque<Answer> answers;
+  std::vector<std::string> asked;
+  std::vector<std::string> told;
+  std::vector<std::string> filters;
+  std::string saveFile;
+  std::string openFile;
+};
+
+}  // namespace vuriru::testing
