@@ -113,11 +113,20 @@ int Run(QApplication& app) {
     hid = std::move(library);
   }
 
+  // Declared before the window, so that a removal the backend reports while
+  // the window closes the link still finds its queue.
+  std::unique_ptr<HotplugWatcher> watcher;
   CQorProDlg window(scheduler, *hid, dialogs);
   dialogs.SetParent(&window);
   const auto deliver = [&window](const DeviceChangeEvent& event) { window.OnDeviceChange(event); };
+  // The backend outlives the window: it must stop reporting to it first.
+  struct Unhook {
+    SimulatedHidLibrary* simulated;
+    ~Unhook() {
+      if (simulated != nullptr) simulated->SetDeviceChangeHandler({});
+    }
+  } unhook{simulated};
 
-  std::unique_ptr<HotplugWatcher> watcher;
   std::unique_ptr<QSocketNotifier> notifier;
   QTimer pollTimer;
   if (simulated != nullptr) {

@@ -16,6 +16,8 @@
 #include "pages/general_page.h"
 #include "pages/throttle_page.h"
 #include "tests/app/main_window_rig.h"
+#include "v1/ui/cn_v1_dlg.h"
+#include "v1/ui/v1_dlg.h"
 
 namespace vuriru {
 namespace {
@@ -247,6 +249,28 @@ TEST(MainWindow, DisplayBoxModeShowsOnlyTheDeviceInformationPage) {
   // Everything else stays refused.
   window.OnApply();
   EXPECT_TRUE(rig.dialogs.asked.empty());
+}
+
+TEST(MainWindow, AV1ControllerHidesTheButtonRowAndShowsItsPanelAlone) {
+  MainWindowRig rig(true, SimTargetKind::kV1);
+  CQorProDlg& window = *rig.window;
+  ASSERT_TRUE(window.OnInitDialog());
+  ASSERT_TRUE(rig.RunUntil([&] {
+    return rig.State().g_deviceType == device_type::kV1 && !window.V1Panel()->isHidden() &&
+           rig.State().g_transferPending == 0;
+  }));
+  for (int id : kRow) EXPECT_TRUE(window.Button(id)->isHidden()) << id;
+  EXPECT_FALSE(AnyPageShown(window));
+  EXPECT_TRUE(window.CnV1Panel()->isHidden());
+  // The settings file belongs to the full controller only.
+  rig.dialogs.saveFile = "/nonexistent/never.DATA";
+  window.OnExportData();
+  EXPECT_TRUE(rig.dialogs.filters.empty());
+  // Losing the adapter takes the panel away again.
+  ASSERT_TRUE(rig.hid.Pull(SimulatedHidLibrary::SimPath(0)));
+  rig.clock.AdvanceBy(1);
+  EXPECT_TRUE(window.V1Panel()->isHidden());
+  EXPECT_TRUE(RowShown(window));
 }
 
 class MainWindowFiles : public ::testing::Test {
