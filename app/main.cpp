@@ -37,9 +37,9 @@ void PrintUsage(std::FILE* to) {
 }
 
 // Returns false with a message on stderr for a bad command line.
-bool ParseOptions(const QStringList& arguments, LinkOptions& options, bool& help) {
-  for (qsizetype i = 1; i < arguments.size(); ++i) {
-    const std::string argument = arguments[i].toStdString();
+bool ParseOptions(const std::vector<std::string>& arguments, LinkOptions& options, bool& help) {
+  for (size_t i = 1; i < arguments.size(); ++i) {
+    const std::string argument = arguments[i];
     auto value = [&](const std::string& name, std::string& into) {
       if (argument.rfind(name + "=", 0) == 0) {
         into = argument.substr(name.size() + 1);
@@ -50,7 +50,7 @@ bool ParseOptions(const QStringList& arguments, LinkOptions& options, bool& help
         into.clear();
         return true;
       }
-      into = arguments[++i].toStdString();
+      into = arguments[++i];
       return true;
     };
     std::string text;
@@ -78,15 +78,7 @@ bool ParseOptions(const QStringList& arguments, LinkOptions& options, bool& help
   return true;
 }
 
-int Run(QApplication& app) {
-  LinkOptions options;
-  bool help = false;
-  if (!ParseOptions(app.arguments(), options, help)) return 2;
-  if (help) {
-    PrintUsage(stdout);
-    return 0;
-  }
-
+int Run(const LinkOptions& options) {
   QtScheduler scheduler;
   QtUserDialogs dialogs;
   std::unique_ptr<HidLibrary> hid;
@@ -163,7 +155,16 @@ int Run(QApplication& app) {
 }  // namespace vuriru
 
 int main(int argc, char** argv) {
+  // The command line is read before Qt starts, so that --help and mistakes
+  // are answered even where no display can be opened.
+  vuriru::LinkOptions options;
+  bool help = false;
+  if (!vuriru::ParseOptions(std::vector<std::string>(argv, argv + argc), options, help)) return 2;
+  if (help) {
+    vuriru::PrintUsage(stdout);
+    return 0;
+  }
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("vuriru-link"));
-  return vuriru::Run(app);
+  return vuriru::Run(options);
 }
