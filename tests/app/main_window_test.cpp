@@ -152,6 +152,14 @@ TEST(MainWindow, CancelledApplyOrDefaultSendsNothingAndMarksTheConfirmState) {
   EXPECT_EQ(rig.dialogs.asked,
             (std::vector<std::string>{"Apply: Do you want to apply?", "Default: Do you want to default?"}));
   EXPECT_EQ(rig.State().g_transferPending, 0);
+  // The next drawing of the button releases it and returns to the last page.
+  window.OnPageButton(page::kBrake);
+  rig.dialogs.answers.clear();
+  window.OnApply();
+  ASSERT_EQ(rig.State().g_pressedCommand, command::kApply);
+  window.Button(button_id::kApply)->grab();
+  EXPECT_NE(rig.State().g_pressedCommand, command::kApply);
+  EXPECT_EQ(rig.State().g_selectedPage, page::kBrake);
   // Only the keep-alive probes went out meanwhile, no settings frame.
   rig.clock.AdvanceBy(50);
   for (size_t i = writesBefore; i < rig.hid.Adapter(0).Target().Memory().writes.size(); ++i) {
@@ -169,6 +177,20 @@ TEST(MainWindow, DefaultAnsweredOkSendsTheFactoryValues) {
   for (Setting setting : {Setting::RunMode, Setting::VoltageCutoff, Setting::BrakeStrength}) {
     EXPECT_EQ(ControllerValue(rig, setting), SettingRowFor(setting).factoryIndex);
   }
+}
+
+TEST(MainWindow, AFirmwareUpdateWhoseFileChoiceIsCancelledChangesNothing) {
+  MainWindowRig rig;
+  ASSERT_TRUE(rig.StartAndRead());
+  CQorProDlg& window = *rig.window;
+  window.OnPageButton(page::kDeviceInfo);
+  ASSERT_FALSE(window.DeviceInfoPage()->isHidden());
+  rig.dialogs.openFile.clear();
+  window.DeviceInfoPage()->PressUpdate();
+  ASSERT_EQ(rig.dialogs.filters.size(), 1u);
+  rig.clock.AdvanceBy(1000);
+  EXPECT_EQ(rig.hid.Adapter(0).Target().Memory().firmwareUpdates, 0u);
+  EXPECT_FALSE(window.IsBusy());
 }
 
 TEST(MainWindow, IsBusyRefusesUntilAControllerIsReadyAndIdle) {
