@@ -127,8 +127,18 @@ void CSettingsPage::BuildRow(size_t index) {
   connect(row.list, &QListWidget::currentRowChanged, this, [this, index](int current) {
     if (current >= 0) ChooseOption(index, current);
   });
-  // A click on the option already chosen changes nothing but closes the list.
-  connect(row.list, &QListWidget::itemClicked, this, [this, index] { m_rows[index].list->hide(); });
+  // A click on the option already chosen fires no selection change. It closes
+  // the list; on a curve selector it is still a choice, so that "Custom" opens
+  // the editor on the custom curve the controller already holds.
+  connect(row.list, &QListWidget::itemClicked, this, [this, index](QListWidgetItem* item) {
+    QListWidget* list = m_rows[index].list;
+    if (list->isHidden()) return;  // the selection change has already chosen
+    if (m_table.rows[index].curveSelector) {
+      ChooseOption(index, list->row(item));
+    } else {
+      list->hide();
+    }
+  });
 }
 
 void CSettingsPage::TakeFactoryMarks() {

@@ -64,6 +64,33 @@ TEST_F(ThrottlePage, CustomShowsTheEditorAndOkGivesTheLabelsBack) {
   EXPECT_FALSE(page.RestoreAfterEditor());
 }
 
+// A controller read leaves THCURVE at "Custom"; clicking "Custom" again in
+// its list must open the editor on that curve, not leave it unreachable.
+TEST_F(ThrottlePage, ClickingTheChosenCustomOpensTheEditorOnTheHeldCurve) {
+  block.Current(Setting::ThCurve) = 1;
+  page.RefreshFromIndexes();
+  const auto heldPoints = curves.throttle.Count();
+  page.OpenList(CurveRow());
+  QListWidget* list = page.OptionList(CurveRow());
+  ASSERT_FALSE(list->isHidden());
+  ASSERT_EQ(list->currentRow(), 1);
+  emit list->itemClicked(list->item(1));
+  EXPECT_FALSE(page.Editor()->isHidden());
+  EXPECT_EQ(host.state.g_curveEditorOpen, 1);
+  EXPECT_EQ(curves.throttle.Count(), heldPoints);
+
+  // On any other list, clicking the chosen option only closes it.
+  page.Editor()->Button(button_id::kCancel)->click();
+  page.grab();
+  const size_t rpmRow = page.RowOf(Setting::RpmLock);
+  page.OpenList(rpmRow);
+  QListWidget* rpm = page.OptionList(rpmRow);
+  const int32_t before = block.Current(Setting::RpmLock);
+  emit rpm->itemClicked(rpm->item(rpm->currentRow()));
+  EXPECT_TRUE(rpm->isHidden());
+  EXPECT_EQ(block.Current(Setting::RpmLock), before);
+}
+
 TEST_F(ThrottlePage, LinearReturnsTheEditorToTheStraightLine) {
   curves.throttle.LeftPress({40, 70});
   ASSERT_EQ(curves.throttle.Count(), 3u);
