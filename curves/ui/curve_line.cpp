@@ -170,6 +170,9 @@ QPoint CCurveLine::EditorPixelOf(GridPoint point) const {
 void CCurveLine::MapPoints() {
   m_devicePoints.clear();
   for (const GridPoint& point : m_model.Points()) m_devicePoints.push_back(m_mapping.GridToPlot(point));
+  // The curve may have come from the controller since the editor was last
+  // shown, so the readouts follow the list here too.
+  UpdateReadouts();
   m_plotFrame->update();
 }
 

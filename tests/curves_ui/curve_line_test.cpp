@@ -48,6 +48,21 @@ TEST_F(CurveLine, FreshEditorShowsTheStraightLine) {
   EXPECT_EQ(editor.AxisLabel(1173), nullptr);
 }
 
+// A curve read from the controller replaces the list while the editor is
+// hidden; showing it again (MapPoints) must show that curve's readouts.
+TEST_F(CurveLine, ReadoutsFollowACurveLoadedWhileHidden) {
+  StoredCurve& stored = curves.throttle.Stored();
+  const uint8_t xs[] = {0, 30, 70, 100};
+  const uint8_t ys[] = {0, 50, 80, 100};
+  for (size_t i = 0; i < 4; ++i) {
+    stored.x[i] = xs[i];
+    stored.y[i] = ys[i];
+  }
+  curves.throttle.LoadStoredCurve();
+  editor.MapPoints();
+  EXPECT_EQ(CountText(), "total: 04");
+}
+
 TEST_F(CurveLine, PixelPositionsMapBackToTheGrid) {
   for (GridPoint p : {GridPoint{0, 0}, GridPoint{50, 52}, GridPoint{100, 100}, GridPoint{7, 93}}) {
     const QPoint px = editor.EditorPixelOf(p);
