@@ -5,14 +5,13 @@
 // boost timing choice returns the boost curve to its default for the new
 // timing, whose bend lies at the new boost limit.
 
-#include "app/button_host.h"
 #include "curves/curve_set.h"
 #include "curves/ui/curve_lines.h"
-#include "pages/settings_page.h"
+#include "pages/curve_page.h"
 
 namespace vuriru {
 
-class CBoost : public CSettingsPage {
+class CBoost : public CCurvePage {
   Q_OBJECT
 
  public:
@@ -22,25 +21,18 @@ class CBoost : public CSettingsPage {
   CBoostLine* Editor() const { return m_editor; }
   // A choice as the option lists make it, with the boost timing's curve reset.
   void ChooseOption(size_t row, int index) override;
-  // Hides every option list and value label (while the editor is shown).
-  void HideAll();
-  void ShowLabels();
-  // After OK or CANCEL: hides the editor and shows the labels again. Runs on
-  // every paint; returns whether there was anything to restore.
-  bool RestoreAfterEditor();
 
  protected:
   bool IsBlocked(size_t row) const override;
-  void OnCurveSelectorChosen(size_t row, int index) override;
-  void paintEvent(QPaintEvent* event) override;
+  // SLOPE is hidden on this page; should it be offered, "Custom" opens the
+  // boost editor with its rpm axis set from START RPM and END RPM.
+  void BeforeShowingEditor() override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void AfterBoostTimingChoice();
 
   SettingsBlock& m_block;
-  CurveSet& m_curves;
-  ButtonHost& m_host;
   CBoostLine* m_editor;
 };
 
