@@ -5,7 +5,6 @@
 #include "app/button_art.h"
 #include "app/main_window.h"
 #include "app/owner_draw_button.h"
-#include "curves/curve_sampling.h"
 #include "pages/boost_page.h"
 #include "pages/brake_page.h"
 #include "pages/data_page.h"
@@ -131,12 +130,10 @@ void CQorProDlg::OnDefault() {
   m_boost->Editor()->ResetCurve();
   m_brake->Editor()->ResetCurve();
   m_throttle->Editor()->ResetCurve();
-  // The reset points are already the stored points; sampling them is what
-  // the editor's OK would add, without closing an editor that is not open.
-  for (CurveModel* model : {&m_curves.boost, &m_curves.brake, &m_curves.throttle}) {
-    StoredCurve& stored = model->Stored();
-    SampleCurve(stored.x, stored.y, model->Count(), stored.table);
-  }
+  // The editors' store of their points, without closing them: it clears the
+  // stored points first, so no point of an earlier, longer curve is sent
+  // behind the reset curve's end point.
+  for (CurveModel* model : {&m_curves.boost, &m_curves.brake, &m_curves.throttle}) model->StorePoints();
   StartSettingsWrite();
 }
 

@@ -29,6 +29,9 @@ void CQorProDlg::ShowProgress(uint32_t pos, uint32_t range) {
 
 void CQorProDlg::SetProgressText(const std::string& text) {
   m_progress->SetCaption(QString::fromStdString(text));
+  // The bar follows the caption's figure, which the engine takes from the
+  // shared position and range.
+  m_progress->SetProgress(m_state.g_progressRange, m_state.g_progressPos);
 }
 
 void CQorProDlg::HideProgress() {
@@ -172,6 +175,7 @@ void CQorProDlg::ShowStartPage() {
 
 void CQorProDlg::OpenAdapterRemoved() {
   if (m_firmware) m_firmware->OnAdapterRemoved();
+  m_engine.AbandonForLostLink();
 }
 
 // ---- V1PanelHost ----

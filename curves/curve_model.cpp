@@ -64,15 +64,19 @@ void CurveModel::ResetCurve() {
   KeepSelectionInList();
 }
 
-void CurveModel::StoreCurve(SharedState& shared) {
-  m_closeFlag = kClosed;
+void CurveModel::StorePoints() {
   m_stored.x.fill(0);
   m_stored.y.fill(0);
   CopyPointsToStored(m_count);
   m_savedCount = m_count;
+  SampleCurve(m_stored.x, m_stored.y, m_count, m_stored.table);
+}
+
+void CurveModel::StoreCurve(SharedState& shared) {
+  m_closeFlag = kClosed;
   m_dragging = false;
   shared.g_curveEditorOpen = 0;
-  SampleCurve(m_stored.x, m_stored.y, m_count, m_stored.table);
+  StorePoints();
 }
 
 void CurveModel::Cancel(SharedState& shared) {

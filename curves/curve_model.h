@@ -67,7 +67,11 @@ class CurveModel {
   // RESET: the default curve, written to the point list and to the stored
   // points; the sampled table waits for the next OK.
   void ResetCurve();
-  // OK: stores the point list and samples it; closes the editor.
+  // Writes the point list into the stored curve: the stored points are
+  // cleared first, so that no point of a longer earlier curve stays behind
+  // the new end point, then the curve is sampled. The editor stays as it is.
+  void StorePoints();
+  // OK: StorePoints, then closes the editor.
   void StoreCurve(SharedState& shared);
   // CANCEL: returns to the points of the last store or reset; closes the editor.
   void Cancel(SharedState& shared);

@@ -14,6 +14,7 @@ void TransactionEngine::ReadCurvesState(std::span<const uint8_t> reply) {
     m_curvePhase = 1;
     m_accumulator.Clear();
     m_markerSeen = false;
+    MarkProgress();
     return;
   }
   // The first curve reply starts with 0x80; the flag stays set for the other
@@ -26,6 +27,11 @@ void TransactionEngine::ReadCurvesState(std::span<const uint8_t> reply) {
     m_state.g_progressPos += static_cast<uint32_t>(m_accumulator.Append(reply));
     ShowDataProgressText();
     if (m_accumulator.Count() < engine_reply::kCurveReplyGathered) return;
+  } else if (!reply.empty() && m_accumulator.Count() < kCurveReplyLength) {
+    // The last check byte may come a tick after the other 122; it still
+    // belongs to this reply, which without it would fail its check.
+    const size_t room = kCurveReplyLength - m_accumulator.Count();
+    m_state.g_progressPos += static_cast<uint32_t>(m_accumulator.Append(reply.first(std::min(room, reply.size()))));
   }
   // A curve reply is taken on the first tick that brings no further bytes.
   if (!reply.empty()) return;
@@ -35,6 +41,7 @@ void TransactionEngine::ReadCurvesState(std::span<const uint8_t> reply) {
   // A reply with wrong check bytes is refused here and the read goes on.
   StoreCurveReply(number, gathered.data(), gathered.size(), m_curves, m_settings, m_state, m_host);
   m_accumulator.Clear();
+  MarkProgress();
   if (m_curvePhase < 3) {
     ++m_curvePhase;
     SendByte(engine_cmd::kReadCurve[m_curvePhase]);
@@ -44,13 +51,7 @@ void TransactionEngine::ReadCurvesState(std::span<const uint8_t> reply) {
 }
 
 void TransactionEngine::FinishCurveRead() {
-  if (m_state.g_pressedCommand == command::kApply || m_state.g_pressedCommand == command::kDefault) {
-    m_host.RedrawPressedButton(m_state.g_pressedCommand);
-  }
-  m_state.g_transferPending = 0;
-  m_state.g_progressPos = 0;
-  m_state.g_pressedCommand = command::kNone;
-  m_host.HideProgress();
+  ReleaseCommand();
   m_state.g_backgroundDirty = true;
   m_state.g_refreshPages = 0;
   m_state.g_curveEditorOpen = 0;

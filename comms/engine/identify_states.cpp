@@ -5,6 +5,7 @@
 
 #include "comms/engine/engine_commands.h"
 #include "comms/engine/probe_answer.h"
+#include "comms/engine/progress_text.h"
 #include "comms/engine/transaction_engine.h"
 #include "comms/engine/version_text.h"
 
@@ -60,9 +61,14 @@ void TransactionEngine::OnProbeAnswer(uint8_t first) {
       // follows it: a V1 controller swapped for this one must not leave its
       // length behind.
       m_replyLength = 0;
-      if (m_state.g_transferPending) {
+      // The box alone is not read, so its answer shows no read progress; a
+      // controller answering later on this link still gets its read shown,
+      // since g_transferPending stays set. During a box transfer the answer
+      // goes on to the transfer.
+      if (m_state.g_transferPending && (answer.kind == ProbeAnswer::Kind::kFull || m_state.g_lcdUpdating)) {
         m_state.g_progressPos = 1;
         m_state.g_progressRange = 440;
+        if (answer.kind == ProbeAnswer::Kind::kFull) m_host.SetProgressText(kReadProgressTitle);
         m_host.ShowProgress(m_state.g_progressPos, m_state.g_progressRange);
       }
       break;
@@ -151,7 +157,13 @@ void TransactionEngine::FailVersion() {
   m_host.ShowStatusIndicators(true);
   m_state.g_transferPending = 0;
   m_host.RedrawIndicators();
-  m_host.ShowMessage("Failed to get ESC Version", "", MessageIcon::kExclamation);
+  // A controller that never gives its version would bring the box back every
+  // few seconds; it is said once per opening of the link, and the engine
+  // goes on trying quietly.
+  if (!m_versionFailureShown) {
+    m_versionFailureShown = true;
+    m_host.ShowMessage("Failed to get ESC Version", "", MessageIcon::kExclamation);
+  }
   m_retry = 0;
   RestartTick(kTickMs);
   SendByte(engine_cmd::kProbeA);

@@ -6,6 +6,8 @@
 
 namespace vuriru {
 
+// The caption of the read after connecting, before its first figure.
+inline constexpr const char* kReadProgressTitle = "Read From Esc Process......";
 inline constexpr const char* kDataTransferringFormat = "Data Transferring.. %d%% done.";
 inline constexpr const char* kTransferringFormat = "Transferring.. %d%% done.";
 

@@ -62,6 +62,7 @@ void TransactionEngine::FullSettingsReply(std::span<const uint8_t> reply) {
   ShowDataProgressText();
   m_host.ShowProgress(m_state.g_progressPos, m_state.g_progressRange);
   m_state.engineState = engine_state::kReadCurves;
+  MarkProgress();
 }
 
 void TransactionEngine::V1SettingsReply(std::span<const uint8_t> reply) {

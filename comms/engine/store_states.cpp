@@ -35,6 +35,7 @@ bool IsAcknowledge(std::span<const uint8_t> reply) {
 
 void TransactionEngine::SendSettings() {
   PrepareCommand();
+  m_storeTransaction = m_state.g_pressedCommand == command::kDefault ? Transaction::kDefault : Transaction::kApply;
   switch (m_state.g_deviceType) {
     case device_type::kV1: {
       m_host.TakeV1PanelValues();
@@ -44,6 +45,7 @@ void TransactionEngine::SendSettings() {
         EndStoreUnsent();
         return;
       }
+      m_storeTransaction = Transaction::kV1Store;
       StartPairStore(FlattenV1Frame(*frame), device_type::kV1);
       break;
     }
@@ -53,6 +55,9 @@ void TransactionEngine::SendSettings() {
       StartPairStore(frame, device_type::kFull);
       m_state.g_progressRange = kStoreProgressRange;
       m_state.g_progressPos = 1;
+      // The caption starts from this store's own figure, not from where the
+      // last transaction left it.
+      ShowDataProgressText();
       m_host.ShowProgress(m_state.g_progressPos, m_state.g_progressRange);
       break;
     }
@@ -81,6 +86,7 @@ void TransactionEngine::StartPairStore(std::span<const uint8_t> frame, uint8_t k
   m_storeKind = kind;
   m_pairPos = 0;
   m_state.engineState = engine_state::kStore;
+  MarkProgress();
   SendTransmit(0, std::min<size_t>(2, m_frameLength));
   m_transmitLength = static_cast<int32_t>(m_frameLength) - 2;
   // Counts from the first pair, so a repeat comes a full six ticks after it.
@@ -105,6 +111,7 @@ void TransactionEngine::StoreState(std::span<const uint8_t> reply) {
     ++m_tickCounter;
     return;
   }
+  MarkProgress();
 
   if (m_storeKind == device_type::kV1) {
     if (m_transmitLength > 1) {
@@ -128,6 +135,7 @@ void TransactionEngine::StoreState(std::span<const uint8_t> reply) {
     m_retry = 0;
     m_state.g_progressPos = m_settingsFrameLength;
     m_state.engineState = engine_state::kStoreCurves;
+    MarkProgress();
     Wait(kAfterFrameMs, [] {});
   });
 }
@@ -167,6 +175,7 @@ void TransactionEngine::StoreCurvesState(std::span<const uint8_t> reply) {
                          : m_curvePhase == 1 ? (last == 0x80 || last == 0x01)
                                              : (last == 0x80 || last == 0x01 || last == 0x00);
   if (!fitsPhase) return;
+  MarkProgress();
   if (m_curvePhase == 0) {
     m_curvePhase = 1;
     m_curveCommandPending = true;
@@ -204,13 +213,7 @@ void TransactionEngine::FinishCurveStore() {
   m_curvePhase = 0;
   m_retry = 0;
   m_state.engineState = engine_state::kProbe;
-  if (m_state.g_pressedCommand == command::kApply || m_state.g_pressedCommand == command::kDefault) {
-    m_host.RedrawPressedButton(m_state.g_pressedCommand);
-  }
-  m_state.g_transferPending = 0;
-  m_state.g_progressPos = 0;
-  m_state.g_pressedCommand = command::kNone;
-  m_host.HideProgress();
+  ReleaseCommand();
   m_state.g_backgroundDirty = true;
   m_host.ShowStatusIndicators(false);
   if (m_state.g_currentPage >= page::kDeviceInfo && m_state.g_currentPage <= page::kData) {

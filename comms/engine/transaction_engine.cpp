@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "comms/engine/engine_commands.h"
 #include "comms/engine/progress_text.h"
 
 namespace vuriru {
@@ -25,9 +26,15 @@ void TransactionEngine::HandleTimer(int id) {
   if (id == timer_id::kEngine) {
     EngineTick();
   } else if (id == timer_id::kConnect) {
-    // A wait of the previous link must not run on the new one.
-    if (m_link.ConnectLink()) DropWaits();
+    if (m_link.ConnectLink()) OnLinkOpened();
   }
+}
+
+void TransactionEngine::OnLinkOpened() {
+  // A wait of the previous link must not run on the new one.
+  DropWaits();
+  m_versionFailureShown = false;
+  m_readFailureShown = false;
 }
 
 void TransactionEngine::EngineTick() {
@@ -40,7 +47,12 @@ void TransactionEngine::EngineTick() {
   count = std::min<uint32_t>(count, reports * kPayloadPerReport);
   const std::span<const uint8_t> reply(m_reply.data(), count);
 
+  if (count > 0 && m_state.engineState == engine_state::kReadCurves) MarkProgress();
   const uint8_t state = m_state.engineState;
+  if (Stalled()) {
+    EndStalled();
+    return;
+  }
   switch (state) {
     case engine_state::kConnectVersion:
       ConnectVersionState(reply);
@@ -122,6 +134,87 @@ void TransactionEngine::ReturnToIdle(uint8_t probe) {
   SendByte(probe);
   m_state.engineState = engine_state::kProbe;
   RestartTick(kTickMs);
+}
+
+void TransactionEngine::ReleaseCommand() {
+  if (m_state.g_pressedCommand == command::kApply || m_state.g_pressedCommand == command::kDefault) {
+    m_host.RedrawPressedButton(m_state.g_pressedCommand);
+  }
+  m_state.g_transferPending = 0;
+  m_state.g_progressPos = 0;
+  m_state.g_pressedCommand = command::kNone;
+  m_host.HideProgress();
+}
+
+Transaction TransactionEngine::RunningTransaction() const {
+  const uint8_t state = m_state.engineState;
+  switch (state) {
+    case engine_state::kSoftwareVersion:
+    case engine_state::kSettingsReply:
+      if (m_v1ReadRequested) return Transaction::kV1Read;
+      return m_state.g_transferPending ? Transaction::kRead : Transaction::kNone;
+    case engine_state::kReadCurves:
+      return Transaction::kReadCurves;
+    case engine_state::kStore:
+    case engine_state::kStoreCurves:
+      return m_storeTransaction;
+    default:
+      if (state >= kFirstFirmwareState && state <= kLastFirmwareState) return Transaction::kFirmware;
+      return Transaction::kNone;
+  }
+}
+
+void TransactionEngine::AbandonForLostLink() {
+  const Transaction interrupted = RunningTransaction();
+  if (interrupted == Transaction::kFirmware) return;
+  DropWaits();
+  m_curvePhase = 0;
+  m_chunkStep = 0;
+  m_accumulator.Clear();
+  m_v1ReadRequested = false;
+  m_state.engineState = engine_state::kIdle;
+  // The removal has set g_transferPending for the next read; keep it.
+  const uint8_t pending = m_state.g_transferPending;
+  ReleaseCommand();
+  m_state.g_transferPending = pending;
+  if (interrupted != Transaction::kNone) {
+    m_host.ShowMessage(LinkLostMessage(interrupted), "", MessageIcon::kExclamation);
+  }
+}
+
+void TransactionEngine::MarkProgress() {
+  m_progressAtMs = m_scheduler.NowMs();
+}
+
+bool TransactionEngine::Stalled() const {
+  const uint8_t state = m_state.engineState;
+  if (state != engine_state::kStore && state != engine_state::kReadCurves && state != engine_state::kStoreCurves) {
+    return false;
+  }
+  return m_scheduler.NowMs() - m_progressAtMs > kStallLimitMs;
+}
+
+void TransactionEngine::EndStalled() {
+  const Transaction stalled = RunningTransaction();
+  m_curvePhase = 0;
+  m_chunkStep = 0;
+  m_accumulator.Clear();
+  if (stalled == Transaction::kReadCurves) {
+    // Settings without their curves must not be shown as read: an Apply
+    // would send curves the controller never held. The read starts again on
+    // the next probe answer, and commands wait for it.
+    m_state.settingsRead = 0;
+    m_state.g_progressPos = 0;
+    m_host.HideProgress();
+    if (!m_readFailureShown) {
+      m_readFailureShown = true;
+      m_host.ShowMessage(ControllerStalledMessage(stalled), "", MessageIcon::kExclamation);
+    }
+  } else {
+    ReleaseCommand();
+    m_host.ShowMessage(ControllerStalledMessage(stalled), "", MessageIcon::kExclamation);
+  }
+  ReturnToIdle(engine_cmd::kProbeA);
 }
 
 void TransactionEngine::ShowDataProgressText() {

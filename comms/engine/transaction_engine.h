@@ -26,6 +26,7 @@
 #include "common/scheduler.h"
 #include "common/shared_state.h"
 #include "comms/engine/engine_host.h"
+#include "comms/engine/engine_messages.h"
 #include "comms/engine/firmware_hook.h"
 #include "comms/engine/reply_accumulator.h"
 #include "comms/settings_block.h"
@@ -54,6 +55,9 @@ class TransactionEngine {
   static constexpr uint32_t kMaxReportsPerTick = 16;
   static constexpr size_t kReplyCapacity = kMaxReportsPerTick * kPayloadPerReport;
   static constexpr uint32_t kTickMs = 100;
+  // A store or a curve read that makes no progress for this long has failed:
+  // the controller stopped answering although the adapter is still there.
+  static constexpr uint64_t kStallLimitMs = 5000;
 
   // What the engine works on; all of it outlives the engine.
   struct Parts {
@@ -84,6 +88,16 @@ class TransactionEngine {
 
   // Starts the V1 panel's "Read Settings": asks for the settings reply.
   void StartV1Read();
+
+  // The user transaction under way, as a message or a question names it.
+  Transaction RunningTransaction() const;
+
+  // The open adapter was pulled out and the link closed. A read or store
+  // under way ends where the user sees it: the progress dialog goes, the
+  // pressed button is released and one message says what happened and what
+  // to do. A firmware transfer tells its own end. g_transferPending keeps
+  // what the removal set, so that the next read is shown and waited for.
+  void AbandonForLostLink();
 
   // Read-only views for windows, the command-line tool and tests.
   const std::string& ConnectVersionText() const { return m_connectVersion; }
@@ -122,6 +136,15 @@ class TransactionEngine {
   void ShowDataProgressText();
 
  private:
+  // A new link was opened: its messages may be shown once again.
+  void OnLinkOpened();
+  // What ends every user command, whichever way it ends: the pressed button
+  // is redrawn (and so released), the progress dialog hidden.
+  void ReleaseCommand();
+  // A store or curve read counts as alive from here for kStallLimitMs.
+  void MarkProgress();
+  bool Stalled() const;
+  void EndStalled();
   void DropWaits();
   void ConnectVersionState(std::span<const uint8_t> reply);
   void ProbeState(std::span<const uint8_t> reply);
@@ -165,6 +188,12 @@ class TransactionEngine {
   uint8_t m_replyLength = 0;  // length of the last V1 settings reply
   uint8_t m_settingsFrameLength = 0;
   bool m_v1ReadRequested = false;
+  Transaction m_storeTransaction = Transaction::kNone;  // what the running store was started for
+  uint64_t m_progressAtMs = 0;                          // the last sign of life of a store or curve read
+  // Messages that a controller repeating its fault would otherwise show
+  // every few seconds: once per opening of the link.
+  bool m_versionFailureShown = false;
+  bool m_readFailureShown = false;
 
   uint8_t m_curvePhase = 0;  // 0 idle, 1..3 boost, brake, throttle, 4 all stored
   uint8_t m_chunkStep = 0;   // 0 none, 1..3 next chunk of the curve block

@@ -40,6 +40,27 @@ TEST(CurveModel, FreshEditorHoldsTheStraightLine) {
   EXPECT_EQ(m.Stored().table[39], 100);
 }
 
+TEST(CurveModel, StoringTheResetCurveLeavesNoPointOfALongerCurveBehindItsEnd) {
+  SharedState shared;
+  CurveModel m = ThrottleWith({{20, 30}, {40, 50}, {60, 70}, {80, 85}}, shared);
+  ASSERT_EQ(m.Count(), 6u);
+  m.Show(shared);
+  m.ResetCurve();
+  m.StorePoints();
+  const size_t count = m.Count();
+  ASSERT_LT(count, 6u);
+  EXPECT_EQ(m.Stored().x[count - 1], 100);
+  for (size_t i = count; i < m.Stored().x.size(); ++i) {
+    EXPECT_EQ(m.Stored().x[i], 0) << i;
+    EXPECT_EQ(m.Stored().y[i], 0) << i;
+  }
+  EXPECT_EQ(m.Stored().table[39], 100);
+  EXPECT_EQ(m.SavedCount(), count);
+  // The store does not close an editor that is shown.
+  EXPECT_EQ(m.CloseFlag(), CurveModel::kShown);
+  EXPECT_EQ(shared.g_curveEditorOpen, 1);
+}
+
 TEST(CurveModel, ReadoutsPadToTwoDigits) {
   EXPECT_EQ(FormatPointReadout({5, 100}), "x:05,y:100");
   EXPECT_EQ(FormatCountReadout(40), "total: 40");
