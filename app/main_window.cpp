@@ -62,6 +62,7 @@ CQorProDlg::CQorProDlg(Scheduler& scheduler, HidLibrary& hid, UserDialogs& dialo
   BuildPages();
   const int menuHeight = m_menuBar->sizeHint().height();
   setFixedSize(DuX(kWidthDu), DuY(kHeightDu) + menuHeight);
+  BuildStatusLine();
   m_scheduler.SetTimerHandler([this](int id) { m_engine.HandleTimer(id); });
 }
 
@@ -77,10 +78,17 @@ void CQorProDlg::BuildMenu() {
   m_exportAction = file->addAction(QStringLiteral("Export Esc Data"), this, [this] { OnExportData(); });
   m_importAction = file->addAction(QStringLiteral("Import ESC Data"), this, [this] { OnImportData(); });
   file->addSeparator();
-  file->addAction(QStringLiteral("E&xit"), this, [this] { reject(); });
+  // Through the close path, so that it asks before anything is lost.
+  file->addAction(QStringLiteral("E&xit"), this, [this] { close(); });
   QMenu* device = m_menuBar->addMenu(QStringLiteral("&Device"));
   m_escAction = device->addAction(QStringLiteral("ESC Speed Controller"), this, [this] { OnDeviceEsc(); });
   m_lcdAction = device->addAction(QStringLiteral("RUZ Oviveru Ruv"), this, [this] { OnDeviceLcd(); });
+  // The menu-initialisation message: a shown V1 panel takes its menu picture.
+  for (QMenu* menu : {file, device}) {
+    connect(menu, &QMenu::aboutToShow, this, [this] {
+      if (m_v1Dlg != nullptr && m_v1Dlg->isVisible()) m_v1Dlg->OnMenuInit();
+    });
+  }
 }
 
 void CQorProDlg::BuildButtons() {

@@ -29,8 +29,10 @@
 #include "link/usb_link.h"
 #include "v1/ui/v1_panel_host.h"
 #include "v1/v1_settings_block.h"
+#include "window/refusal.h"
 
 class QAction;
+class QLabel;
 class QMenuBar;
 
 namespace vuriru {
@@ -79,6 +81,12 @@ class CQorProDlg : public QDialog, public EngineHost, public FirmwareHost, publi
   void OnDeviceLcd();
   void OnExportData();
   void OnImportData();
+  // Escape: closes an open option list, or cancels an open curve editor;
+  // otherwise nothing. It never ends the program.
+  void OnEscape();
+  // Whether closing may go ahead: asks first, default No, when a transfer
+  // would be cut short or edits not yet applied would be lost.
+  bool ConfirmQuit();
   // A device arrival or removal from the hot-plug watcher or the simulator.
   void OnDeviceChange(const DeviceChangeEvent& event);
 
@@ -104,6 +112,8 @@ class CQorProDlg : public QDialog, public EngineHost, public FirmwareHost, publi
   // The page widget with this number (1..7), or nullptr.
   QWidget* PageWidget(uint8_t page) const;
   const std::string& BackgroundFile() const { return m_backgroundFile; }
+  // The line at the foot of the window that says why a command did not act.
+  QString StatusLineText() const;
   // The picture painted now: the start picture until a page was chosen.
   const QPixmap& PaintedBackground() const;
 
@@ -151,9 +161,16 @@ class CQorProDlg : public QDialog, public EngineHost, public FirmwareHost, publi
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void BuildMenu();
+  void BuildStatusLine();
+  // Says in the status line why the command cannot act, and returns true;
+  // false, with the line cleared, when it may act.
+  bool Refuse(WindowCommand command);
+  void ShowStatus(const QString& text);
   void BuildButtons();
   void BuildPages();
   bool LoadPicture(const std::string& file, QPixmap& into);
@@ -189,6 +206,7 @@ class CQorProDlg : public QDialog, public EngineHost, public FirmwareHost, publi
   std::optional<FirmwareTransfer> m_firmware;
 
   QMenuBar* m_menuBar = nullptr;
+  QLabel* m_statusLine = nullptr;
   QAction* m_exportAction = nullptr;
   QAction* m_importAction = nullptr;
   QAction* m_escAction = nullptr;

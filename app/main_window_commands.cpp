@@ -71,7 +71,11 @@ void CQorProDlg::OnPageButton(uint8_t page) {
   // stays reachable although no controller is present.
   const bool lcdDevicePage = page == page::kDeviceInfo && m_state.g_lcdMode;
   const bool busy = IsBusy();
-  if (busy && !lcdDevicePage) return;
+  if (busy && !lcdDevicePage) {
+    Refuse(page == page::kDeviceInfo ? WindowCommand::kDevicePage : WindowCommand::kPage);
+    return;
+  }
+  ShowStatus(QString());
   if (!busy) {
     // What the button's drawing records on a press; repeated here so that a
     // click without a drawing in between (keyboard, tests) counts the same.
@@ -100,7 +104,11 @@ void CQorProDlg::StartSettingsWrite() {
 }
 
 void CQorProDlg::OnApply() {
-  if (IsBusy()) return;
+  if (IsBusy()) {
+    Refuse(WindowCommand::kApply);
+    return;
+  }
+  ShowStatus(QString());
   m_state.g_pressedCommand = command::kApply;
   RedrawNoteButtons();
   if (m_dialogs.Ask(kApplyQuestion, kApplyCaption, QuestionButtons::kOkCancel) != Answer::kOk) {
@@ -117,7 +125,11 @@ void CQorProDlg::OnApply() {
 }
 
 void CQorProDlg::OnDefault() {
-  if (IsBusy()) return;
+  if (IsBusy()) {
+    Refuse(WindowCommand::kDefault);
+    return;
+  }
+  ShowStatus(QString());
   m_state.g_pressedCommand = command::kDefault;
   RedrawNoteButtons();
   if (m_dialogs.Ask(kDefaultQuestion, kDefaultCaption, QuestionButtons::kOkCancel) != Answer::kOk) {

@@ -16,7 +16,10 @@ constexpr const char* kOverwriteCaption = "Save as...";
 }  // namespace
 
 void CQorProDlg::OnExportData() {
-  if (IsBusy() || m_state.g_deviceType != device_type::kFull) return;
+  if (IsBusy() || m_state.g_deviceType != device_type::kFull) {
+    Refuse(WindowCommand::kExport);
+    return;
+  }
   const std::string chosen = m_dialogs.ChooseSaveFile(kDataFileFilter);
   if (chosen.empty()) return;
   ExportTo(chosen);
@@ -42,7 +45,10 @@ bool CQorProDlg::ExportTo(const std::string& chosen) {
 }
 
 void CQorProDlg::OnImportData() {
-  if (IsBusy() || m_state.g_deviceType != device_type::kFull) return;
+  if (IsBusy() || m_state.g_deviceType != device_type::kFull) {
+    Refuse(WindowCommand::kImport);
+    return;
+  }
   const std::string path = m_dialogs.ChooseOpenFile(kDataFileFilter, "");
   if (path.empty()) return;
   ImportFrom(path);

@@ -16,8 +16,10 @@ QString Q(std::string_view text) {
 }  // namespace
 
 Answer QtUserDialogs::Ask(const std::string& text, const std::string& caption, QuestionButtons buttons) {
-  if (buttons == QuestionButtons::kYesNo) {
-    const auto pressed = QMessageBox::question(m_parent, Q(caption), Q(text), QMessageBox::Yes | QMessageBox::No);
+  if (buttons != QuestionButtons::kOkCancel) {
+    const QMessageBox::StandardButton safe =
+        buttons == QuestionButtons::kYesNoDefaultNo ? QMessageBox::No : QMessageBox::Yes;
+    const auto pressed = QMessageBox::question(m_parent, Q(caption), Q(text), QMessageBox::Yes | QMessageBox::No, safe);
     return pressed == QMessageBox::Yes ? Answer::kYes : Answer::kNo;
   }
   QMessageBox box(QMessageBox::NoIcon, Q(caption), Q(text), QMessageBox::Ok | QMessageBox::Cancel, m_parent);
@@ -34,12 +36,16 @@ std::string QtUserDialogs::ChooseSaveFile(std::string_view filter) {
   // The window asks its own overwrite question for the name it really saves
   // under, which differs from the chosen one in its extension.
   return QFileDialog::getSaveFileName(m_parent, QString(), QString(), Q(QtFileFilter(filter)), nullptr,
-                                      QFileDialog::DontConfirmOverwrite)
+                                      QFileDialog::DontConfirmOverwrite | QFileDialog::HideNameFilterDetails)
       .toStdString();
 }
 
 std::string QtUserDialogs::ChooseOpenFile(std::string_view filter, std::string_view defaultName) {
-  return QFileDialog::getOpenFileName(m_parent, QString(), Q(defaultName), Q(QtFileFilter(filter))).toStdString();
+  // The labels already name their patterns; Qt's own pattern suffix would
+  // show them twice.
+  return QFileDialog::getOpenFileName(m_parent, QString(), Q(defaultName), Q(QtFileFilter(filter)), nullptr,
+                                      QFileDialog::HideNameFilterDetails)
+      .toStdString();
 }
 
 }  // namespace vuriru

@@ -10,7 +10,8 @@
 
 namespace vuriru {
 
-enum class QuestionButtons { kOkCancel, kYesNo };
+// kYesNoDefaultNo: Enter answers No, for questions whose Yes loses something.
+enum class QuestionButtons { kOkCancel, kYesNo, kYesNoDefaultNo };
 enum class Answer { kOk, kCancel, kYes, kNo };
 
 class UserDialogs {

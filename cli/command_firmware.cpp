@@ -43,11 +43,11 @@ CommandResult CheckFileExists(const std::string& path) {
   return CommandResult::Ok();
 }
 
-// The extension must name the kind the device takes (unless --force), and
+// The extension must name the kind the device takes, or be *.bin (unless --force), and
 // the file, read as that kind, must make an image that can be sent whole.
 CommandResult CheckFile(const CliOptions& options, FirmwareKind kind, const std::string& deviceName) {
   const std::string extension = Extension(kind);
-  if (!options.force && FirmwareKindFromFileName(options.file) != kind) {
+  if (!options.force && !FirmwareFileFits(options.file, kind)) {
     return CommandResult::Fail(ExitCode::kUsage, options.file + " does not fit " + deviceName + ", which takes *." +
                                                      extension + " files; pick a *." + extension +
                                                      " file, or add --force to send it as one");
@@ -127,7 +127,7 @@ CommandResult RunFirmwareOnSession(DeviceSession& session, const CliOptions& opt
   CommandResult checked = CheckFile(options, kind, deviceName);
   if (!checked.ok()) return checked;
 
-  const FirmwareTransfer& transfer = session.StartFirmwareUpdate(options.file);
+  const FirmwareTransfer& transfer = session.StartFirmwareUpdate(options.file, options.force);
   if (transfer.Outcome() == TransferOutcome::kRefused) {
     // Checked above; only a file changed in between gets here.
     return CommandResult::Fail(ExitCode::kBadFile, options.file + ": " + transfer.LastMessage());

@@ -255,9 +255,10 @@ void DeviceSession::RestartDeadline(uint64_t ms) {
   m_deadlineMs = m_scheduler.NowMs() + ms;
 }
 
-FirmwareTransfer& DeviceSession::StartFirmwareUpdate(const std::string& path) {
+FirmwareTransfer& DeviceSession::StartFirmwareUpdate(const std::string& path, bool anyExtension) {
   m_firmwareHost.SetFile(path);
   if (!m_firmware) m_firmware.emplace(m_engine, m_firmwareHost);
+  m_firmware->AcceptAnyExtension(anyExtension);
   m_progress.SetCaption("Sending firmware");
   m_progress.SetUnit("bytes");
   m_firmware->SendFirmwareFile();

@@ -79,7 +79,8 @@ class DeviceSession {
   // here on the bar follows the image's bytes, a failed transfer is the
   // command's failure, and an unplugged adapter ends the transfer with its
   // own message.
-  FirmwareTransfer& StartFirmwareUpdate(const std::string& path);
+  // `anyExtension`: send the file whatever its name says (--force).
+  FirmwareTransfer& StartFirmwareUpdate(const std::string& path, bool anyExtension = false);
 
   // "full", "lcd", "v1", "v1-bec", "v1-hgm", or "none".
   std::string ControllerKind() const;

@@ -19,6 +19,8 @@ struct StoredCurve {
   std::array<uint8_t, kStoredCurveLength> x{};
   std::array<uint8_t, kStoredCurveLength> y{};
   std::array<uint8_t, kStoredCurveLength> table{};
+
+  bool operator==(const StoredCurve&) const = default;
 };
 
 // Whether the stored points form a curve the editor could have made: it starts

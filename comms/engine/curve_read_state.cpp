@@ -51,6 +51,7 @@ void TransactionEngine::ReadCurvesState(std::span<const uint8_t> reply) {
 }
 
 void TransactionEngine::FinishCurveRead() {
+  m_lastCompleted = TakeSettingsSnapshot(m_settings, m_curves);
   ReleaseCommand();
   m_state.g_backgroundDirty = true;
   m_state.g_refreshPages = 0;

@@ -50,6 +50,7 @@ void TransactionEngine::SendSettings() {
       break;
     }
     case device_type::kFull: {
+      m_storing = TakeSettingsSnapshot(m_settings, m_curves);
       const SettingsFrame frame = BuildSettingsFrame(m_settings);
       m_settingsFrameLength = static_cast<uint8_t>(frame.size());
       StartPairStore(frame, device_type::kFull);
@@ -213,6 +214,7 @@ void TransactionEngine::FinishCurveStore() {
   m_curvePhase = 0;
   m_retry = 0;
   m_state.engineState = engine_state::kProbe;
+  m_lastCompleted = m_storing;
   ReleaseCommand();
   m_state.g_backgroundDirty = true;
   m_host.ShowStatusIndicators(false);

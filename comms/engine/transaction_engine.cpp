@@ -164,6 +164,10 @@ Transaction TransactionEngine::RunningTransaction() const {
   }
 }
 
+bool TransactionEngine::HasEditsNotApplied() const {
+  return m_lastCompleted && *m_lastCompleted != TakeSettingsSnapshot(m_settings, m_curves);
+}
+
 void TransactionEngine::AbandonForLostLink() {
   const Transaction interrupted = RunningTransaction();
   if (interrupted == Transaction::kFirmware) return;

@@ -20,6 +20,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -29,6 +30,7 @@
 #include "comms/engine/engine_messages.h"
 #include "comms/engine/firmware_hook.h"
 #include "comms/engine/reply_accumulator.h"
+#include "comms/engine/settings_snapshot.h"
 #include "comms/settings_block.h"
 #include "curves/curve_set.h"
 #include "link/usb_link.h"
@@ -91,6 +93,13 @@ class TransactionEngine {
 
   // The user transaction under way, as a message or a question names it.
   Transaction RunningTransaction() const;
+
+  // The full controller's settings and curves as the last completed read or
+  // store left them; nothing before the first read.
+  const std::optional<SettingsSnapshot>& LastCompleted() const { return m_lastCompleted; }
+  // Current indexes or stored curves differ from the last completed read or
+  // store (an import counts). Never before the first read.
+  bool HasEditsNotApplied() const;
 
   // The open adapter was pulled out and the link closed. A read or store
   // under way ends where the user sees it: the progress dialog goes, the
@@ -189,7 +198,9 @@ class TransactionEngine {
   uint8_t m_settingsFrameLength = 0;
   bool m_v1ReadRequested = false;
   Transaction m_storeTransaction = Transaction::kNone;  // what the running store was started for
-  uint64_t m_progressAtMs = 0;                          // the last sign of life of a store or curve read
+  std::optional<SettingsSnapshot> m_lastCompleted;
+  SettingsSnapshot m_storing;   // what the running store sends
+  uint64_t m_progressAtMs = 0;  // the last sign of life of a store or curve read
   // Messages that a controller repeating its fault would otherwise show
   // every few seconds: once per opening of the link.
   bool m_versionFailureShown = false;

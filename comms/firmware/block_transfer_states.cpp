@@ -161,6 +161,13 @@ void FirmwareTransfer::CompleteBlockTransfer() {
   m_state.g_linkState = link_state::kOpen;
   m_state.g_backgroundDirty = true;
   m_host.ShowStatusIndicators(false);
+  // Out of box mode now: the window shows what that state means (for the box
+  // alone, the button row without a page) rather than the box's page, whose
+  // update button would answer that nothing is connected.
+  m_state.g_currentPage = page::kNoneShown;
+  m_state.g_selectedPage = page::kNoneSelected;
+  m_host.ShowPage(page::kNoneShown);
+  m_host.RedrawWindow();
   m_host.ShowMessage("Lcd Update", "Up Date Complete!", MessageIcon::kNone);
 }
 

@@ -12,12 +12,25 @@ FirmwareKind ExpectedFirmwareKind(bool lcdMode, uint8_t v1ReplyLength) {
   return FirmwareKind::kRecords;
 }
 
-std::optional<FirmwareKind> FirmwareKindFromFileName(std::string_view fileName) {
-  const size_t dot = fileName.rfind('.');
-  if (dot == std::string_view::npos) return std::nullopt;
-  std::string extension(fileName.substr(dot + 1));
+namespace {
+
+// The extension of the name's last path part, in lower case; empty when it has none.
+std::string LowerExtension(std::string_view fileName) {
+  const size_t slash = fileName.find_last_of("/\\");
+  const std::string_view name = slash == std::string_view::npos ? fileName : fileName.substr(slash + 1);
+  const size_t dot = name.rfind('.');
+  if (dot == std::string_view::npos) return {};
+  std::string extension(name.substr(dot + 1));
   std::transform(extension.begin(), extension.end(), extension.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return extension;
+}
+
+}  // namespace
+
+std::optional<FirmwareKind> FirmwareKindFromFileName(std::string_view fileName) {
+  const std::string extension = LowerExtension(fileName);
+  if (extension.empty()) return std::nullopt;
   for (FirmwareKind kind : {FirmwareKind::kBoxImage, FirmwareKind::kV1Image, FirmwareKind::kRecords}) {
     if (extension == FirmwareExtension(kind)) return kind;
   }
@@ -36,16 +49,23 @@ std::string_view FirmwareExtension(FirmwareKind kind) {
   return "xup";
 }
 
+bool FirmwareFileFits(std::string_view fileName, FirmwareKind kind) {
+  const std::string extension = LowerExtension(fileName);
+  return extension == "bin" || extension == FirmwareExtension(kind);
+}
+
 std::string_view FirmwareFileFilter(FirmwareKind kind) {
+  // The first filter once listed only *.bin, which hid the very files its
+  // label names.
   switch (kind) {
     case FirmwareKind::kBoxImage:
-      return "config Files (*.xut)|*.bin| all file  (*.*)|*.*||";
+      return "config Files (*.xut)|*.xut;*.bin| all file  (*.*)|*.*||";
     case FirmwareKind::kV1Image:
-      return "config Files (*.hgm)|*.bin| all file  (*.*)|*.*||";
+      return "config Files (*.hgm)|*.hgm;*.bin| all file  (*.*)|*.*||";
     case FirmwareKind::kRecords:
       break;
   }
-  return "config Files (*.xup)|*.bin| all file  (*.*)|*.*||";
+  return "config Files (*.xup)|*.xup;*.bin| all file  (*.*)|*.*||";
 }
 
 std::string_view FirmwareDefaultFileName(FirmwareKind kind) {

@@ -27,8 +27,14 @@ std::optional<FirmwareKind> FirmwareKindFromFileName(std::string_view fileName);
 // "xut", "hgm" or "xup".
 std::string_view FirmwareExtension(FirmwareKind kind);
 
-// The file-open dialog's filter, e.g. "config Files (*.xut)|*.bin| all file  (*.*)|*.*||",
-// and its default extension and file name, e.g. "*.xut".
+// Whether a file of this name may be sent as `kind`: its extension is the
+// kind's own or "bin" (images are also handed out under that name), compared
+// without regard to case. A name without an extension does not fit.
+bool FirmwareFileFits(std::string_view fileName, FirmwareKind kind);
+
+// The file-open dialog's filter, e.g. "config Files (*.xut)|*.xut;*.bin| all file  (*.*)|*.*||":
+// each label as the program words it, the first one listing the files of the
+// kind and *.bin files. Also its default extension and file name, e.g. "*.xut".
 std::string_view FirmwareFileFilter(FirmwareKind kind);
 std::string_view FirmwareDefaultFileName(FirmwareKind kind);
 

@@ -49,6 +49,15 @@ void FirmwareTransfer::SendFirmwareFile() {
     m_engine.ReturnToIdle(probe);
     return;
   }
+  // "All files" lets any file be picked; only the target's kind and *.bin
+  // images are sent, so that no other device's firmware reaches this one.
+  if (!m_anyExtension && !FirmwareFileFits(path, kind)) {
+    const size_t slash = path.find_last_of('/');
+    Refuse(FirmwareKindMismatchMessage(slash == std::string::npos ? path : path.substr(slash + 1),
+                                       std::string(FirmwareExtension(kind))),
+           probe);
+    return;
+  }
   FirmwareImage image = ReadFirmwareFile(path, kind);
   if (!image.Ok()) {
     Refuse(image.error, probe);

@@ -51,6 +51,10 @@ class FirmwareTransfer : public FirmwareStateHandler {
   // The "UpData" / "Update Firmware" operation; callers check first that
   // g_linkState is 2.
   void SendFirmwareFile();
+  // Sends a file whatever its extension, read as the kind the device takes
+  // (the command line's --force). Otherwise only the device's own kind and
+  // *.bin files are sent.
+  void AcceptAnyExtension(bool any) { m_anyExtension = any; }
 
   void Tick(const uint8_t* reply, uint32_t count) override;
 
@@ -118,6 +122,7 @@ class FirmwareTransfer : public FirmwareStateHandler {
   uint8_t m_startByte = 0;        // repeated while the device does not answer the start
   uint8_t m_silentTicks = 0;      // record protocol: ticks without an answer
   bool m_lcdModeAtStart = false;  // g_lcdMode before the block phase set it
+  bool m_anyExtension = false;
   TransferOutcome m_outcome = TransferOutcome::kNone;
   std::string m_lastMessage;
 };

@@ -14,7 +14,7 @@ class ScriptedDialogs : public UserDialogs {
  public:
   Answer Ask(const std::string& text, const std::string& caption, QuestionButtons buttons) override {
     asked.push_back(caption + ": " + text);
-    if (answers.empty()) return buttons == QuestionButtons::kYesNo ? Answer::kNo : Answer::kCancel;
+    if (answers.empty()) return buttons == QuestionButtons::kOkCancel ? Answer::kCancel : Answer::kNo;
     const Answer answer = answers.front();
     answers.pop_front();
     return answer;

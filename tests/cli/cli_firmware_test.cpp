@@ -161,6 +161,11 @@ TEST_F(CliFirmware, AnExtensionThatDoesNotFitIsAUsageErrorUnlessForced) {
     EXPECT_FALSE(TraceShowsTransferStart()) << c.kind;
   }
 
+  // A *.bin file needs no force: it is read as the kind the device takes.
+  const InProcess bin = RunInProcess("lcd", Write("box.BIN", Scrambled(blocks)), true);
+  ASSERT_TRUE(bin.result.ok()) << bin.result.message;
+  EXPECT_EQ(bin.memory.firmwareImage, blocks);
+
   // Forced, the file is read as the kind the device takes.
   const InProcess box = RunInProcess("lcd", Write("box.bin", Scrambled(blocks)), true, true);
   ASSERT_TRUE(box.result.ok()) << box.result.message;

@@ -1,6 +1,8 @@
 // The 512-byte block protocol end to end, against the simulated display box
 // and the V1 model that takes *.hgm files.
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "comms/firmware/block_protocol.h"
@@ -59,6 +61,10 @@ TEST(BlockTransfer, BoxTakesA1300ByteImageAsSizeHeaderTwoBlocksAndALengthPrefixe
   EXPECT_EQ(rig.scheduler.TimerPeriod(timer_id::kEngine), 100u);
   EXPECT_EQ(rig.hosts.progressTexts.front(), "Send to Esc Process......");
   EXPECT_EQ(rig.hosts.progressTexts.back(), "Data Transferring.. 100% done.");
+  // Out of box mode, the window leaves the box's page for the button row.
+  EXPECT_EQ(rig.state.g_currentPage, page::kNoneShown);
+  EXPECT_EQ(rig.state.g_selectedPage, page::kNoneSelected);
+  EXPECT_NE(std::find(rig.hosts.calls.begin(), rig.hosts.calls.end(), "ShowPage 240"), rig.hosts.calls.end());
 }
 
 TEST(BlockTransfer, HgmImageOfExactly1024BytesEndsWithA512ByteBlockAfter0200) {

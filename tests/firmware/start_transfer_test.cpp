@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "comms/firmware/firmware_kind.h"
 #include "firmware/transfer_rig.h"
 
 namespace vuriru::test {
@@ -30,9 +31,10 @@ TEST(StartFirmwareUpdate, CancellingTheFileChoiceReturnsToProbingWithTheTimerRun
     const char* dialog;
     uint8_t probe;
   };
-  for (const Case& c : {Case{SimTargetKind::kLcd, "config Files (*.xut)|*.bin| all file  (*.*)|*.*|||*.xut", 0xD4},
-                        Case{SimTargetKind::kV1Hgm, "config Files (*.hgm)|*.bin| all file  (*.*)|*.*|||*.hgm", 0xD4},
-                        Case{SimTargetKind::kFull, "config Files (*.xup)|*.bin| all file  (*.*)|*.*|||*.xup", 0xD5}}) {
+  for (const Case& c :
+       {Case{SimTargetKind::kLcd, "config Files (*.xut)|*.xut;*.bin| all file  (*.*)|*.*|||*.xut", 0xD4},
+        Case{SimTargetKind::kV1Hgm, "config Files (*.hgm)|*.hgm;*.bin| all file  (*.*)|*.*|||*.hgm", 0xD4},
+        Case{SimTargetKind::kFull, "config Files (*.xup)|*.xup;*.bin| all file  (*.*)|*.*|||*.xup", 0xD5}}) {
     TransferRig rig(c.target);
     ASSERT_TRUE(rig.ConnectAndSettle());
     rig.transfer.SendFirmwareFile();
@@ -77,6 +79,54 @@ TEST(StartFirmwareUpdate, FilesThatCannotBeCarriedWholeAreRefusedBeforeAnythingI
     EXPECT_EQ(rig.Target().firmwareUpdates, 0u);
     EXPECT_EQ(rig.state.engineState, engine_state::kProbe);
   }
+}
+
+}  // namespace
+}  // namespace vuriru::test
+
+namespace vuriru::test {
+namespace {
+
+TEST(StartFirmwareUpdate, OnlyTheTargetsOwnKindOrBinFilesAreSent) {
+  // Another device's firmware, picked through "all file", never goes out.
+  struct Refused {
+    SimTargetKind target;
+    const char* extension;
+    const char* expected;
+  };
+  for (const Refused& c : {Refused{SimTargetKind::kFull, "xut", "takes *.xup files"},
+                           Refused{SimTargetKind::kLcd, "xup", "takes *.xut files"},
+                           Refused{SimTargetKind::kV1Hgm, "txt", "takes *.hgm files"}}) {
+    TransferRig rig(c.target);
+    ASSERT_TRUE(rig.ConnectAndSettle());
+    rig.ChooseFile(ScrambledFile(PatternImage(1300)), c.extension);
+    rig.transfer.SendFirmwareFile();
+    ASSERT_EQ(rig.hosts.messages.size(), 1u) << c.extension;
+    EXPECT_NE(rig.hosts.messages[0].find(c.expected), std::string::npos) << rig.hosts.messages[0];
+    EXPECT_EQ(rig.transfer.Outcome(), TransferOutcome::kRefused);
+    EXPECT_EQ(rig.TakeSentBytes().size(), 1u);  // the idle probe, nothing of the file
+    EXPECT_EQ(rig.Target().firmwareUpdates, 0u);
+  }
+  // A *.BIN file is taken as the box's own kind, whatever its case.
+  TransferRig rig(SimTargetKind::kLcd);
+  ASSERT_TRUE(rig.ConnectAndSettle());
+  const Bytes image = PatternImage(1300);
+  rig.ChooseFile(ScrambledFile(image), "BIN");
+  rig.transfer.SendFirmwareFile();
+  ASSERT_TRUE(rig.RunTransfer());
+  EXPECT_EQ(rig.Target().firmwareImage, image);
+}
+
+TEST(FirmwareFileName, FitsItsOwnKindAndBinOnly) {
+  EXPECT_TRUE(FirmwareFileFits("esc.xup", FirmwareKind::kRecords));
+  EXPECT_TRUE(FirmwareFileFits("/tmp/ESC.XUP", FirmwareKind::kRecords));
+  EXPECT_TRUE(FirmwareFileFits("box.bin", FirmwareKind::kBoxImage));
+  EXPECT_TRUE(FirmwareFileFits("v1.Bin", FirmwareKind::kV1Image));
+  EXPECT_FALSE(FirmwareFileFits("box.xut", FirmwareKind::kRecords));
+  EXPECT_FALSE(FirmwareFileFits("firmware", FirmwareKind::kRecords));
+  // The dot of a folder is not the file's extension.
+  EXPECT_FALSE(FirmwareFileFits("runs.xup/firmware", FirmwareKind::kRecords));
+  EXPECT_FALSE(FirmwareFileFits("esc.xup.txt", FirmwareKind::kRecords));
 }
 
 }  // namespace

@@ -87,7 +87,8 @@ TEST(TransferEnd, AStoppedHgmTransferLeavesTheBoxModeAndIsRepeatedWithTheHgmProt
   rig.hosts.dialogs.clear();
   rig.TakeSent();
   rig.transfer.SendFirmwareFile();
-  EXPECT_EQ(rig.hosts.dialogs, std::vector<std::string>{"config Files (*.hgm)|*.bin| all file  (*.*)|*.*|||*.hgm"});
+  EXPECT_EQ(rig.hosts.dialogs,
+            std::vector<std::string>{"config Files (*.hgm)|*.hgm;*.bin| all file  (*.*)|*.*|||*.hgm"});
   ASSERT_FALSE(rig.sent.empty());
   EXPECT_EQ(rig.sent.front().bytes, Bytes{0xD6});
   ASSERT_TRUE(rig.RunTransfer());
@@ -137,7 +138,8 @@ TEST(TransferEnd, AFullControllerInPlaceOfAV1ModelTakesRecordFiles) {
   ASSERT_TRUE(rig.scheduler.RunUntil([&] { return rig.state.g_deviceType == device_type::kFull; }, 5000));
   EXPECT_EQ(rig.engine.ReplyLength(), 0);
   rig.transfer.SendFirmwareFile();  // cancelled
-  EXPECT_EQ(rig.hosts.dialogs, std::vector<std::string>{"config Files (*.xup)|*.bin| all file  (*.*)|*.*|||*.xup"});
+  EXPECT_EQ(rig.hosts.dialogs,
+            std::vector<std::string>{"config Files (*.xup)|*.xup;*.bin| all file  (*.*)|*.*|||*.xup"});
 }
 
 }  // namespace

@@ -86,6 +86,9 @@ void CV1Dlg::OnSendSettings() {
   if (state.g_linkState == link_state::kOpen) {
     CopyMembersToBlock();
     SetStatusText(kSendingText);
+    // Held until the last pair is acknowledged (ShowSendDone) or the store
+    // ends otherwise, so that "Read Settings" cannot cut a store short.
+    state.g_transferPending = 1;
     m_host.SendSettings();
   }
   SetStatusText(kSendingText);
