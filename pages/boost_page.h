@@ -1,6 +1,7 @@
 #pragma once
-// The Boost page: BOOST TIMING, START RPM and END RPM on show, SLOPE and
-// STABLITY ASSIST carried but hidden, and the boost curve editor. While the
+// The Boost page: BOOST TIMING, START RPM, END RPM, SLOPE and STABLITY
+// ASSIST, and the boost curve editor, which SLOPE's "Custom" opens (without
+// SLOPE on offer a custom boost curve could never be edited). While the
 // boost timing is 0 the other settings are inert and drawn grey; every
 // boost timing choice returns the boost curve to its default for the new
 // timing, whose bend lies at the new boost limit.
@@ -24,8 +25,8 @@ class CBoost : public CCurvePage {
 
  protected:
   bool IsBlocked(size_t row) const override;
-  // SLOPE is hidden on this page; should it be offered, "Custom" opens the
-  // boost editor with its rpm axis set from START RPM and END RPM.
+  // SLOPE's "Custom" opens the boost editor with its rpm axis set from
+  // START RPM and END RPM.
   void BeforeShowingEditor() override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -61,17 +61,21 @@ const PageTable& BoostPageTable() {
          {"Linear(*)", "Custom"},
          "TO CONTROL THE BOOST TIMING SLOPE RATE. FOR CUSTOM MODE, THE SLOPE RATE CAN BE ADJUSTED MANUALLY FROM THE "
          "LINEAR GRAPHIC DIRECTLY",
-         false, true, true},
+         true,
+         true,
+         true},
+        // Offered in the column below SLOPE rather than in the corner the
+        // template leaves it in, where its name would have no room.
         {Setting::StablityAssist,
          "STABLITY ASSIST",
          1099,
-         {10, 204},
+         {152, 148},
          1032,
          16,
          {"Yes(*)", "No"},
          "THIS FUNCTION CAN \r\nMAKE MORE RUNNING \r\nTIME OUT BECAUSE THE \r\nESC WILL LOWER THE \r\nOVERALL POWER "
          "\r\nDELIVERY TO THE MOTOR",
-         false},
+         true},
     };
     return t;
   }();

@@ -59,19 +59,48 @@ TEST_F(BoostPage, BoostTimingChoiceResetsTheCurveAndEnablesTheRest) {
   EXPECT_EQ(CurvePoints(), (std::vector<GridPoint>{{0, 0}, {50, 100}, {100, 100}}));
 }
 
-TEST_F(BoostPage, SlopeStaysHiddenAndCustomWouldOpenTheEditor) {
+TEST_F(BoostPage, SlopeAndStablityAssistAreOfferedAndCustomOpensTheEditor) {
   page.ApplyFactoryIndexes();
-  EXPECT_TRUE(page.ValueLabel(Row(Setting::BoostSlope))->isHidden());
-  EXPECT_TRUE(page.ValueLabel(Row(Setting::StablityAssist))->isHidden());
+  for (Setting setting : {Setting::BoostSlope, Setting::StablityAssist}) {
+    EXPECT_FALSE(page.ValueLabel(Row(setting))->isHidden());
+    // Inert while there is no boost timing, like START RPM and END RPM.
+    page.OpenList(Row(setting));
+    EXPECT_EQ(page.OpenListRow(), CSettingsPage::kNoOpenList);
+  }
   block.Current(Setting::BoostTiming) = 20;
   block.Current(Setting::BoostStartRpm) = 8;
   block.Current(Setting::BoostEndRpm) = 0;
   page.RefreshFromIndexes();
+  page.OpenList(Row(Setting::StablityAssist));
+  EXPECT_EQ(page.OpenListRow(), static_cast<int>(Row(Setting::StablityAssist)));
+  page.ChooseOption(Row(Setting::StablityAssist), 1);
+  EXPECT_EQ(block.Current(Setting::StablityAssist), 1);
+  EXPECT_EQ(page.ValueText(Row(Setting::StablityAssist)), "No");
+
+  page.OpenList(Row(Setting::BoostSlope));
   page.ChooseOption(Row(Setting::BoostSlope), 1);
+  EXPECT_EQ(block.Current(Setting::BoostSlope), 1);
   EXPECT_EQ(block.Current(Setting::BoostEndRpm), 6);
   EXPECT_EQ(page.Editor()->AxisLabel(1164)->text(), "5000");
   EXPECT_FALSE(page.Editor()->isHidden());
   EXPECT_EQ(host.state.g_curveEditorOpen, 1);
+}
+
+TEST_F(BoostPage, SlopeLinearReturnsTheBoostCurveToItsDefault) {
+  block.Current(Setting::BoostTiming) = 20;
+  page.RefreshFromIndexes();
+  curves.boost.LeftPress({10, 40});
+  curves.boost.LeftRelease();
+  curves.boost.StorePoints();
+  ASSERT_GT(curves.boost.Count(), 3u);
+  block.Current(Setting::BoostSlope) = 1;
+  page.RefreshFromIndexes();
+  page.OpenList(Row(Setting::BoostSlope));
+  page.ChooseOption(Row(Setting::BoostSlope), 0);
+  EXPECT_EQ(block.Current(Setting::BoostSlope), 0);
+  EXPECT_EQ(block.Factory(Setting::BoostSlope), 0);
+  EXPECT_EQ(curves.boost.Count(), 3u);
+  EXPECT_EQ(host.state.g_curveEditorOpen, 0);
 }
 
 TEST_F(BoostPage, HelpPanelLosingFocusShowsABlank) {

@@ -59,6 +59,7 @@ CV1PanelBase::CV1PanelBase(int dialogId, V1PanelHost& host, QWidget* parent) : Q
   setFixedSize(DuX(kPanelWidthDu), DuY(kPanelHeightDu));
   // A missing picture leaves the panel without one; nothing is reported.
   m_background = LoadArtwork("V1.bmp");
+  if (!m_background.isNull()) m_backgroundFile = "V1.bmp";
 
   QLabel* heading = AddStaticText(1214, QStringLiteral("Settings Control"));
   QFont headingFont = heading->font();
@@ -186,6 +187,7 @@ void CV1PanelBase::OnMenuInit() {
   QPixmap menuPicture = LoadArtwork("V1Menu.bmp");
   if (menuPicture.isNull()) return;
   m_background = menuPicture;
+  m_backgroundFile = "V1Menu.bmp";
   update();
 }
 

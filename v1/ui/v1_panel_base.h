@@ -54,6 +54,8 @@ class CV1PanelBase : public QWidget {
   QLabel* Caption(size_t setting) const { return m_rows[setting].caption; }
   CCownerDrawBton* Button(int controlId) const;
   bool HasBackground() const { return !m_background.isNull(); }
+  // The picture file the background was last loaded from.
+  const std::string& BackgroundFile() const { return m_backgroundFile; }
 
   // Moves the index members into the lists; an index outside a list leaves
   // that list without a choice.
@@ -93,6 +95,7 @@ class CV1PanelBase : public QWidget {
 
   std::vector<Row> m_rows;
   QPixmap m_background;
+  std::string m_backgroundFile;
   QLineEdit* m_statusBox = nullptr;
   std::vector<CCownerDrawBton*> m_buttons;
 };
