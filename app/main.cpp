@@ -26,11 +26,13 @@ namespace {
 struct LinkOptions {
   std::string simulate;
   std::vector<std::string> faults;
+  bool verbose = false;
 };
 
 void PrintUsage(std::FILE* to) {
   std::fprintf(to,
-               "usage: vuriru-link [--simulate KIND] [--fault NAME[=N]]...\n"
+               "usage: vuriru-link [--simulate KIND] [--fault NAME[=N]]... [--verbose]\n"
+               "  --verbose        say on stderr when a controller has been read\n"
                "  --simulate KIND  work with a simulated adapter and target instead of the attached adapters:\n%s"
                "  --fault NAME     make the simulated adapter misbehave (with --simulate):\n%s",
                SimTargetHelp().c_str(), SimFaultHelp().c_str());
@@ -56,6 +58,8 @@ bool ParseOptions(const std::vector<std::string>& arguments, LinkOptions& option
     std::string text;
     if (argument == "--help" || argument == "-h") {
       help = true;
+    } else if (argument == "--verbose") {
+      options.verbose = true;
     } else if (value("--simulate", text)) {
       SimTargetKind kind;
       if (!ParseSimTarget(text, &kind)) {
@@ -141,6 +145,20 @@ int Run(const LinkOptions& options) {
     std::fprintf(stderr, "vuriru-link: the picture '%s' is missing beside the program; reinstall it\n",
                  window.MissingPicture().c_str());
     return 1;
+  }
+  // --verbose: a line per completed read, for scripts that drive the window.
+  QTimer readWatch;
+  if (options.verbose) {
+    QObject::connect(&readWatch, &QTimer::timeout, [&window, read = false]() mutable {
+      const SharedState& state = window.State();
+      const bool done = state.settingsRead == 1 && state.g_transferPending == 0 && state.engineState == 2;
+      if (done && !read) {
+        std::fprintf(stderr, "vuriru-link: controller read\n");
+        std::fflush(stderr);
+      }
+      read = done;
+    });
+    readWatch.start(50);
   }
   window.exec();
   if (!window.MissingPicture().empty()) {
