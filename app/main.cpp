@@ -11,6 +11,7 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
+#include "app/artwork.h"
 #include "app/main_window.h"
 #include "app/qt_scheduler.h"
 #include "app/qt_user_dialogs.h"
@@ -31,13 +32,15 @@ struct LinkOptions {
 void PrintUsage(std::FILE* to) {
   std::fprintf(to,
                "usage: vuriru-link [--simulate KIND] [--fault NAME[=N]]...\n"
+               "       vuriru-link --version\n"
+               "  --version        print the program's name and version, and exit\n"
                "  --simulate KIND  work with a simulated adapter and target instead of the attached adapters:\n%s"
                "  --fault NAME     make the simulated adapter misbehave (with --simulate):\n%s",
                SimTargetHelp().c_str(), SimFaultHelp().c_str());
 }
 
 // Returns false with a message on stderr for a bad command line.
-bool ParseOptions(const std::vector<std::string>& arguments, LinkOptions& options, bool& help) {
+bool ParseOptions(const std::vector<std::string>& arguments, LinkOptions& options, bool& help, bool& version) {
   for (size_t i = 1; i < arguments.size(); ++i) {
     const std::string argument = arguments[i];
     auto value = [&](const std::string& name, std::string& into) {
@@ -56,6 +59,8 @@ bool ParseOptions(const std::vector<std::string>& arguments, LinkOptions& option
     std::string text;
     if (argument == "--help" || argument == "-h") {
       help = true;
+    } else if (argument == "--version") {
+      version = true;
     } else if (value("--simulate", text)) {
       SimTargetKind kind;
       if (!ParseSimTarget(text, &kind)) {
@@ -159,12 +164,19 @@ int main(int argc, char** argv) {
   // are answered even where no display can be opened.
   vuriru::LinkOptions options;
   bool help = false;
-  if (!vuriru::ParseOptions(std::vector<std::string>(argv, argv + argc), options, help)) return 2;
+  bool version = false;
+  if (!vuriru::ParseOptions(std::vector<std::string>(argv, argv + argc), options, help, version)) return 2;
   if (help) {
     vuriru::PrintUsage(stdout);
     return 0;
   }
+  if (version) {
+    std::printf("vuriru-link %s\n", VURIRU_VERSION);
+    return 0;
+  }
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("vuriru-link"));
+  QApplication::setApplicationVersion(QStringLiteral(VURIRU_VERSION));
+  QApplication::setWindowIcon(vuriru::AppIcon());
   return vuriru::Run(options);
 }

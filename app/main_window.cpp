@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QPainter>
 
+#include "app/about_dlg.h"
 #include "app/artwork.h"
 #include "app/button_art.h"
 #include "app/dialog_units.h"
@@ -77,6 +78,12 @@ void CQorProDlg::BuildMenu() {
   m_exportAction = file->addAction(QStringLiteral("Export Esc Data"), this, [this] { OnExportData(); });
   m_importAction = file->addAction(QStringLiteral("Import ESC Data"), this, [this] { OnImportData(); });
   file->addSeparator();
+  // The About item sits at the end of the File menu: Qt cannot add it to the
+  // window manager's menu.
+  file->addAction(QStringLiteral("&About Calvex..."), this, [this] {
+    CAboutDlg about(this);
+    about.exec();
+  });
   file->addAction(QStringLiteral("E&xit"), this, [this] { reject(); });
   QMenu* device = m_menuBar->addMenu(QStringLiteral("&Device"));
   m_escAction = device->addAction(QStringLiteral("ESC Speed Controller"), this, [this] { OnDeviceEsc(); });

@@ -6,6 +6,7 @@
 #include <QTextStream>
 
 #include "app/button_art.h"
+#include "tools/artwork/app_icon.h"
 #include "tools/artwork/art_style.h"
 #include "tools/artwork/button_icons.h"
 
@@ -148,6 +149,7 @@ bool WriteButtonImages(const QString& dir) {
   }
   ok = SavePng(CurveGrid(), dir, image_id::kCurveGrid) && ok;
   ids.push_back(image_id::kCurveGrid);
+  ok = WriteAppIconImages(dir, ids) && ok;
   return WriteResourceList(dir, ids) && ok;
 }
 
