@@ -8,6 +8,7 @@
 #include <QProgressBar>
 
 #include "app/dialog_units.h"
+#include "app/theme_colours.h"
 
 namespace vuriru {
 namespace {
@@ -21,9 +22,9 @@ constexpr int kMargin = 8;
 constexpr int kCaptionHeight = 18;
 constexpr int kBarHeight = 14;
 
-const QColor kPanel(0x29, 0x2f, 0x38);
-const QColor kEdge(0xff, 0x8a, 0x1f);
-const QColor kCaptionText(0xe4, 0xe8, 0xec);
+const QColor kPanel(theme::kPanel);
+const QColor kEdge(theme::kAccent);
+const QColor kCaptionText(theme::kText);
 
 QFont CaptionFont() {
   QFont font(QStringLiteral("DejaVu Sans"));

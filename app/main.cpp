@@ -11,6 +11,7 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
+#include "app/app_theme.h"
 #include "app/artwork.h"
 #include "app/main_window.h"
 #include "app/qt_scheduler.h"
@@ -178,5 +179,6 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("vuriru-link"));
   QApplication::setApplicationVersion(QStringLiteral(VURIRU_VERSION));
   QApplication::setWindowIcon(vuriru::AppIcon());
+  vuriru::ApplyAppTheme();
   return vuriru::Run(options);
 }

@@ -9,6 +9,10 @@ namespace vuriru {
 
 namespace {
 
+// Qt's own file dialog, not the desktop's: it follows the program's dark
+// palette like every other window of the program.
+constexpr QFileDialog::Option kOwnFileDialog = QFileDialog::DontUseNativeDialog;
+
 QString Q(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -34,12 +38,14 @@ std::string QtUserDialogs::ChooseSaveFile(std::string_view filter) {
   // The window asks its own overwrite question for the name it really saves
   // under, which differs from the chosen one in its extension.
   return QFileDialog::getSaveFileName(m_parent, QString(), QString(), Q(QtFileFilter(filter)), nullptr,
-                                      QFileDialog::DontConfirmOverwrite)
+                                      QFileDialog::DontConfirmOverwrite | kOwnFileDialog)
       .toStdString();
 }
 
 std::string QtUserDialogs::ChooseOpenFile(std::string_view filter, std::string_view defaultName) {
-  return QFileDialog::getOpenFileName(m_parent, QString(), Q(defaultName), Q(QtFileFilter(filter))).toStdString();
+  return QFileDialog::getOpenFileName(m_parent, QString(), Q(defaultName), Q(QtFileFilter(filter)), nullptr,
+                                      kOwnFileDialog)
+      .toStdString();
 }
 
 }  // namespace vuriru
