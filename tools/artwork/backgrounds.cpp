@@ -113,6 +113,15 @@ QImage PanelPicture(const QString& title, int width, int height) {
   return image;
 }
 
+// The curve editors' ground, stretched over the page each fills: plain, since
+// the editor prints its own title.
+QImage CurveEditorPicture() {
+  QImage image = NewPicture(DuX(400), DuY(250));
+  QPainter painter(&image);
+  FillGround(painter, image.rect());
+  return image;
+}
+
 // The Data page shows the running log in three value labels (80 x 8 dialog
 // units, black text); the picture names each value beside its label.
 QImage DataPagePicture() {
@@ -163,7 +172,7 @@ bool WriteBackgrounds(const QString& dir) {
   ok = Save(WindowPicture(QStringLiteral("V1 controller connected")), dir, "V1Menu.bmp") && ok;
   ok = Save(WindowPicture(QStringLiteral("V1 controller connected")), dir, "CnV1Menu.bmp") && ok;
   ok = Save(PanelPicture(QStringLiteral("V1 Settings"), 600, 420), dir, "V1.bmp") && ok;
-  ok = Save(PanelPicture(QStringLiteral("Curve"), 720, 460), dir, "LB.bmp") && ok;
+  ok = Save(CurveEditorPicture(), dir, "LB.bmp") && ok;
   return ok;
 }
 

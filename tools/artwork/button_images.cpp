@@ -1,11 +1,14 @@
 #include "tools/artwork/button_images.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTextStream>
 
 #include "app/button_art.h"
+#include "curves/curve_mapping.h"
 #include "tools/artwork/app_icon.h"
 #include "tools/artwork/art_style.h"
 #include "tools/artwork/button_icons.h"
@@ -105,20 +108,36 @@ QImage ButtonImage(const ButtonImageInfo& info) {
   return image;
 }
 
-// The curve editors' plot: a dark grid, ten by ten, with red lines.
+// The curve editors' plot: a dark grid with red lines where the axis labels
+// stand, drawn through the editors' own mapping from grid units to pixels.
+// The grid's 0..100 fills the left 300 of the plot's 309 columns and rows
+// 22..240 of its 240; the margin beyond stays dark. Row 240, grid y 0, lies
+// just below the plot, so the bottom line is drawn on the plot's last row.
 QImage CurveGrid() {
   const int width = 470;
   const int height = 253;
   QImage image(width, height, QImage::Format_RGB32);
   image.fill(QColor(0x14, 0x16, 0x1a));
   QPainter painter(&image);
-  for (int i = 0; i <= 10; ++i) {
-    QColor line = (i == 0 || i == 10) ? QColor(0xc0, 0x30, 0x30) : QColor(0x6a, 0x22, 0x26);
-    painter.setPen(QPen(line, 1));
-    int x = i * (width - 1) / 10;
-    int y = i * (height - 1) / 10;
-    painter.drawLine(x, 0, x, height - 1);
-    painter.drawLine(0, y, width - 1, y);
+  CurveGridMapping mapping;
+  mapping.plotWidth = CurveGridMapping::kEditorPlotWidth;
+  const int lastRow = CurveGridMapping::kPlotHeight - 1;
+  const int left = mapping.PlotXOfTenths(0);
+  const int right = mapping.PlotXOfTenths(1000);
+  const int top = mapping.GridToPlot({0, 100}).y;
+  const QColor edge(0xc0, 0x30, 0x30);
+  const QColor inner(0x6a, 0x22, 0x26);
+  // Vertical lines every 12.5 units (the percent labels; the boost degrees
+  // 0, 8, … 64 stand at the same places), horizontal ones every 25.
+  for (int tenths = 0; tenths <= 1000; tenths += 125) {
+    const int x = mapping.PlotXOfTenths(tenths);
+    painter.setPen(QPen(tenths == 0 || tenths == 1000 ? edge : inner, 1));
+    painter.drawLine(x, top, x, lastRow);
+  }
+  for (int y = 0; y <= 100; y += 25) {
+    const int row = std::min(mapping.GridToPlot({0, y}).y, lastRow);
+    painter.setPen(QPen(y == 0 || y == 100 ? edge : inner, 1));
+    painter.drawLine(left, row, right, row);
   }
   return image;
 }
