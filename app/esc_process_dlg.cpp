@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include <QCloseEvent>
-#include <QMenuBar>
 #include <QPainter>
 #include <QProgressBar>
 
+#include "app/client_area.h"
 #include "app/dialog_units.h"
 #include "app/theme_colours.h"
 
@@ -120,11 +120,7 @@ void CEscProcessDlg::PlaceInParent() {
   QWidget* owner = parentWidget();
   if (owner == nullptr || isWindow()) return;
   // The client area starts below the window's menu bar.
-  QPoint at = PlaceInClientArea().topLeft();
-  if (auto* menu = owner->findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly)) {
-    at.ry() += menu->sizeHint().height();
-  }
-  move(at);
+  move(ClientOrigin(*owner) + PlaceInClientArea().topLeft());
 }
 
 }  // namespace vuriru

@@ -60,29 +60,26 @@ void DrawTallButton(QPainter& painter, const QRectF& rect, const QString& captio
   painter.restore();
 }
 
-// The link indicators (53 x 56): a lamp over the caption, lit in the accent
-// colour, ringed for the alternative target, grey when off.
+// The link indicators (53 x 56): a tile with a symbol that reads without a
+// caption (a chip for the controller, a screen for the RUZ Oviveru Ruv, the
+// USB trident for the adapter), lit in the accent colour or grey when off.
+// The V1 panel prints "ESC" and "USB" beside them; the main window shows
+// them alone.
 void DrawIndicator(QPainter& painter, const QRectF& rect, const QString& caption, ImageLook look) {
   painter.fillRect(rect, kGroundBottom);
-  QRectF lamp(rect.center().x() - 13, rect.top() + 5, 26, 26);
-  if (look == ImageLook::kIndicatorOn) {
+  const bool lit = look != ImageLook::kIndicatorOff;
+  const QRectF tile = rect.adjusted(2.5, 2.5, -2.5, -2.5);
+  if (lit) {
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(kAccent.red(), kAccent.green(), kAccent.blue(), 60));
-    painter.drawEllipse(lamp.adjusted(-4, -4, 4, 4));
-    painter.setBrush(kAccent);
-    painter.drawEllipse(lamp);
-  } else if (look == ImageLook::kIndicatorAlt) {
-    painter.setPen(QPen(kAccent, 3));
-    painter.setBrush(kPanel);
-    painter.drawEllipse(lamp.adjusted(1.5, 1.5, -1.5, -1.5));
-  } else {
-    painter.setPen(QPen(kEdge, 2));
-    painter.setBrush(kPanel);
-    painter.drawEllipse(lamp.adjusted(1, 1, -1, -1));
+    painter.setBrush(QColor(kAccent.red(), kAccent.green(), kAccent.blue(), 50));
+    painter.drawRoundedRect(tile.adjusted(-2, -2, 2, 2), 8, 8);
   }
-  painter.setFont(Font(11, true));
-  painter.setPen(look == ImageLook::kIndicatorOff ? kMutedText : kText);
-  painter.drawText(QRectF(rect.left(), rect.bottom() - 20, rect.width(), 18), Qt::AlignCenter, caption);
+  painter.setPen(QPen(lit ? kAccent : kEdge, 1));
+  painter.setBrush(kPanel);
+  painter.drawRoundedRect(tile, 7, 7);
+  const QString symbol = look == ImageLook::kIndicatorAlt ? QStringLiteral("LCD") : caption;
+  const QRectF box(rect.center().x() - 16, rect.center().y() - 16, 32, 32);
+  DrawButtonIcon(painter, box, symbol, lit ? kAccent : kMutedText.darker(140));
 }
 
 QImage ButtonImage(const ButtonImageInfo& info) {

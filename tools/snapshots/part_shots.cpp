@@ -6,6 +6,7 @@
 #include <vector>
 
 #include <QPainter>
+#include <QWidget>
 
 #include "app/artwork.h"
 #include "app/button_art.h"
@@ -80,35 +81,51 @@ void BackgroundShots(Snapshots& shots) {
   }
 }
 
+// A button as the window shows it: drawn over the pictures' dark ground.
+class OnGround {
+ public:
+  OnGround(int controlId, ButtonHost& host) : m_button(controlId, host, &m_ground) {
+    m_ground.setAutoFillBackground(true);
+    m_ground.setPalette(QPalette(QColor(0x12, 0x15, 0x19)));
+    m_button.resize(m_button.sizeHint());
+    m_ground.resize(m_button.size());
+  }
+  CCownerDrawBton& Button() { return m_button; }
+  QPixmap Grab() { return m_ground.grab(); }
+
+ private:
+  QWidget m_ground;
+  CCownerDrawBton m_button;
+};
+
 // Each button normal, pressed and dimmed, three buttons to a row; the
-// indicators in all their states on the last row.
+// indicators in all their states, and the application icon at three sizes.
 void ButtonSheet(Snapshots& shots) {
   std::vector<std::vector<QPixmap>> rows;
   int inRow = 0;
   for (int id : kButtonIds) {
     if (inRow++ % 3 == 0) rows.emplace_back();
     IdleHost host;
-    CCownerDrawBton button(id, host);
-    button.resize(button.sizeHint());
-    rows.back().push_back(button.grab());
-    button.setDown(true);
-    rows.back().push_back(button.grab());
-    button.setDown(false);
-    button.SetDimmed(true);
-    rows.back().push_back(button.grab());
+    OnGround shown(id, host);
+    rows.back().push_back(shown.Grab());
+    shown.Button().setDown(true);
+    rows.back().push_back(shown.Grab());
+    // Dimmed from its normal look (a page button pressed once stays selected).
+    IdleHost idle;
+    OnGround dimmed(id, idle);
+    dimmed.Button().SetDimmed(true);
+    rows.back().push_back(dimmed.Grab());
   }
   IdleHost host;
-  CCownerDrawBton esc(button_id::kEscIndicator, host);
-  CCownerDrawBton usb(button_id::kUsbIndicator, host);
-  esc.resize(esc.sizeHint());
-  usb.resize(usb.sizeHint());
-  rows.push_back({esc.grab(), usb.grab()});
+  OnGround esc(button_id::kEscIndicator, host);
+  OnGround usb(button_id::kUsbIndicator, host);
+  rows.push_back({esc.Grab(), usb.Grab()});
   host.State().g_lcdMode = true;
-  rows.back().push_back(esc.grab());
+  rows.back().push_back(esc.Grab());
   host.State().g_escPresent = 1;
   host.State().g_adapterReady = 1;
-  rows.back().push_back(esc.grab());
-  rows.back().push_back(usb.grab());
+  rows.back().push_back(esc.Grab());
+  rows.back().push_back(usb.Grab());
   rows.push_back({AppIcon().pixmap(16, 16), AppIcon().pixmap(32, 32), AppIcon().pixmap(64, 64)});
   shots.Save(Sheet(rows), QStringLiteral("buttons"));
 }

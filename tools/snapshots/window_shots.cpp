@@ -20,6 +20,7 @@
 #include "pages/throttle_page.h"
 #include "sim/sim_target_factory.h"
 #include "sim/simulated_hid_library.h"
+#include "v1/ui/cn_v1_dlg.h"
 #include "v1/ui/v1_dlg.h"
 
 namespace vuriru::snapshots {
@@ -150,6 +151,11 @@ void V1Shot(Snapshots& shots) {
   if (!shown) return shots.Fail(QStringLiteral("the V1 panel was not shown"));
   Settle();
   shots.Save(*sim.window, QStringLiteral("window-v1"));
+  // The thirteen-setting layout, which no controller selects, in the same place.
+  sim.window->V1Panel()->hide();
+  sim.window->CnV1Panel()->show();
+  Settle();
+  shots.Save(*sim.window, QStringLiteral("window-v1-thirteen"));
 }
 
 void BoxShot(Snapshots& shots) {
