@@ -143,7 +143,9 @@ void CSettingsPage::BuildRow(size_t index) {
   row.label->setObjectName(QStringLiteral("label%1").arg(tableRow.labelId));
   row.label->setGeometry(
       ToQRect(DuRect(tableRow.labelPos.x, tableRow.labelPos.y, m_table.labelSize.x, m_table.labelSize.y)));
-  row.label->setContentsMargins(2, 0, 0, 0);
+  row.label->setContentsMargins(1, 0, 0, 0);
+  // The focus ring's border would otherwise indent the text by half an "x".
+  row.label->setIndent(0);
   row.label->setCursor(Qt::PointingHandCursor);
   row.label->setStyleSheet(kValueLabelStyle);
   // Tab walks the value labels in the page's order; Space or Enter on one

@@ -218,9 +218,14 @@ TEST(OptionListSizes, ShortListsShowWholeLongOnesScroll) {
         EXPECT_TRUE(whole || (list->verticalScrollBar()->isVisible() && list->verticalScrollBar()->maximum() > 0))
             << where;
       }
+      // Every option fits the open list and, once chosen, the value label.
+      const QLabel* label = page.ValueLabel(row);
+      ASSERT_EQ(label->indent(), 0) << where;  // a framed label indents by default
       for (int i = 0; i < list->count(); ++i) {
         const QString text = list->item(i)->text();
         EXPECT_LE(metrics.horizontalAdvance(text) + 4, list->viewport()->width()) << where << " " << text.toStdString();
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(text), label->contentsRect().width())
+            << where << " " << text.toStdString();
       }
       page.CloseAllLists();
     }

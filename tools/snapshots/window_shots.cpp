@@ -4,6 +4,8 @@
 #include <optional>
 
 #include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QListWidget>
 
 #include "app/about_dlg.h"
@@ -77,6 +79,11 @@ class WindowOnSimulator {
   std::unique_ptr<CQorProDlg> window;
 };
 
+void Press(QWidget* to, int key) {
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+  QCoreApplication::sendEvent(to, &press);
+}
+
 void Settle() {
   for (int i = 0; i < 3; ++i) QApplication::processEvents();
 }
@@ -112,6 +119,21 @@ void PageShots(Snapshots& shots) {
   Settle();
   shots.Save(window, QStringLiteral("window-general-list-long"));
   general.CloseAllLists();
+
+  // From the keyboard: Tab to a value label, Space opens its list, Down
+  // moves the highlight.
+  window.activateWindow();
+  general.ValueLabel(general.RowOf(Setting::RaceMode))->setFocus(Qt::TabFocusReason);
+  Settle();
+  shots.Save(window, QStringLiteral("window-general-label-focus"));
+  const size_t deadBand = general.RowOf(Setting::DeadBand);
+  general.ValueLabel(deadBand)->setFocus(Qt::TabFocusReason);
+  Press(general.ValueLabel(deadBand), Qt::Key_Space);
+  Press(general.OptionList(deadBand), Qt::Key_Down);
+  Press(general.OptionList(deadBand), Qt::Key_Down);
+  Settle();
+  shots.Save(window, QStringLiteral("window-general-list-keys"));
+  Press(general.OptionList(deadBand), Qt::Key_Escape);
 
   // Each curve editor, opened by its page's "Custom".
   window.OnPageButton(page::kThrottle);
