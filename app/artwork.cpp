@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QPixmapCache>
 
+#include "app/button_art.h"
+
 // The resource is compiled into this static library; initialising it by name
 // keeps the linker from dropping it.
 static void InitImageResource() {
@@ -29,6 +31,15 @@ QPixmap ResourceImage(int imageId) {
   QPixmap image;
   if (!QPixmapCache::find(key, &image) && image.load(key)) QPixmapCache::insert(key, image);
   return image;
+}
+
+QIcon AppIcon() {
+  QIcon icon;
+  for (int size : kAppIconSizes) {
+    QPixmap picture = ResourceImage(AppIconImageId(size));
+    if (!picture.isNull()) icon.addPixmap(picture);
+  }
+  return icon;
 }
 
 }  // namespace vuriru

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include <QIcon>
 #include <QPixmap>
 #include <QString>
 
@@ -20,5 +21,8 @@ QPixmap LoadArtwork(const std::string& fileName);
 // A compiled-in image by its id (button images, the curve grid); null when
 // there is no image with that id.
 QPixmap ResourceImage(int imageId);
+
+// The application's icon: the window icon, the About box's picture.
+QIcon AppIcon();
 
 }  // namespace vuriru

@@ -39,7 +39,15 @@ inline constexpr int kEscAbsent = 153;
 inline constexpr int kUsbReady = 214;
 inline constexpr int kUsbAbsent = 216;
 inline constexpr int kCurveGrid = 179;  // the curve editors' plot grid, 470 x 253
+inline constexpr int kAppIcon = 128;    // the application icon, one picture per size
 }  // namespace image_id
+
+// The sizes the application icon is drawn at, in pixels, and the resource id
+// of each: 128 for the largest, 128000 + size for the smaller ones.
+inline constexpr int kAppIconSizes[] = {16, 24, 32, 48, 64, 256};
+inline constexpr int AppIconImageId(int size) {
+  return size == 256 ? image_id::kAppIcon : image_id::kAppIcon * 1000 + size;
+}
 
 struct ButtonArt {
   int normalImage = 0;

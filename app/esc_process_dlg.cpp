@@ -3,27 +3,48 @@
 #include <algorithm>
 
 #include <QCloseEvent>
+#include <QPainter>
 #include <QProgressBar>
-#include <QVBoxLayout>
+
+#include "app/client_area.h"
+#include "app/dialog_units.h"
+#include "app/theme_colours.h"
 
 namespace vuriru {
 namespace {
 
-// Where the dialog sits in the main window's client area, in pixels.
-constexpr int kLeft = 150;
-constexpr int kTop = 210;
-constexpr int kWidth = 540;
-constexpr int kHeight = 70;
+// The dialog's place, in dialog units: the template's 270 units across, at
+// (75, 105), 35 units high. On the two-pixels-per-unit screens the pixel
+// figures 540 x 70 at (150, 210) were taken from, this is the same place.
+constexpr PixelRect kPlace = DuRect(75, 105, 270, 35);
+
+constexpr int kMargin = 8;
+constexpr int kCaptionHeight = 18;
+constexpr int kBarHeight = 14;
+
+const QColor kPanel(theme::kPanel);
+const QColor kEdge(theme::kAccent);
+const QColor kCaptionText(theme::kText);
+
+QFont CaptionFont() {
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setPixelSize(12);
+  font.setBold(true);
+  return font;
+}
 
 }  // namespace
 
-CEscProcessDlg::CEscProcessDlg(QWidget* parent) : QDialog(parent), m_bar(new QProgressBar(this)) {
-  setWindowTitle(QStringLiteral("Esc Process......"));
+CEscProcessDlg::CEscProcessDlg(QWidget* parent)
+    : QDialog(parent), m_caption(QStringLiteral("Esc Process......")), m_bar(new QProgressBar(this)) {
   setObjectName(QStringLiteral("dialog178"));
   setModal(false);
-  // A caption bar without a close button.
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-  setFixedSize(kWidth, kHeight);
+  // A child window of the main window, not a window of its own.
+  setWindowFlags(Qt::Widget);
+  setWindowTitle(m_caption);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setFixedSize(kPlace.width, kPlace.height);
+  setFont(CaptionFont());
   m_bar->setObjectName(QStringLiteral("progress%1").arg(kProgressBarId));
   m_bar->setRange(0, 100);
   m_bar->setTextVisible(false);
@@ -31,10 +52,16 @@ CEscProcessDlg::CEscProcessDlg(QWidget* parent) : QDialog(parent), m_bar(new QPr
   m_bar->setStyleSheet(
       QStringLiteral("QProgressBar { background-color: #ffffff; border: 1px solid #808080; }"
                      "QProgressBar::chunk { background-color: #0000ff; }"));
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(6, 6, 6, 6);
-  layout->addWidget(m_bar);
+  m_bar->setGeometry(kMargin, height() - kMargin - kBarHeight, width() - 2 * kMargin, kBarHeight);
   hide();
+}
+
+QRect CEscProcessDlg::PlaceInClientArea() {
+  return QRect(kPlace.x, kPlace.y, kPlace.width, kPlace.height);
+}
+
+QRect CEscProcessDlg::CaptionRect() const {
+  return QRect(kMargin, kMargin - 2, width() - 2 * kMargin, kCaptionHeight);
 }
 
 int CEscProcessDlg::ProgressPercent(uint32_t range, uint32_t position) {
@@ -48,16 +75,20 @@ void CEscProcessDlg::SetProgress(uint32_t range, uint32_t position) {
 }
 
 void CEscProcessDlg::SetCaption(const QString& caption) {
+  m_caption = caption;
   setWindowTitle(caption);
+  update(CaptionRect());
 }
 
 void CEscProcessDlg::ShowProgress(uint32_t range, uint32_t position) {
   SetProgress(range, position);
   if (!isVisible()) {
-    PlaceOverParent();
+    PlaceInParent();
     show();
   }
-  m_bar->repaint();
+  // Pages and panels shown since are children of the same window: stay on top.
+  if (!isWindow()) raise();
+  repaint();
 }
 
 void CEscProcessDlg::HideProgress() {
@@ -73,8 +104,23 @@ int CEscProcessDlg::ShownPercent() const {
   return m_bar->value();
 }
 
-void CEscProcessDlg::PlaceOverParent() {
-  if (QWidget* owner = parentWidget()) move(owner->mapToGlobal(QPoint(kLeft, kTop)));
+void CEscProcessDlg::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), kPanel);
+  painter.setPen(QPen(kEdge, 1));
+  painter.drawRect(rect().adjusted(0, 0, -1, -1));
+  painter.setPen(kCaptionText);
+  painter.setFont(font());
+  const QRect caption = CaptionRect();
+  painter.drawText(caption, Qt::AlignLeft | Qt::AlignVCenter,
+                   painter.fontMetrics().elidedText(m_caption, Qt::ElideRight, caption.width()));
+}
+
+void CEscProcessDlg::PlaceInParent() {
+  QWidget* owner = parentWidget();
+  if (owner == nullptr || isWindow()) return;
+  // The client area starts below the window's menu bar.
+  move(ClientOrigin(*owner) + PlaceInClientArea().topLeft());
 }
 
 }  // namespace vuriru

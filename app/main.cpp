@@ -11,6 +11,8 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
+#include "app/app_theme.h"
+#include "app/artwork.h"
 #include "app/main_window.h"
 #include "app/qt_scheduler.h"
 #include "app/qt_user_dialogs.h"
@@ -32,6 +34,8 @@ struct LinkOptions {
 void PrintUsage(std::FILE* to) {
   std::fprintf(to,
                "usage: vuriru-link [--simulate KIND] [--fault NAME[=N]]... [--verbose]\n"
+               "       vuriru-link --version\n"
+               "  --version        print the program's name and version, and exit\n"
                "  --verbose        say on stderr when a controller has been read\n"
                "  --simulate KIND  work with a simulated adapter and target instead of the attached adapters:\n%s"
                "  --fault NAME     make the simulated adapter misbehave (with --simulate):\n%s",
@@ -39,7 +43,7 @@ void PrintUsage(std::FILE* to) {
 }
 
 // Returns false with a message on stderr for a bad command line.
-bool ParseOptions(const std::vector<std::string>& arguments, LinkOptions& options, bool& help) {
+bool ParseOptions(const std::vector<std::string>& arguments, LinkOptions& options, bool& help, bool& version) {
   for (size_t i = 1; i < arguments.size(); ++i) {
     const std::string argument = arguments[i];
     auto value = [&](const std::string& name, std::string& into) {
@@ -60,6 +64,8 @@ bool ParseOptions(const std::vector<std::string>& arguments, LinkOptions& option
       help = true;
     } else if (argument == "--verbose") {
       options.verbose = true;
+    } else if (argument == "--version") {
+      version = true;
     } else if (value("--simulate", text)) {
       SimTargetKind kind;
       if (!ParseSimTarget(text, &kind)) {
@@ -177,12 +183,20 @@ int main(int argc, char** argv) {
   // are answered even where no display can be opened.
   vuriru::LinkOptions options;
   bool help = false;
-  if (!vuriru::ParseOptions(std::vector<std::string>(argv, argv + argc), options, help)) return 2;
+  bool version = false;
+  if (!vuriru::ParseOptions(std::vector<std::string>(argv, argv + argc), options, help, version)) return 2;
   if (help) {
     vuriru::PrintUsage(stdout);
     return 0;
   }
+  if (version) {
+    std::printf("vuriru-link %s\n", VURIRU_VERSION);
+    return 0;
+  }
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("vuriru-link"));
+  QApplication::setApplicationVersion(QStringLiteral(VURIRU_VERSION));
+  QApplication::setWindowIcon(vuriru::AppIcon());
+  vuriru::ApplyAppTheme();
   return vuriru::Run(options);
 }

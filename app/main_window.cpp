@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QPainter>
 
+#include "app/about_dlg.h"
 #include "app/artwork.h"
 #include "app/button_art.h"
 #include "app/dialog_units.h"
@@ -78,6 +79,12 @@ void CQorProDlg::BuildMenu() {
   m_exportAction = file->addAction(QStringLiteral("Export Esc Data"), this, [this] { OnExportData(); });
   m_importAction = file->addAction(QStringLiteral("Import ESC Data"), this, [this] { OnImportData(); });
   file->addSeparator();
+  // The About item sits at the end of the File menu: Qt cannot add it to the
+  // window manager's menu.
+  file->addAction(QStringLiteral("&About Calvex..."), this, [this] {
+    CAboutDlg about(this);
+    about.exec();
+  });
   // Through the close path, so that it asks before anything is lost.
   file->addAction(QStringLiteral("E&xit"), this, [this] { close(); });
   QMenu* device = m_menuBar->addMenu(QStringLiteral("&Device"));

@@ -7,6 +7,11 @@
 #include "app/button_logic.h"
 
 namespace vuriru {
+namespace {
+
+constexpr double kDimmedOpacity = 0.4;
+
+}  // namespace
 
 CCownerDrawBton::CCownerDrawBton(int controlId, ButtonHost& host, QWidget* parent)
     : QAbstractButton(parent), m_controlId(controlId), m_host(host) {
@@ -20,6 +25,12 @@ CCownerDrawBton::CCownerDrawBton(int controlId, ButtonHost& host, QWidget* paren
     ButtonImageChoice choice = ResolveButtonImage(m_controlId, true, m_host);
     if (choice.kind == ButtonImageChoice::Kind::kImage) update();
   });
+}
+
+void CCownerDrawBton::SetDimmed(bool dimmed) {
+  if (dimmed == m_dimmed) return;
+  m_dimmed = dimmed;
+  update();
 }
 
 QSize CCownerDrawBton::sizeHint() const {
@@ -38,6 +49,12 @@ void CCownerDrawBton::paintEvent(QPaintEvent*) {
   QPixmap image = ResourceImage(m_shownImage);
   if (image.isNull()) return;
   QPainter painter(this);
+  if (m_dimmed) {
+    // Grey and faint over the picture behind it: the same image, plainly out
+    // of reach.
+    image = QPixmap::fromImage(image.toImage().convertToFormat(QImage::Format_Grayscale8));
+    painter.setOpacity(kDimmedOpacity);
+  }
   // Copied unscaled from the top-left corner; a button smaller than its image
   // (RESET, OK, CANCEL in the V1 panels) gets the whole image scaled down.
   if (image.width() > width() || image.height() > height()) {

@@ -21,6 +21,11 @@ class CCownerDrawBton : public QAbstractButton {
   // The image drawn last, 0 before the first drawing or for ids without images.
   int ShownImage() const { return m_shownImage; }
 
+  // Drawn dimmed while the window says the button cannot act; what it shows
+  // and what a press records are unchanged.
+  void SetDimmed(bool dimmed);
+  bool IsDimmed() const { return m_dimmed; }
+
   QSize sizeHint() const override;
 
  protected:
@@ -30,6 +35,7 @@ class CCownerDrawBton : public QAbstractButton {
   int m_controlId;
   ButtonHost& m_host;
   int m_shownImage = 0;
+  bool m_dimmed = false;
 };
 
 }  // namespace vuriru

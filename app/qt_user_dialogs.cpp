@@ -9,6 +9,10 @@ namespace vuriru {
 
 namespace {
 
+// Qt's own file dialog, not the desktop's: it follows the program's dark
+// palette like every other window of the program.
+constexpr QFileDialog::Option kOwnFileDialog = QFileDialog::DontUseNativeDialog;
+
 QString Q(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -35,8 +39,9 @@ void QtUserDialogs::Tell(const std::string& text, const std::string& caption, Me
 std::string QtUserDialogs::ChooseSaveFile(std::string_view filter) {
   // The window asks its own overwrite question for the name it really saves
   // under, which differs from the chosen one in its extension.
-  return QFileDialog::getSaveFileName(m_parent, QString(), QString(), Q(QtFileFilter(filter)), nullptr,
-                                      QFileDialog::DontConfirmOverwrite | QFileDialog::HideNameFilterDetails)
+  return QFileDialog::getSaveFileName(
+             m_parent, QString(), QString(), Q(QtFileFilter(filter)), nullptr,
+             QFileDialog::DontConfirmOverwrite | QFileDialog::HideNameFilterDetails | kOwnFileDialog)
       .toStdString();
 }
 
@@ -44,7 +49,7 @@ std::string QtUserDialogs::ChooseOpenFile(std::string_view filter, std::string_v
   // The labels already name their patterns; Qt's own pattern suffix would
   // show them twice.
   return QFileDialog::getOpenFileName(m_parent, QString(), Q(defaultName), Q(QtFileFilter(filter)), nullptr,
-                                      QFileDialog::HideNameFilterDetails)
+                                      QFileDialog::HideNameFilterDetails | kOwnFileDialog)
       .toStdString();
 }
 

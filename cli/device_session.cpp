@@ -211,8 +211,9 @@ CommandResult DeviceSession::TimedOut(const std::string& goalText) const {
     // A box that dropped off the bus and never came back was most likely
     // unplugged.
     const uint32_t percent = m_firmware->PercentDone();
-    return CommandResult::Fail(ExitCode::kDeviceFailure,
-                               m_boxDropped ? AdapterRemovedMessage(percent) : TransferSilentMessage(percent));
+    const FirmwareKind kind = m_firmware->Kind();
+    return CommandResult::Fail(ExitCode::kDeviceFailure, m_boxDropped ? AdapterRemovedMessage(percent, kind)
+                                                                      : TransferSilentMessage(percent, kind));
   }
   const std::string after = " within " + Seconds(m_options.timeoutSeconds) + " s";
   if (m_state.g_adapterReady != 1) {

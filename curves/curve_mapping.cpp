@@ -26,4 +26,9 @@ PixelPoint CurveGridMapping::GridToPlot(GridPoint point) const {
           static_cast<int32_t>(kPlotHeight - int64_t{point.y} * kPlotHeight / kGridHeight)};
 }
 
+int32_t CurveGridMapping::PlotXOfTenths(int32_t tenths) const {
+  const int64_t width = std::max(plotWidth, 1);
+  return static_cast<int32_t>(int64_t{tenths} * width / (int64_t{kGridWidth} * 10));
+}
+
 }  // namespace vuriru

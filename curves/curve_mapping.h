@@ -22,6 +22,8 @@ struct CurveGridMapping {
   static constexpr int32_t kPlotHeight = 240;
   // Where grid (0,0) lies in the editor's client pixels, for mouse positions.
   static constexpr PixelPoint kMouseOrigin{258, 290};
+  // The editors' plot frame width: three pixels per grid unit, 103 across.
+  static constexpr int32_t kEditorPlotWidth = 309;
 
   // The plot frame's client width in pixels (held to at least 1).
   int32_t plotWidth = 1;
@@ -30,6 +32,10 @@ struct CurveGridMapping {
   GridPoint MouseToGrid(PixelPoint mouse) const;
   // A grid point to plot-frame pixels: (x*W/103, 240 - y*240/110).
   PixelPoint GridToPlot(GridPoint point) const;
+  // The plot column of an x given in tenths of a grid unit (125 for 12.5),
+  // as GridToPlot rounds it: the place of the bottom axis labels and of the
+  // grid picture's vertical lines.
+  int32_t PlotXOfTenths(int32_t tenths) const;
 };
 
 }  // namespace vuriru

@@ -53,6 +53,10 @@ struct PageTable {
 // Offset of an option list below its value label, and how much wider it is.
 inline constexpr int kListOffsetY = 12;
 inline constexpr int kListExtraWidth = 8;
+// The height of one option in an open list, in pixels: the smallest list
+// that shows all its options (three in 24 dialog units, 39 pixels, inside
+// a one-pixel frame) holds three such rows.
+inline constexpr int kListRowHeight = 12;
 
 // The marker that ends the factory option's text.
 inline constexpr char kFactoryMarker = '*';

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -34,20 +36,49 @@ QString DisplayText(const std::string& text) {
 
 // Value labels, lists and help share one face. DejaVu Sans at 10 pixels fits
 // the longest option ("Forward/Brake/Reverse") into a value label and every
-// help text into the panel without scrolling.
+// help text into the panel without scrolling; its 11-pixel line fits the
+// lists' 12-pixel rows whole.
 QFont PageFont() {
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setPixelSize(10);
   return font;
 }
 
+// True for the keys that move the highlight in an open list.
+bool IsListNavigationKey(int key) {
+  switch (key) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool IsActivationKey(int key) {
+  return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+}
+
+// A focused value label is ringed in the accent colour; the ring's place is
+// kept free when the label has no focus, so the text does not move.
+const QString kValueLabelStyle = QStringLiteral(
+    "QLabel { background: transparent; border: 1px solid transparent; border-radius: 3px; }"
+    "QLabel:focus { border: 1px solid #ff8a1f; }");
+
 // The help text is drawn straight onto the picture's help frame.
 const QString kHelpPanelStyle = QStringLiteral("QPlainTextEdit { background: transparent; color: #ffffff; }");
 
 // Open lists match the light value slots of the pictures, with the accent
-// colour marking the chosen option.
+// colour marking the highlighted option. The rows are kListRowHeight high,
+// with no padding, so that every list of up to four options shows whole in
+// the height its page gives it.
 const QString kOptionListStyle = QStringLiteral(
-    "QListWidget { background: #eef1f4; color: #000000; border: 1px solid #ff8a1f; outline: 0; padding: 0 1px; }"
+    "QListWidget { background: #eef1f4; color: #000000; border: 1px solid #ff8a1f; outline: 0; padding: 0; }"
+    "QListWidget::item { padding: 0 2px; margin: 0; border: 0; }"
     "QListWidget::item:selected { background: #ff8a1f; color: #000000; }"
     "QListWidget::item:hover:!selected { background: #dde2e8; }"
     "QScrollBar:vertical { background: #dde2e8; width: 8px; margin: 0; }"
@@ -79,6 +110,8 @@ CSettingsPage::CSettingsPage(const PageTable& table, SettingsBlock& block, QWidg
 
   m_helpPanel->setObjectName(QStringLiteral("help%1").arg(table.helpPanelId));
   m_helpPanel->setReadOnly(true);
+  // Out of the Tab order, which walks the value labels only.
+  m_helpPanel->setFocusPolicy(Qt::ClickFocus);
   m_helpPanel->setFrameShape(QFrame::NoFrame);
   // Every help text fits the panel; like the auto-scrolling edit it stands
   // for, the panel shows no scroll bar.
@@ -110,8 +143,14 @@ void CSettingsPage::BuildRow(size_t index) {
   row.label->setObjectName(QStringLiteral("label%1").arg(tableRow.labelId));
   row.label->setGeometry(
       ToQRect(DuRect(tableRow.labelPos.x, tableRow.labelPos.y, m_table.labelSize.x, m_table.labelSize.y)));
-  row.label->setContentsMargins(3, 0, 1, 0);
+  row.label->setContentsMargins(1, 0, 0, 0);
+  // The focus ring's border would otherwise indent the text by half an "x".
+  row.label->setIndent(0);
   row.label->setCursor(Qt::PointingHandCursor);
+  row.label->setStyleSheet(kValueLabelStyle);
+  // Tab walks the value labels in the page's order; Space or Enter on one
+  // opens its list as a click does.
+  row.label->setFocusPolicy(Qt::StrongFocus);
   row.label->installEventFilter(this);
   row.label->hide();
 
@@ -119,26 +158,133 @@ void CSettingsPage::BuildRow(size_t index) {
   row.list->setObjectName(QStringLiteral("list%1").arg(tableRow.listId));
   row.list->setGeometry(ToQRect(DuRect(tableRow.labelPos.x, tableRow.labelPos.y + kListOffsetY,
                                        m_table.labelSize.x + kListExtraWidth, tableRow.listHeight)));
-  row.list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  row.list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  row.list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   row.list->setUniformItemSizes(true);
   row.list->setStyleSheet(kOptionListStyle);
-  for (const std::string& option : tableRow.options) row.list->addItem(QString::fromStdString(option));
+  // Out of the Tab order: an open list takes the focus itself.
+  row.list->setFocusPolicy(Qt::ClickFocus);
+  for (const std::string& option : tableRow.options) {
+    auto* item = new QListWidgetItem(QString::fromStdString(option), row.list);
+    item->setSizeHint(QSize(0, kListRowHeight));
+  }
+  row.list->installEventFilter(this);
   row.list->hide();
   connect(row.list, &QListWidget::currentRowChanged, this, [this, index](int current) {
     if (current >= 0) ChooseOption(index, current);
   });
+  connect(row.list, &QListWidget::itemClicked, this,
+          [this, index](QListWidgetItem* item) { ClickOption(index, m_rows[index].list->row(item)); });
+}
+
+void CSettingsPage::ClickOption(size_t row, int option) {
+  QListWidget* list = m_rows[row].list;
+  if (list->isHidden()) return;  // the selection change has already chosen
   // A click on the option already chosen fires no selection change. It closes
   // the list; on a curve selector it is still a choice, so that "Custom" opens
-  // the editor on the custom curve the controller already holds.
-  connect(row.list, &QListWidget::itemClicked, this, [this, index](QListWidgetItem* item) {
-    QListWidget* list = m_rows[index].list;
-    if (list->isHidden()) return;  // the selection change has already chosen
-    if (m_table.rows[index].curveSelector) {
-      ChooseOption(index, list->row(item));
-    } else {
-      list->hide();
+  // the editor on the custom curve the controller already holds. An option
+  // the keys highlighted is not chosen yet: a click on it chooses it.
+  if (m_table.rows[row].curveSelector || option != CurrentIndex(row)) {
+    ChooseOption(row, option);
+  } else {
+    list->hide();
+  }
+}
+
+void CSettingsPage::MoveHighlight(size_t row, int key) {
+  QListWidget* list = m_rows[row].list;
+  const int count = list->count();
+  if (count == 0) return;
+  const int step = std::max(1, list->viewport()->height() / kListRowHeight - 1);
+  int target = std::max(list->currentRow(), 0);
+  switch (key) {
+    case Qt::Key_Up:
+      target -= 1;
+      break;
+    case Qt::Key_Down:
+      target += 1;
+      break;
+    case Qt::Key_PageUp:
+      target -= step;
+      break;
+    case Qt::Key_PageDown:
+      target += step;
+      break;
+    case Qt::Key_Home:
+      target = 0;
+      break;
+    case Qt::Key_End:
+      target = count - 1;
+      break;
+    default:
+      return;
+  }
+  target = std::clamp(target, 0, count - 1);
+  {
+    // Only the highlight moves; Enter or a click chooses.
+    QSignalBlocker quiet(list);
+    list->setCurrentRow(target);
+  }
+  list->scrollToItem(list->item(target));
+}
+
+void CSettingsPage::CloseListUnchosen(size_t row) {
+  QListWidget* list = m_rows[row].list;
+  {
+    // The highlight goes back to the chosen option for the next opening.
+    QSignalBlocker quiet(list);
+    list->setCurrentRow(CurrentIndex(row));
+  }
+  list->hide();
+  m_rows[row].label->setFocus(Qt::OtherFocusReason);
+}
+
+bool CSettingsPage::OnListKey(size_t row, QKeyEvent* key) {
+  if (IsListNavigationKey(key->key())) {
+    MoveHighlight(row, key->key());
+    return true;
+  }
+  switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+      QLabel* label = m_rows[row].label;
+      ClickOption(row, m_rows[row].list->currentRow());
+      if (!label->isHidden()) label->setFocus(Qt::OtherFocusReason);
+      return true;
     }
-  });
+    case Qt::Key_Escape:
+      CloseListUnchosen(row);
+      return true;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+      // Leaves the list as Escape does, then moves on from its label.
+      CloseListUnchosen(row);
+      focusNextPrevChild(key->key() == Qt::Key_Tab);
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool CSettingsPage::OnLabelKey(size_t row, QKeyEvent* key) {
+  if (IsActivationKey(key->key()) && key->modifiers() == Qt::NoModifier) {
+    // Exactly what a click on the label does, rules of the page included.
+    QLabel* label = m_rows[row].label;
+    const QPointF at(1, 1);
+    QMouseEvent press(QEvent::MouseButtonPress, at, label->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(label, &press);
+    return true;
+  }
+  if (key->key() == Qt::Key_Escape) {
+    CloseAllLists();
+    return true;
+  }
+  if (key->key() == Qt::Key_Down && OpenListRow() == static_cast<int>(row)) {
+    m_rows[row].list->setFocus(Qt::OtherFocusReason);
+    return true;
+  }
+  return false;
 }
 
 void CSettingsPage::TakeFactoryMarks() {
@@ -304,6 +450,19 @@ void CSettingsPage::mousePressEvent(QMouseEvent* event) {
 }
 
 bool CSettingsPage::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Show) {
+    // An opened list takes the keys at once, however a page opened it.
+    for (const Row& row : m_rows) {
+      if (watched == row.list) row.list->setFocus(Qt::OtherFocusReason);
+    }
+  }
+  if (event->type() == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    for (size_t i = 0; i < m_rows.size(); ++i) {
+      if (watched == m_rows[i].list) return OnListKey(i, key) || QWidget::eventFilter(watched, event);
+      if (watched == m_rows[i].label) return OnLabelKey(i, key) || QWidget::eventFilter(watched, event);
+    }
+  }
   if (event->type() == QEvent::MouseButtonPress) {
     if (watched == m_helpPanel->viewport()) CloseAllLists();
     for (size_t i = 0; i < m_rows.size(); ++i) {

@@ -14,6 +14,7 @@
 #include "comms/settings_block.h"
 #include "pages/page_table.h"
 
+class QKeyEvent;
 class QLabel;
 class QListWidget;
 class QPlainTextEdit;
@@ -87,6 +88,15 @@ class CSettingsPage : public QWidget {
   };
 
   void BuildRow(size_t index);
+  // A click on an option of the open list of `row`, or Enter on it.
+  void ClickOption(size_t row, int option);
+  // Keys in an open list: arrows, Page Up/Down, Home and End move the
+  // highlight, Enter chooses it, Escape closes the list unchosen.
+  bool OnListKey(size_t row, QKeyEvent* key);
+  void MoveHighlight(size_t row, int key);
+  void CloseListUnchosen(size_t row);
+  // Keys on a focused value label: Space or Enter opens its list.
+  bool OnLabelKey(size_t row, QKeyEvent* key);
   void TakeFactoryMarks();
   void SelectCurrentIndexes();
   void ShowValueLabels();

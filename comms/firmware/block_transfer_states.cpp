@@ -86,7 +86,7 @@ void FirmwareTransfer::SendBlockState() {
 
 void FirmwareTransfer::BlockAnswerState(const uint8_t* reply, uint32_t count) {
   if (count == 0) {
-    if (++m_engine.Retry() > kSilentTickLimit) Fail(TransferSilentMessage(PercentDone()));
+    if (++m_engine.Retry() > kSilentTickLimit) Fail(TransferSilentMessage(PercentDone(), m_kind));
     return;
   }
   if (!CollectOk(reply, count)) return;
@@ -119,7 +119,7 @@ void FirmwareTransfer::LastBlockAnswerState(const uint8_t* reply, uint32_t count
   if (count == 0) {
     // As after a full block: a device that never confirms the last one is
     // given up on rather than waited for while the window stays busy.
-    if (++m_engine.Retry() > kSilentTickLimit) Fail(TransferSilentMessage(PercentDone()));
+    if (++m_engine.Retry() > kSilentTickLimit) Fail(TransferSilentMessage(PercentDone(), m_kind));
     return;
   }
   if (!CollectOk(reply, count)) return;

@@ -3,15 +3,21 @@
 namespace vuriru {
 namespace {
 
-constexpr const char* kRetryAdvice =
-    " Keep the controller powered and connected, then start the update again; it can be repeated until it "
-    "completes.";
+// What to do after a transfer stopped, said of the device being updated.
+std::string RetryAdvice(FirmwareKind kind) {
+  return " Keep the " + FirmwareTargetName(kind) +
+         " powered and connected, then start the update again; it can be repeated until it completes.";
+}
 
-std::string StoppedAt(const char* what, uint32_t percent) {
-  return std::string(what) + " The transfer stopped at " + std::to_string(percent) + "%." + kRetryAdvice;
+std::string StoppedAt(const std::string& what, uint32_t percent, FirmwareKind kind) {
+  return what + " The transfer stopped at " + std::to_string(percent) + "%." + RetryAdvice(kind);
 }
 
 }  // namespace
+
+std::string FirmwareTargetName(FirmwareKind kind) {
+  return kind == FirmwareKind::kBoxImage ? "RUZ Oviveru Ruv" : "controller";
+}
 
 std::string NoFirmwareTargetMessage() {
   return "No controller or RUZ Oviveru Ruv is connected. Connect it to the link adapter, switch it on, and wait "
@@ -50,22 +56,23 @@ std::string FirmwareKindMismatchMessage(const std::string& fileName, const std::
          " files.";
 }
 
-std::string TransferSilentMessage(uint32_t percent) {
-  return StoppedAt("The device stopped answering during the firmware update.", percent);
+std::string TransferSilentMessage(uint32_t percent, FirmwareKind kind) {
+  return StoppedAt("The " + FirmwareTargetName(kind) + " stopped answering during the firmware update.", percent, kind);
 }
 
 std::string RecordRefusedMessage(uint32_t percent) {
-  return StoppedAt("The controller refused a part of the firmware.", percent);
+  return StoppedAt("The controller refused a part of the firmware.", percent, FirmwareKind::kRecords);
 }
 
 std::string TooManyBadAnswersMessage(uint32_t percent) {
-  return StoppedAt("The controller answered a part of the firmware wrongly four times.", percent);
+  return StoppedAt("The controller answered a part of the firmware wrongly four times.", percent,
+                   FirmwareKind::kRecords);
 }
 
-std::string AdapterRemovedMessage(uint32_t percent) {
+std::string AdapterRemovedMessage(uint32_t percent, FirmwareKind kind) {
   return "The link adapter was removed during the firmware update. The transfer stopped at " + std::to_string(percent) +
-         "%. Plug the adapter in again, keep the controller powered, then start the update again; it can be "
-         "repeated until it completes.";
+         "%. Plug the adapter in again, keep the " + FirmwareTargetName(kind) +
+         " powered, then start the update again; it can be repeated until it completes.";
 }
 
 }  // namespace vuriru

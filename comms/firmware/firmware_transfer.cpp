@@ -162,7 +162,7 @@ void FirmwareTransfer::OnAdapterRemoved() {
   m_state.engineState = engine_state::kIdle;
   m_state.g_lcdUpdating = false;
   m_outcome = TransferOutcome::kFailed;
-  m_lastMessage = AdapterRemovedMessage(PercentDone());
+  m_lastMessage = AdapterRemovedMessage(PercentDone(), m_kind);
   m_host.HideProgress();
   m_host.ShowMessage(m_lastMessage, "", MessageIcon::kExclamation);
 }

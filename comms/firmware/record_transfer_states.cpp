@@ -51,7 +51,7 @@ void FirmwareTransfer::SendRecordState() {
   // The image was checked when it was loaded: every record ends inside it.
   m_recordLength = RecordLengthAt(m_image, m_position);
   if (m_recordLength == 0) {
-    Fail(TransferSilentMessage(PercentDone()));
+    Fail(TransferSilentMessage(PercentDone(), m_kind));
     return;
   }
   m_engine.Send(std::span<const uint8_t>(m_image.data() + m_position, m_recordLength));
@@ -69,7 +69,7 @@ void FirmwareTransfer::SendRecordState() {
 void FirmwareTransfer::RecordAnswerState(const uint8_t* reply, uint32_t count) {
   if (count == 0) {
     // The controller may take a while over a record, but not for ever.
-    if (++m_silentTicks > kSilentTickLimit) Fail(TransferSilentMessage(PercentDone()));
+    if (++m_silentTicks > kSilentTickLimit) Fail(TransferSilentMessage(PercentDone(), m_kind));
     return;
   }
   switch (reply[0]) {

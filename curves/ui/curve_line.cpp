@@ -8,6 +8,7 @@
 #include "app/artwork.h"
 #include "app/button_art.h"
 #include "app/owner_draw_button.h"
+#include "app/theme_colours.h"
 
 namespace vuriru {
 
@@ -34,6 +35,8 @@ namespace {
 
 const QColor kCurvePen(0, 250, 0);
 const QColor kPointFill(0, 0, 250);
+// Around each blue square, so that it shows on the dark grid.
+const QColor kPointOutline(theme::kText);
 const QColor kReadoutText(255, 0, 0);
 // Shown while the grid picture is missing, so the curve stays visible.
 const QColor kPlainGrid(16, 16, 16);
@@ -44,6 +47,8 @@ constexpr QSize kGridPictureSize(470, 253);
 constexpr QRect kPlotPlace(CurveGridMapping::kMouseOrigin.x,
                            CurveGridMapping::kMouseOrigin.y - CurveGridMapping::kPlotHeight, CCurveLine::kPlotWidth,
                            CurveGridMapping::kPlotHeight);
+// Where the pages print their titles.
+constexpr QRect kTitlePlace(12, 2, 200, 15);
 constexpr int kAxisLabelWidth = 40;
 constexpr int kAxisLabelHeight = 16;
 constexpr int kButtonTop = 330;
@@ -60,13 +65,14 @@ void SetRedText(QWidget* widget) {
 
 }  // namespace
 
-CCurveLine::CCurveLine(CurveModel& model, ButtonHost& host, int plotFrameId, QWidget* parent)
+CCurveLine::CCurveLine(CurveModel& model, ButtonHost& host, int plotFrameId, const char* title, QWidget* parent)
     : QWidget(parent),
       m_model(model),
       m_host(host),
       m_background(LoadArtwork("LB.bmp")),
       m_grid(ResourceImage(image_id::kCurveGrid)),
       m_plotFrame(new CurvePlotFrame(*this, this)),
+      m_title(new QLabel(QString::fromLatin1(title), this)),
       m_countReadout(MakeReadout(kCountReadoutId, 70)),
       m_pointReadout(MakeReadout(kPointReadoutId, 100)) {
   // Invalidations never erase: the background and the plot are drawn whole.
@@ -75,6 +81,7 @@ CCurveLine::CCurveLine(CurveModel& model, ButtonHost& host, int plotFrameId, QWi
   m_mapping.plotWidth = kPlotWidth;
   m_plotFrame->setObjectName(QStringLiteral("plot%1").arg(plotFrameId));
   m_plotFrame->setGeometry(kPlotPlace);
+  MakeTitle();
 
   const int buttons[] = {button_id::kOk, button_id::kReset, button_id::kCancel, button_id::kEscIndicator,
                          button_id::kUsbIndicator};
@@ -96,6 +103,25 @@ CCurveLine::CCurveLine(CurveModel& model, ButtonHost& host, int plotFrameId, QWi
 
   MapPoints();
   UpdateReadouts();
+}
+
+void CCurveLine::MakeTitle() {
+  // Named as the pages name themselves: white capitals over an accent rule.
+  m_title->setObjectName(QStringLiteral("title"));
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setPixelSize(12);
+  font.setBold(true);
+  m_title->setFont(font);
+  QPalette palette = m_title->palette();
+  palette.setColor(QPalette::WindowText, QColor(theme::kText));
+  m_title->setPalette(palette);
+  m_title->setGeometry(kTitlePlace);
+  auto* rule = new QWidget(this);
+  rule->setObjectName(QStringLiteral("titleRule"));
+  rule->setGeometry(kTitlePlace.left(), kTitlePlace.bottom() + 2, 28, 2);
+  rule->setAutoFillBackground(true);
+  palette.setColor(QPalette::Window, QColor(theme::kAccent));
+  rule->setPalette(palette);
 }
 
 QLabel* CCurveLine::MakeReadout(int controlId, int y) {
@@ -140,7 +166,7 @@ void CCurveLine::AddBottomAxis(int firstId, const std::vector<std::string>& text
   const int n = static_cast<int>(texts.size());
   for (int i = 0; i < n; ++i) {
     const int tenthsX = 1000 - 125 * (n - 1 - i);
-    const int px = kPlotPlace.left() + tenthsX * kPlotWidth / (CurveGridMapping::kGridWidth * 10);
+    const int px = kPlotPlace.left() + m_mapping.PlotXOfTenths(tenthsX);
     QLabel* label = MakeAxisLabel(
         firstId + i, QRect(px - kAxisLabelWidth / 2, kPlotPlace.bottom() + 3, kAxisLabelWidth, kAxisLabelHeight),
         Qt::AlignHCenter | Qt::AlignTop);
@@ -201,9 +227,17 @@ QImage CCurveLine::ComposePlot() const {
   // curve without redrawing); the plot always shows the list as it is.
   std::vector<PixelPoint> points;
   for (const GridPoint& point : m_model.Points()) points.push_back(m_mapping.GridToPlot(point));
+  // The line's pixel at a vertex has its centre half a pixel in from the
+  // vertex's corner; the 6 x 6 square and its light outline are centred
+  // there, which takes smoothed edges.
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(Qt::NoPen);
   for (size_t i = 1; i + 1 < points.size(); ++i) {
-    painter.fillRect(QRect(points[i].x - 3, points[i].y - 3, 6, 6), kPointFill);
+    const QPointF centre(points[i].x + 0.5, points[i].y + 0.5);
+    painter.fillRect(QRectF(centre.x() - 4, centre.y() - 4, 8, 8), kPointOutline);
+    painter.fillRect(QRectF(centre.x() - 3, centre.y() - 3, 6, 6), kPointFill);
   }
+  painter.setRenderHint(QPainter::Antialiasing, false);
   QPolygon line;
   for (const PixelPoint& p : points) line << QPoint(p.x, p.y);
   painter.setPen(QPen(kCurvePen, 1));

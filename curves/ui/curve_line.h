@@ -29,7 +29,7 @@ class CCurveLine : public QWidget {
   static constexpr int kCountReadoutId = 1129;
   static constexpr int kPointReadoutId = 1127;
   // Three pixels per grid unit: 103 units across.
-  static constexpr int kPlotWidth = 309;
+  static constexpr int kPlotWidth = CurveGridMapping::kEditorPlotWidth;
   static constexpr int kFirstLeftLabelId = 1164;
 
   const CurveModel& Model() const { return m_model; }
@@ -49,6 +49,8 @@ class CCurveLine : public QWidget {
   // The plot as the screen gets it: the grid with the curve drawn on it.
   QImage ComposePlot() const;
 
+  // The curve's name over the editor: "THROTTLE", "BRAKE" or "BOOST".
+  QLabel* TitleLabel() const { return m_title; }
   QLabel* CountReadout() const { return m_countReadout; }
   QLabel* PointReadout() const { return m_pointReadout; }
   QWidget* PlotFrame() const { return m_plotFrame; }
@@ -64,7 +66,7 @@ class CCurveLine : public QWidget {
  protected:
   // `host` gives the shared state and the buttons' drawing; both it and the
   // model must outlive the editor, which fills its parent page.
-  CCurveLine(CurveModel& model, ButtonHost& host, int plotFrameId, QWidget* parent);
+  CCurveLine(CurveModel& model, ButtonHost& host, int plotFrameId, const char* title, QWidget* parent);
   // Texts of the left axis labels, bottom to top.
   void SetLeftAxisTexts(const std::array<std::string, 5>& texts);
   void AddBottomAxis(int firstId, const std::vector<std::string>& texts);
@@ -80,6 +82,7 @@ class CCurveLine : public QWidget {
   void AfterEdit();
   void OnOk();
   void OnCancel();
+  void MakeTitle();
   QLabel* MakeReadout(int controlId, int y);
   QLabel* MakeAxisLabel(int controlId, const QRect& place, Qt::Alignment alignment);
 
@@ -90,6 +93,7 @@ class CCurveLine : public QWidget {
   QPixmap m_background;
   QPixmap m_grid;
   QWidget* m_plotFrame;
+  QLabel* m_title;
   QLabel* m_countReadout;
   QLabel* m_pointReadout;
   std::vector<CCownerDrawBton*> m_buttons;

@@ -1,5 +1,7 @@
 #include "app/owner_draw_button.h"
 
+#include <cstdlib>
+
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
@@ -100,6 +102,50 @@ TEST_F(OwnerDrawButton, IndicatorRedrawsWithTheState) {
   EXPECT_EQ(usb.ShownImage(), image_id::kUsbAbsent);
   host.state.g_adapterReady = 1;
   EXPECT_EQ(Draw(usb), Resource(image_id::kUsbReady));
+}
+
+// Dimmed is a look only: the image chosen and a press recorded stay as they
+// are, and the normal look comes back whole.
+TEST_F(OwnerDrawButton, DimmedDrawsFaintButKeepsImageAndPress) {
+  QWidget window;
+  window.setAutoFillBackground(true);
+  window.setPalette(QPalette(QColor(0x12, 0x15, 0x19)));
+  CCownerDrawBton button(button_id::kGeneral, host, &window);
+  button.resize(button.sizeHint());
+  window.resize(button.size());
+  const QImage normal = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  EXPECT_EQ(normal, Resource(141));
+
+  button.SetDimmed(true);
+  EXPECT_TRUE(button.IsDimmed());
+  const QImage dimmed = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  EXPECT_EQ(button.ShownImage(), 141);
+  EXPECT_NE(dimmed, normal);
+  // Nothing in it keeps the accent's colour, and it is darker overall.
+  auto sum = [](const QImage& image) {
+    qint64 total = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) total += qGray(image.pixel(x, y));
+    return total;
+  };
+  EXPECT_LT(sum(dimmed), sum(normal));
+  bool coloured = false;
+  for (int y = 0; y < dimmed.height(); ++y)
+    for (int x = 0; x < dimmed.width(); ++x) {
+      const QColor c(dimmed.pixel(x, y));
+      coloured |= std::abs(c.red() - c.blue()) > 12;
+    }
+  EXPECT_FALSE(coloured);
+
+  button.setDown(true);
+  window.grab();
+  EXPECT_EQ(button.ShownImage(), 173);
+  EXPECT_EQ(host.state.g_selectedPage, page::kGeneral);
+
+  button.setDown(false);
+  host.state.g_selectedPage = page::kNoneSelected;
+  button.SetDimmed(false);
+  EXPECT_EQ(window.grab().toImage().convertToFormat(QImage::Format_RGB32), normal);
 }
 
 TEST_F(OwnerDrawButton, SmallerButtonShowsWholeImageScaled) {

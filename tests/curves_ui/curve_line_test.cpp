@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <gtest/gtest.h>
 
+#include "app/artwork.h"
 #include "app/button_art.h"
 #include "app/fake_button_host.h"
 #include "app/owner_draw_button.h"
@@ -163,6 +164,77 @@ TEST_F(CurveLine, ThrottleReadoutsAreSpacedTheOthersNot) {
   EXPECT_EQ(editor.CountReadout()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
   EXPECT_EQ(editor.CountReadout()->palette().color(QPalette::Window), QColor(0, 0, 0));
   EXPECT_EQ(brake.PlotFrame()->objectName(), "plot1023");
+}
+
+TEST_F(CurveLine, EachEditorNamesItsCurve) {
+  CBrakeLine brake(curves.brake, host, &page);
+  CBoostLine boost(curves.boost, curves.boostRpm, host, &page);
+  EXPECT_EQ(editor.TitleLabel()->text(), "THROTTLE");
+  EXPECT_EQ(brake.TitleLabel()->text(), "BRAKE");
+  EXPECT_EQ(boost.TitleLabel()->text(), "BOOST");
+  // Whole, and clear of the readouts and the plot.
+  EXPECT_LE(editor.TitleLabel()->fontMetrics().horizontalAdvance("THROTTLE"), editor.TitleLabel()->width());
+  EXPECT_FALSE(editor.TitleLabel()->geometry().intersects(editor.CountReadout()->geometry()));
+  EXPECT_FALSE(editor.TitleLabel()->geometry().intersects(editor.PlotFrame()->geometry()));
+}
+
+// The grid picture's lines fall where the axis labels stand: one column per
+// bottom label, one row per left label, and no line between them.
+TEST_F(CurveLine, GridLinesFallOnTheAxisLabels) {
+  CBoostLine boost(curves.boost, curves.boostRpm, host, &page);
+  const QImage grid = ResourceImage(image_id::kCurveGrid).toImage().convertToFormat(QImage::Format_RGB32);
+  const QRgb ground = grid.pixel(grid.width() - 1, grid.height() - 1);
+  const int midRow = editor.Mapping().GridToPlot({0, 60}).y;
+  const int midColumn = editor.Mapping().GridToPlot({60, 0}).x;
+  for (const CCurveLine* shown : {static_cast<const CCurveLine*>(&editor), static_cast<const CCurveLine*>(&boost)}) {
+    const QRect plot = shown->PlotFrame()->geometry();
+    std::vector<int> lineColumns;
+    for (int id = 1173; id <= 1181; ++id) {
+      const QLabel* label = shown->AxisLabel(id);
+      if (label == nullptr) continue;
+      const int column = label->geometry().left() + label->width() / 2 - plot.left();
+      lineColumns.push_back(column);
+      EXPECT_NE(grid.pixel(column, midRow), ground) << "label " << id << " at column " << column;
+    }
+    EXPECT_EQ(lineColumns.size(), shown == &editor ? 8u : 9u);
+    std::vector<int> lineRows;
+    for (int id = 1164; id <= 1168; ++id) {
+      const QLabel* label = shown->AxisLabel(id);
+      const int row = std::min(label->geometry().top() + label->height() / 2 - plot.top(), plot.height() - 1);
+      lineRows.push_back(row);
+      EXPECT_NE(grid.pixel(midColumn, row), ground) << "label " << id << " at row " << row;
+    }
+    // Between two neighbouring lines the grid is plain ground.
+    for (size_t i = 0; i + 1 < lineColumns.size(); ++i) {
+      const int between = (lineColumns[i] + lineColumns[i + 1]) / 2;
+      EXPECT_EQ(grid.pixel(between, midRow), ground) << between;
+    }
+    for (size_t i = 0; i + 1 < lineRows.size(); ++i) {
+      const int between = (lineRows[i] + lineRows[i + 1]) / 2;
+      EXPECT_EQ(grid.pixel(midColumn, between), ground) << between;
+    }
+  }
+}
+
+// The square of a vertex is 6 x 6 blue with a light outline, the same on
+// every side of the vertex's pixel.
+TEST_F(CurveLine, PointSquaresAreCentredOnTheirVertexWithALightOutline) {
+  // A flat stretch through (50,50), so that the line runs along its row only.
+  for (GridPoint p : {GridPoint{30, 50}, GridPoint{50, 50}, GridPoint{70, 50}}) LeftPress(p);
+  ASSERT_EQ(editor.Model().Count(), 5u);
+  const QImage plot = editor.ComposePlot();
+  const PixelPoint vertex = editor.Mapping().GridToPlot({50, 50});
+  auto at = [&](int dx, int dy) { return QColor(plot.pixel(vertex.x + dx, vertex.y + dy)); };
+  EXPECT_EQ(at(0, 0), QColor(0, 250, 0));  // the line's own pixel
+  for (int d = 1; d <= 5; ++d) {
+    EXPECT_EQ(at(0, -d), at(0, d)) << d;
+    for (int dy : {-2, 2}) EXPECT_EQ(at(-d, dy), at(d, dy)) << d << "," << dy;
+  }
+  for (int d = 1; d <= 2; ++d) EXPECT_EQ(at(d, d), QColor(0, 0, 250)) << d;
+  // The outline is lighter than the blue and than the dark grid around it.
+  EXPECT_GT(at(4, 2).lightness(), QColor(0, 0, 250).lightness());
+  EXPECT_GT(at(4, 2).lightness(), at(7, 2).lightness() + 40);
+  EXPECT_EQ(at(6, 2), at(-6, 2));
 }
 
 TEST(BoostLine, AxisFollowsTheRpmAndPressesStopAtTheBoostLimit) {

@@ -140,9 +140,10 @@ TEST(BlockTransfer, NoAnswerFor201TicksAfterABlockStopsTheTransfer) {
   EXPECT_TRUE(rig.scheduler.IsTimerRunning(timer_id::kEngine));
   rig.RunMs(50);
   ASSERT_EQ(rig.hosts.messages.size(), 1u);
-  EXPECT_NE(rig.hosts.messages[0].find("stopped answering"), std::string::npos);
+  EXPECT_NE(rig.hosts.messages[0].find("The RUZ Oviveru Ruv stopped answering"), std::string::npos);
   EXPECT_NE(rig.hosts.messages[0].find("stopped at 0%"), std::string::npos);
-  EXPECT_NE(rig.hosts.messages[0].find("Keep the controller powered"), std::string::npos);
+  EXPECT_NE(rig.hosts.messages[0].find("Keep the RUZ Oviveru Ruv powered"), std::string::npos);
+  EXPECT_EQ(rig.hosts.messages[0].find("controller"), std::string::npos);
   EXPECT_FALSE(rig.scheduler.IsTimerRunning(timer_id::kEngine));
   EXPECT_EQ(rig.transfer.Outcome(), TransferOutcome::kFailed);
   EXPECT_TRUE(std::count(rig.hosts.calls.begin(), rig.hosts.calls.end(), "HideProgress"));

@@ -7,16 +7,18 @@
 #include <QPainter>
 #include <QRectF>
 
+#include "app/theme_colours.h"
+
 namespace vuriru::art {
 
-inline const QColor kGroundTop(0x20, 0x25, 0x2c);
-inline const QColor kGroundBottom(0x12, 0x15, 0x19);
-inline const QColor kPanel(0x29, 0x2f, 0x38);
-inline const QColor kEdge(0x3d, 0x45, 0x51);
-inline const QColor kText(0xe4, 0xe8, 0xec);
-inline const QColor kMutedText(0x8b, 0x95, 0xa1);
-inline const QColor kAccent(0xff, 0x8a, 0x1f);
-inline const QColor kSlot(0xee, 0xf1, 0xf4);  // behind the black value texts
+inline const QColor kGroundTop{theme::kGroundTop};
+inline const QColor kGroundBottom{theme::kGroundBottom};
+inline const QColor kPanel{theme::kPanel};
+inline const QColor kEdge{theme::kEdge};
+inline const QColor kText{theme::kText};
+inline const QColor kMutedText{theme::kMutedText};
+inline const QColor kAccent{theme::kAccent};
+inline const QColor kSlot{theme::kSlot};  // behind the black value texts
 
 QFont Font(int pixelSize, bool bold = false);
 

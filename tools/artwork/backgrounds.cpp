@@ -9,6 +9,7 @@
 #include "app/dialog_units.h"
 #include "pages/settings_pages.h"
 #include "tools/artwork/art_style.h"
+#include "v1/ui/v1_panel_layout.h"
 
 namespace vuriru::art {
 namespace {
@@ -86,30 +87,87 @@ QImage PlainPagePicture(const QString& title, DialogPoint size) {
   return PagePicture(table);
 }
 
-// The main window's backgrounds: the program's name large and faint, and a
-// line that says what the window is showing.
-QImage WindowPicture(const QString& subtitle) {
-  QImage image = NewPicture(DuX(443), DuY(310));
+// The main window's client area and the places on it that pages, buttons
+// and indicators never cover: pages are 400 dialog units wide at 4 pixels
+// from the left, so the strip right of them is free below the two link
+// indicators, which end 206 pixels down.
+constexpr int kWindowWidthDu = 443;
+constexpr int kWindowHeightDu = 310;
+constexpr QRect kFreeStrip(4 + DuX(400), 212, DuX(kWindowWidthDu) - 4 - DuX(400), DuY(kWindowHeightDu) - 212);
+// Where a page is shown, below the button row.
+constexpr QRect kPageArea(4, 78, DuX(400), DuY(kWindowHeightDu) - 78);
+
+// The program's name, turned on its side in the free strip, so that no page
+// hides any of it.
+void DrawStripCaption(QPainter& painter) {
+  painter.save();
+  painter.translate(kFreeStrip.center().x(), kFreeStrip.bottom() - 8);
+  painter.rotate(-90);
+  painter.setFont(Font(17, true));
+  QColor faint = kMutedText;
+  faint.setAlpha(120);
+  painter.setPen(faint);
+  const QRectF line(0, -12, kFreeStrip.height() - 16, 24);
+  painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("VURIRU USB LINK"));
+  painter.restore();
+}
+
+// The window's background while a controller is at work: the ground and the
+// caption; the pages and the button row cover the rest.
+QImage WindowPicture() {
+  QImage image = NewPicture(DuX(kWindowWidthDu), DuY(kWindowHeightDu));
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
   FillGround(painter, image.rect());
-  QRectF band(0, image.height() - 150, image.width(), 150);
-  painter.setFont(Font(34, true));
-  painter.setPen(QColor(255, 255, 255, 28));
-  painter.drawText(band.adjusted(24, 0, 0, -60), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("VURIRU USB LINK"));
-  painter.fillRect(QRectF(26, band.top() + 92, 40, 3), kAccent);
-  painter.setFont(Font(13));
-  painter.setPen(kMutedText);
-  painter.drawText(QPointF(26, band.top() + 118), subtitle);
+  DrawStripCaption(painter);
   return image;
 }
 
-QImage PanelPicture(const QString& title, int width, int height) {
-  QImage image = NewPicture(width, height);
+// The start picture, shown until a page button is pressed: it asks for a
+// page, whatever is attached, with an arrow up to the button row.
+QImage StartPicture() {
+  QImage image = WindowPicture();
+  QPainter painter(&image);
+  painter.setRenderHint(QPainter::Antialiasing);
+  const QPointF tip(kPageArea.center().x(), kPageArea.top() + 60);
+  painter.setPen(QPen(kAccent, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  painter.drawLine(tip, tip + QPointF(0, 70));
+  QPainterPath head;
+  head.moveTo(tip + QPointF(-12, 12));
+  head.lineTo(tip);
+  head.lineTo(tip + QPointF(12, 12));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawPath(head);
+  painter.setFont(Font(20, true));
+  painter.setPen(kText);
+  painter.drawText(QRectF(kPageArea.left(), tip.y() + 84, kPageArea.width(), 30), Qt::AlignCenter,
+                   QStringLiteral("Choose a page"));
+  return image;
+}
+
+// The V1 panels' picture, the size of the window's client area: a rule under
+// the header, a panel behind the settings, the ground elsewhere. The title,
+// the labels and the indicators are the panel's own widgets.
+QImage V1PanelPicture() {
+  using namespace v1_layout;
+  QImage image = NewPicture(kWidth, kHeight);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
   FillGround(painter, image.rect());
-  DrawHeading(painter, title, 14, 6);
+  painter.fillRect(QRectF(kMargin, kTitle.y + kTitle.height + 2, 28, 2), kAccent);
+  painter.fillRect(QRectF(kMargin, kHeaderRule, kWidth - 2 * kMargin, 1), kEdge);
+  painter.setPen(QPen(kEdge, 1));
+  painter.setBrush(kPanel);
+  painter.drawRoundedRect(ToRect(kGridPanel).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
+  return image;
+}
+
+// The curve editors' ground, stretched over the page each fills: plain, since
+// the editor prints its own title.
+QImage CurveEditorPicture() {
+  QImage image = NewPicture(DuX(400), DuY(250));
+  QPainter painter(&image);
+  FillGround(painter, image.rect());
   return image;
 }
 
@@ -158,12 +216,15 @@ bool WriteBackgrounds(const QString& dir) {
     QImage image = table ? PagePicture(*table) : PlainPagePicture(QString::fromLatin1(page.title), page.size);
     ok = Save(image, dir, page.file) && ok;
   }
-  ok = Save(WindowPicture(QStringLiteral("Connect the link adapter and a controller")), dir, "1.bmp") && ok;
-  ok = Save(WindowPicture(QStringLiteral("Controller connected")), dir, "V3Menu.bmp") && ok;
-  ok = Save(WindowPicture(QStringLiteral("V1 controller connected")), dir, "V1Menu.bmp") && ok;
-  ok = Save(WindowPicture(QStringLiteral("V1 controller connected")), dir, "CnV1Menu.bmp") && ok;
-  ok = Save(PanelPicture(QStringLiteral("V1 Settings"), 600, 420), dir, "V1.bmp") && ok;
-  ok = Save(PanelPicture(QStringLiteral("Curve"), 720, 460), dir, "LB.bmp") && ok;
+  ok = Save(StartPicture(), dir, "1.bmp") && ok;
+  ok = Save(WindowPicture(), dir, "V3Menu.bmp") && ok;
+  // The V1 panels fill the window's client area: under them, and as their
+  // own background, the V1 pictures are the panel's.
+  const QImage v1 = V1PanelPicture();
+  ok = Save(v1, dir, "V1.bmp") && ok;
+  ok = Save(v1, dir, "V1Menu.bmp") && ok;
+  ok = Save(v1, dir, "CnV1Menu.bmp") && ok;
+  ok = Save(CurveEditorPicture(), dir, "LB.bmp") && ok;
   return ok;
 }
 

@@ -145,6 +145,46 @@ void Default(QPainter& p, const QColor& ink) {
   p.drawPath(head);
 }
 
+// The USB trident: a stem with an arrowhead, a round and a square branch.
+void Usb(QPainter& p, const QColor& ink) {
+  p.setPen(Stroke(ink));
+  p.setBrush(Qt::NoBrush);
+  p.drawLine(QPointF(15, 25), QPointF(15, 7));
+  QPainterPath left;
+  left.moveTo(15, 20);
+  left.lineTo(8.5, 15.5);
+  left.lineTo(8.5, 12);
+  p.drawPath(left);
+  QPainterPath right;
+  right.moveTo(15, 17.5);
+  right.lineTo(21.5, 13.5);
+  right.lineTo(21.5, 10.5);
+  p.drawPath(right);
+  p.setPen(Qt::NoPen);
+  p.setBrush(ink);
+  QPainterPath head;
+  head.moveTo(15, 2.5);
+  head.lineTo(19, 8.5);
+  head.lineTo(11, 8.5);
+  head.closeSubpath();
+  p.drawPath(head);
+  p.drawEllipse(QPointF(15, 25.5), 3.2, 3.2);
+  p.drawEllipse(QPointF(8.5, 10.5), 2.6, 2.6);
+  p.drawRect(QRectF(19.2, 7, 4.6, 4.6));
+}
+
+// A display on its stand: the RUZ Oviveru Ruv.
+void Screen(QPainter& p, const QColor& ink) {
+  p.setPen(Stroke(ink));
+  p.setBrush(Qt::NoBrush);
+  p.drawRoundedRect(QRectF(4, 5, 22, 15), 2, 2);
+  p.drawLine(QPointF(15, 20), QPointF(15, 24));
+  p.drawLine(QPointF(9, 25), QPointF(21, 25));
+  p.setPen(Stroke(ink, 1.6));
+  p.drawLine(QPointF(8, 10), QPointF(18, 10));
+  p.drawLine(QPointF(8, 14.5), QPointF(14, 14.5));
+}
+
 }  // namespace
 
 void DrawButtonIcon(QPainter& painter, const QRectF& box, const QString& caption, const QColor& ink) {
@@ -154,9 +194,9 @@ void DrawButtonIcon(QPainter& painter, const QRectF& box, const QString& caption
     Draw draw;
   };
   static constexpr std::array kIcons = {
-      Entry{"Device", Device}, Entry{"General", General}, Entry{"Throttle", Throttle},
-      Entry{"Brake", Brake},   Entry{"Boost", Boost},     Entry{"Turbo", Turbo},
-      Entry{"Data", Data},     Entry{"Apply", Apply},     Entry{"Default", Default},
+      Entry{"Device", Device},   Entry{"General", General}, Entry{"Throttle", Throttle}, Entry{"Brake", Brake},
+      Entry{"Boost", Boost},     Entry{"Turbo", Turbo},     Entry{"Data", Data},         Entry{"Apply", Apply},
+      Entry{"Default", Default}, Entry{"ESC", Device},      Entry{"USB", Usb},           Entry{"LCD", Screen},
   };
   for (const Entry& entry : kIcons) {
     if (caption != QLatin1String(entry.caption)) continue;

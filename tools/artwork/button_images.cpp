@@ -1,11 +1,15 @@
 #include "tools/artwork/button_images.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTextStream>
 
 #include "app/button_art.h"
+#include "curves/curve_mapping.h"
+#include "tools/artwork/app_icon.h"
 #include "tools/artwork/art_style.h"
 #include "tools/artwork/button_icons.h"
 
@@ -56,29 +60,26 @@ void DrawTallButton(QPainter& painter, const QRectF& rect, const QString& captio
   painter.restore();
 }
 
-// The link indicators (53 x 56): a lamp over the caption, lit in the accent
-// colour, ringed for the alternative target, grey when off.
+// The link indicators (53 x 56): a tile with a symbol that reads without a
+// caption (a chip for the controller, a screen for the RUZ Oviveru Ruv, the
+// USB trident for the adapter), lit in the accent colour or grey when off.
+// The V1 panel prints "ESC" and "USB" beside them; the main window shows
+// them alone.
 void DrawIndicator(QPainter& painter, const QRectF& rect, const QString& caption, ImageLook look) {
   painter.fillRect(rect, kGroundBottom);
-  QRectF lamp(rect.center().x() - 13, rect.top() + 5, 26, 26);
-  if (look == ImageLook::kIndicatorOn) {
+  const bool lit = look != ImageLook::kIndicatorOff;
+  const QRectF tile = rect.adjusted(2.5, 2.5, -2.5, -2.5);
+  if (lit) {
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(kAccent.red(), kAccent.green(), kAccent.blue(), 60));
-    painter.drawEllipse(lamp.adjusted(-4, -4, 4, 4));
-    painter.setBrush(kAccent);
-    painter.drawEllipse(lamp);
-  } else if (look == ImageLook::kIndicatorAlt) {
-    painter.setPen(QPen(kAccent, 3));
-    painter.setBrush(kPanel);
-    painter.drawEllipse(lamp.adjusted(1.5, 1.5, -1.5, -1.5));
-  } else {
-    painter.setPen(QPen(kEdge, 2));
-    painter.setBrush(kPanel);
-    painter.drawEllipse(lamp.adjusted(1, 1, -1, -1));
+    painter.setBrush(QColor(kAccent.red(), kAccent.green(), kAccent.blue(), 50));
+    painter.drawRoundedRect(tile.adjusted(-2, -2, 2, 2), 8, 8);
   }
-  painter.setFont(Font(11, true));
-  painter.setPen(look == ImageLook::kIndicatorOff ? kMutedText : kText);
-  painter.drawText(QRectF(rect.left(), rect.bottom() - 20, rect.width(), 18), Qt::AlignCenter, caption);
+  painter.setPen(QPen(lit ? kAccent : kEdge, 1));
+  painter.setBrush(kPanel);
+  painter.drawRoundedRect(tile, 7, 7);
+  const QString symbol = look == ImageLook::kIndicatorAlt ? QStringLiteral("LCD") : caption;
+  const QRectF box(rect.center().x() - 16, rect.center().y() - 16, 32, 32);
+  DrawButtonIcon(painter, box, symbol, lit ? kAccent : kMutedText.darker(140));
 }
 
 QImage ButtonImage(const ButtonImageInfo& info) {
@@ -104,20 +105,36 @@ QImage ButtonImage(const ButtonImageInfo& info) {
   return image;
 }
 
-// The curve editors' plot: a dark grid, ten by ten, with red lines.
+// The curve editors' plot: a dark grid with red lines where the axis labels
+// stand, drawn through the editors' own mapping from grid units to pixels.
+// The grid's 0..100 fills the left 300 of the plot's 309 columns and rows
+// 22..240 of its 240; the margin beyond stays dark. Row 240, grid y 0, lies
+// just below the plot, so the bottom line is drawn on the plot's last row.
 QImage CurveGrid() {
   const int width = 470;
   const int height = 253;
   QImage image(width, height, QImage::Format_RGB32);
   image.fill(QColor(0x14, 0x16, 0x1a));
   QPainter painter(&image);
-  for (int i = 0; i <= 10; ++i) {
-    QColor line = (i == 0 || i == 10) ? QColor(0xc0, 0x30, 0x30) : QColor(0x6a, 0x22, 0x26);
-    painter.setPen(QPen(line, 1));
-    int x = i * (width - 1) / 10;
-    int y = i * (height - 1) / 10;
-    painter.drawLine(x, 0, x, height - 1);
-    painter.drawLine(0, y, width - 1, y);
+  CurveGridMapping mapping;
+  mapping.plotWidth = CurveGridMapping::kEditorPlotWidth;
+  const int lastRow = CurveGridMapping::kPlotHeight - 1;
+  const int left = mapping.PlotXOfTenths(0);
+  const int right = mapping.PlotXOfTenths(1000);
+  const int top = mapping.GridToPlot({0, 100}).y;
+  const QColor edge(0xc0, 0x30, 0x30);
+  const QColor inner(0x6a, 0x22, 0x26);
+  // Vertical lines every 12.5 units (the percent labels; the boost degrees
+  // 0, 8, … 64 stand at the same places), horizontal ones every 25.
+  for (int tenths = 0; tenths <= 1000; tenths += 125) {
+    const int x = mapping.PlotXOfTenths(tenths);
+    painter.setPen(QPen(tenths == 0 || tenths == 1000 ? edge : inner, 1));
+    painter.drawLine(x, top, x, lastRow);
+  }
+  for (int y = 0; y <= 100; y += 25) {
+    const int row = std::min(mapping.GridToPlot({0, y}).y, lastRow);
+    painter.setPen(QPen(y == 0 || y == 100 ? edge : inner, 1));
+    painter.drawLine(left, row, right, row);
   }
   return image;
 }
@@ -148,6 +165,7 @@ bool WriteButtonImages(const QString& dir) {
   }
   ok = SavePng(CurveGrid(), dir, image_id::kCurveGrid) && ok;
   ids.push_back(image_id::kCurveGrid);
+  ok = WriteAppIconImages(dir, ids) && ok;
   return WriteResourceList(dir, ids) && ok;
 }
 

@@ -1,6 +1,7 @@
 // Draws the program's pictures at build time, so that no binary art lives in
 // the repository and the pictures always match the page layouts.
-//   vuriru-artwork backgrounds DIR   page and window backgrounds (*.bmp)
+//   vuriru-artwork backgrounds DIR   page and window backgrounds (*.bmp), and the
+//                                    application icon for the desktop (vuriru-link.svg)
 //   vuriru-artwork images DIR        button images and their resource file
 
 #include <cstdio>
@@ -9,6 +10,7 @@
 #include <QDir>
 #include <QGuiApplication>
 
+#include "tools/artwork/app_icon.h"
 #include "tools/artwork/backgrounds.h"
 #include "tools/artwork/button_images.h"
 
@@ -23,8 +25,13 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "vuriru-artwork: cannot create %s\n", argv[2]);
     return 1;
   }
-  bool written = std::strcmp(argv[1], "backgrounds") == 0 ? vuriru::art::WriteBackgrounds(dir)
-                                                          : vuriru::art::WriteButtonImages(dir);
+  bool written = false;
+  if (std::strcmp(argv[1], "backgrounds") == 0) {
+    written = vuriru::art::WriteBackgrounds(dir);
+    written = vuriru::art::WriteAppIconSvg(QDir(dir).filePath(QStringLiteral("vuriru-link.svg"))) && written;
+  } else {
+    written = vuriru::art::WriteButtonImages(dir);
+  }
   if (!written) {
     std::fprintf(stderr, "vuriru-artwork: cannot write the pictures into %s\n", argv[2]);
     return 1;

@@ -1,30 +1,27 @@
 #include "v1/ui/v1_panel_base.h"
 
+#include <algorithm>
+
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSignalBlocker>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 
 #include "app/artwork.h"
-#include "app/dialog_units.h"
+#include "app/client_area.h"
 #include "app/owner_draw_button.h"
+#include "app/theme_colours.h"
+#include "v1/ui/v1_panel_layout.h"
 
 namespace vuriru {
 namespace {
 
-// The panel fills the 600 x 420 picture "V1.bmp".
-constexpr int kPanelWidthDu = 400;
-constexpr int kPanelHeightDu = 258;
-// Settings sit in two columns of seven slots: caption, then list.
-constexpr int kSlotsPerColumn = 7;
-constexpr int kColumnX[] = {8, 202};
-constexpr int kFirstSlotY = 40;
-constexpr int kSlotPitchY = 20;
-constexpr int kCaptionWidthDu = 100;
-constexpr int kListWidthDu = 88;
-constexpr int kRowHeightDu = 12;
+using namespace v1_layout;
 
 QRect ToQRect(const PixelRect& r) {
   return QRect(r.x, r.y, r.width, r.height);
@@ -52,11 +49,39 @@ void MakeTransparentEdit(QLineEdit* edit, const QColor& text) {
   edit->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; color: %1; }").arg(text.name()));
 }
 
+// A drop-down list whose closed box ends a choice too long for it with an
+// ellipsis rather than cutting it off; the open list shows it whole.
+class ElidingComboBox : public QComboBox {
+ public:
+  using QComboBox::QComboBox;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QStylePainter painter(this);
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    option.currentText = fontMetrics().elidedText(option.currentText, Qt::ElideRight, field.width());
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+  }
+};
+
+// The drop-down lists mark the highlighted option in the accent colour, as
+// the option lists of the pages do.
+void UseAccentHighlight(QComboBox* list) {
+  QPalette palette = list->palette();
+  palette.setColor(QPalette::Highlight, QColor(theme::kAccent));
+  palette.setColor(QPalette::HighlightedText, QColor(theme::kGroundBottom));
+  list->setPalette(palette);
+  list->view()->setPalette(palette);
+}
+
 }  // namespace
 
 CV1PanelBase::CV1PanelBase(int dialogId, V1PanelHost& host, QWidget* parent) : QWidget(parent), m_host(host) {
   setObjectName(QStringLiteral("dialog%1").arg(dialogId));
-  setFixedSize(DuX(kPanelWidthDu), DuY(kPanelHeightDu));
+  setFixedSize(kWidth, kHeight);
   // A missing picture leaves the panel without one; nothing is reported.
   m_background = LoadArtwork("V1.bmp");
   if (!m_background.isNull()) m_backgroundFile = "V1.bmp";
@@ -64,18 +89,26 @@ CV1PanelBase::CV1PanelBase(int dialogId, V1PanelHost& host, QWidget* parent) : Q
   QLabel* heading = AddStaticText(1214, QStringLiteral("Settings Control"));
   QFont headingFont = heading->font();
   headingFont.setBold(true);
-  headingFont.setPixelSize(16);
+  headingFont.setPixelSize(18);
   heading->setFont(headingFont);
-  heading->setGeometry(ToQRect(DuRect(8, 18, 180, 14)));
-  AddStaticText(1217, QStringLiteral("Connection"))->setGeometry(ToQRect(DuRect(230, 8, 60, 10)));
-  AddStaticText(1215, QStringLiteral("ESC"))->setGeometry(ToQRect(DuRect(290, 8, 20, 10)));
-  AddStaticText(1216, QStringLiteral("USB"))->setGeometry(ToQRect(DuRect(340, 8, 20, 10)));
-  AddButton(kEscIndicatorId, QString())->setGeometry(ToQRect(DuRect(312, 4, 24, 24)));
-  AddButton(kUsbIndicatorId, QString())->setGeometry(ToQRect(DuRect(362, 4, 24, 24)));
+  heading->setGeometry(ToQRect(kTitle));
+  AddStaticText(1217, QStringLiteral("Connection"))->setGeometry(ToQRect(kConnectionLabel));
+  QLabel* esc = AddStaticText(1215, QStringLiteral("ESC"));
+  esc->setGeometry(ToQRect(kEscLabel));
+  QLabel* usb = AddStaticText(1216, QStringLiteral("USB"));
+  usb->setGeometry(ToQRect(kUsbLabel));
+  for (QLabel* label : {esc, usb, Label(1217)}) label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  // The indicators are copied unscaled; their pictures carry no text, the
+  // labels beside them say which is which.
+  AddButton(kEscIndicatorId, QString())->setGeometry(ToQRect(kEscIndicator));
+  AddButton(kUsbIndicatorId, QString())->setGeometry(ToQRect(kUsbIndicator));
 
-  AddButton(kReadButtonId, QStringLiteral("Read Settings"))->setGeometry(ToQRect(DuRect(10, 192, 80, 18)));
-  AddButton(kSendButtonId, QStringLiteral("Send Settings"))->setGeometry(ToQRect(DuRect(100, 192, 80, 18)));
-  AddButton(kFirmwareButtonId, QStringLiteral("Update Firmware"))->setGeometry(ToQRect(DuRect(190, 192, 80, 18)));
+  const int buttons[] = {kReadButtonId, kSendButtonId, kFirmwareButtonId};
+  const char* const captions[] = {"Read Settings", "Send Settings", "Update Firmware"};
+  for (int i = 0; i < 3; ++i) {
+    AddButton(buttons[i], QString::fromLatin1(captions[i]))
+        ->setGeometry(ButtonX(i), kButtonTop, kButtonWidth, kButtonHeight);
+  }
   connect(Button(kReadButtonId), &QAbstractButton::clicked, this, [this] { OnReadSettings(); });
   connect(Button(kSendButtonId), &QAbstractButton::clicked, this, [this] { OnSendSettings(); });
   connect(Button(kFirmwareButtonId), &QAbstractButton::clicked, this, [this] { OnUpdateFirmware(); });
@@ -85,8 +118,12 @@ CV1PanelBase::CV1PanelBase(int dialogId, V1PanelHost& host, QWidget* parent) : Q
   m_statusBox->setMaxLength(static_cast<int>(kStatusTextLimit));
   MakeTransparentEdit(m_statusBox, Qt::black);
   // Black text needs a light slot to stay readable on the dark picture.
-  m_statusBox->setStyleSheet(QStringLiteral("QLineEdit { background: #eef1f4; color: #000000; padding: 0 3px; }"));
-  m_statusBox->setGeometry(ToQRect(DuRect(10, 222, 260, 14)));
+  m_statusBox->setStyleSheet(QStringLiteral("QLineEdit { background: #eef1f4; color: #000000; padding: 0 6px; }"));
+  m_statusBox->setGeometry(ToQRect(kStatus));
+}
+
+QLabel* CV1PanelBase::Label(int id) const {
+  return findChild<QLabel*>(QStringLiteral("label%1").arg(id), Qt::FindDirectChildrenOnly);
 }
 
 QLabel* CV1PanelBase::AddStaticText(int id, const QString& text) {
@@ -96,17 +133,9 @@ QLabel* CV1PanelBase::AddStaticText(int id, const QString& text) {
 }
 
 CCownerDrawBton* CV1PanelBase::AddButton(int controlId, const QString& text) {
+  // Every button shows its own image, caption included, at its own size.
   auto* button = new CCownerDrawBton(controlId, m_host, this);
   button->setText(text);
-  if (!text.isEmpty()) {
-    // These buttons have no image of their own; their caption is drawn over
-    // the picture and lets clicks through to the button.
-    QLabel* caption = WhiteLabel(text, button);
-    caption->setAlignment(Qt::AlignCenter);
-    caption->setAttribute(Qt::WA_TransparentForMouseEvents);
-    caption->setGeometry(0, 0, DuX(80), DuY(18));
-    button->setStyleSheet(QStringLiteral("border: 1px solid white;"));
-  }
   m_buttons.push_back(button);
   return button;
 }
@@ -118,24 +147,30 @@ CCownerDrawBton* CV1PanelBase::Button(int controlId) const {
   return nullptr;
 }
 
-QRect CV1PanelBase::SlotRect(size_t slot, bool forList) const {
-  const int column = static_cast<int>(slot) / kSlotsPerColumn;
-  const int row = static_cast<int>(slot) % kSlotsPerColumn;
-  const int x = kColumnX[column % 2] + (forList ? kCaptionWidthDu : 0);
-  const int y = kFirstSlotY + row * kSlotPitchY;
-  return ToQRect(DuRect(x, y, forList ? kListWidthDu : kCaptionWidthDu, kRowHeightDu));
+QRect CV1PanelBase::SlotRect(size_t slot, size_t slotCount, bool forList) const {
+  // The first column takes the larger half.
+  const int rows = std::max(1, static_cast<int>((slotCount + 1) / 2));
+  const int column = static_cast<int>(slot) / rows;
+  const int row = static_cast<int>(slot) % rows;
+  const int x = kColumnX[column % 2] + (forList ? kCaptionWidth : 0);
+  return QRect(x, RowTop(row, rows), forList ? kListWidth : kCaptionWidth - 6, kRowHeight);
 }
 
 void CV1PanelBase::AddSetting(const std::string& caption, int listId, const std::vector<std::string>& options) {
   Row row;
   row.caption = WhiteLabel(QString::fromStdString(caption), this);
-  row.caption->setGeometry(SlotRect(m_rows.size(), false));
-  row.list = new QComboBox(this);
+  row.list = new ElidingComboBox(this);
   row.list->setObjectName(QStringLiteral("list%1").arg(listId));
   for (const std::string& option : options) row.list->addItem(QString::fromStdString(option));
-  row.list->setGeometry(SlotRect(m_rows.size(), true));
+  UseAccentHighlight(row.list);
+  row.list->view()->setMinimumWidth(row.list->view()->sizeHintForColumn(0) + 24);
   m_rows.push_back(row);
   m_index.push_back(0);
+  // The rows spread over the grid's height, however many the layout has.
+  for (size_t i = 0; i < m_rows.size(); ++i) {
+    m_rows[i].caption->setGeometry(SlotRect(i, m_rows.size(), false));
+    m_rows[i].list->setGeometry(SlotRect(i, m_rows.size(), true));
+  }
 }
 
 void CV1PanelBase::AddUnusedList(int listId, const std::vector<std::string>& options) {
@@ -146,11 +181,12 @@ void CV1PanelBase::AddUnusedList(int listId, const std::vector<std::string>& opt
 }
 
 QLineEdit* CV1PanelBase::AddVersionBox(int editId, const QString& caption, int row) {
-  WhiteLabel(caption, this)->setGeometry(ToQRect(DuRect(290, 180 + row * 16, 50, 12)));
+  const int top = kVersionTop + row * kVersionPitch;
+  WhiteLabel(caption, this)->setGeometry(kVersionX, top, 80, 20);
   auto* edit = new QLineEdit(this);
   edit->setObjectName(QStringLiteral("edit%1").arg(editId));
   MakeTransparentEdit(edit, Qt::white);
-  edit->setGeometry(ToQRect(DuRect(340, 180 + row * 16, 55, 12)));
+  edit->setGeometry(kVersionX + 84, top, kWidth - kMargin - kVersionX - 84, 20);
   return edit;
 }
 
@@ -189,6 +225,13 @@ void CV1PanelBase::OnMenuInit() {
   m_background = menuPicture;
   m_backgroundFile = "V1Menu.bmp";
   update();
+}
+
+void CV1PanelBase::showEvent(QShowEvent* event) {
+  // The panel takes the window's whole client area, button row and indicator
+  // strip included: a V1 controller uses neither.
+  if (QWidget* window = parentWidget(); window != nullptr && !isWindow()) move(ClientOrigin(*window));
+  QWidget::showEvent(event);
 }
 
 void CV1PanelBase::paintEvent(QPaintEvent*) {

@@ -53,6 +53,9 @@ class CV1PanelBase : public QWidget {
   QComboBox* List(size_t setting) const { return m_rows[setting].list; }
   QLabel* Caption(size_t setting) const { return m_rows[setting].caption; }
   CCownerDrawBton* Button(int controlId) const;
+  // A static text by its control id (1214 title, 1215 "ESC", 1216 "USB",
+  // 1217 "Connection"), or nullptr.
+  QLabel* Label(int id) const;
   bool HasBackground() const { return !m_background.isNull(); }
   // The picture file the background was last loaded from.
   const std::string& BackgroundFile() const { return m_backgroundFile; }
@@ -77,6 +80,7 @@ class CV1PanelBase : public QWidget {
   virtual void OnSendSettings() = 0;
   virtual void OnUpdateFirmware() = 0;
 
+  void showEvent(QShowEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
 
@@ -91,7 +95,8 @@ class CV1PanelBase : public QWidget {
 
   QLabel* AddStaticText(int id, const QString& text);
   CCownerDrawBton* AddButton(int controlId, const QString& text);
-  QRect SlotRect(size_t slot, bool forList) const;
+  // Setting `slot` of `slotCount`, in two columns.
+  QRect SlotRect(size_t slot, size_t slotCount, bool forList) const;
 
   std::vector<Row> m_rows;
   QPixmap m_background;

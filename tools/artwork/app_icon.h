@@ -1,0 +1,22 @@
+#pragma once
+// The application icon: a dark tile with the accent gauge of the Throttle
+// button, swung to full. Drawn once and written as PNG pictures for the
+// program and as SVG for the desktop.
+
+#include <vector>
+
+#include <QPainter>
+#include <QString>
+
+namespace vuriru::art {
+
+// Draws the icon into a square of `size` pixels at the painter's origin.
+void DrawAppIcon(QPainter& painter, double size);
+
+// Writes "<id>.png" for every icon size into `dir` and adds the ids to `ids`.
+bool WriteAppIconImages(const QString& dir, std::vector<int>& ids);
+
+// Writes the icon as a scalable picture to `path`.
+bool WriteAppIconSvg(const QString& path);
+
+}  // namespace vuriru::art
