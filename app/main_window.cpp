@@ -64,7 +64,11 @@ CQorProDlg::CQorProDlg(Scheduler& scheduler, HidLibrary& hid, UserDialogs& dialo
   const int menuHeight = m_menuBar->sizeHint().height();
   setFixedSize(DuX(kWidthDu), DuY(kHeightDu) + menuHeight);
   BuildStatusLine();
-  m_scheduler.SetTimerHandler([this](int id) { m_engine.HandleTimer(id); });
+  m_scheduler.SetTimerHandler([this](int id) {
+    m_engine.HandleTimer(id);
+    // Whatever the tick changed, the buttons' looks follow within a tick.
+    UpdateCommandLooks();
+  });
 }
 
 CQorProDlg::~CQorProDlg() {
@@ -228,6 +232,7 @@ bool CQorProDlg::OnInitDialog() {
   m_state.settingsRead = 0;
   m_progress->SetCaption(QStringLiteral("Read From Esc Process......"));
   m_scheduler.StartTimer(timer_id::kConnect, 500);
+  UpdateCommandLooks();
   return true;
 }
 

@@ -171,6 +171,8 @@ class CQorProDlg : public QDialog, public EngineHost, public FirmwareHost, publi
   // false, with the line cleared, when it may act.
   bool Refuse(WindowCommand command);
   void ShowStatus(const QString& text);
+  // Dims the row's buttons that cannot act now; their images stay as drawn.
+  void UpdateCommandLooks();
   void BuildButtons();
   void BuildPages();
   bool LoadPicture(const std::string& file, QPixmap& into);

@@ -87,6 +87,7 @@ void CQorProDlg::OnPageButton(uint8_t page) {
   m_state.g_currentPage = m_state.g_selectedPage;
   m_state.g_pageChosen = true;
   AfterPageSwitch(page);
+  UpdateCommandLooks();
   update();
 }
 
@@ -100,6 +101,7 @@ void CQorProDlg::StartSettingsWrite() {
   m_state.g_progressRange = 409;
   m_engine.Retry() = 0;
   if (m_state.g_linkState == link_state::kOpen) m_engine.SendSettings();
+  UpdateCommandLooks();
   update();
 }
 
@@ -177,7 +179,9 @@ void CQorProDlg::OnDeviceChange(const DeviceChangeEvent& event) {
   // Handled on the next turn of the event loop: an adapter can vanish in the
   // middle of a write, and the link must not be closed under that write.
   m_scheduler.RunAfter(0, [alive = std::weak_ptr<bool>(m_alive), this, event] {
-    if (alive.lock()) m_hotplug.Handle(event);
+    if (!alive.lock()) return;
+    m_hotplug.Handle(event);
+    UpdateCommandLooks();
   });
 }
 

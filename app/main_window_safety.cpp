@@ -55,6 +55,22 @@ bool CQorProDlg::Refuse(WindowCommand command) {
   return !reason.empty();
 }
 
+void CQorProDlg::UpdateCommandLooks() {
+  for (const auto& [id, button] : m_buttons) {
+    WindowCommand command = WindowCommand::kPage;
+    if (id == button_id::kApply) {
+      command = WindowCommand::kApply;
+    } else if (id == button_id::kDefault) {
+      command = WindowCommand::kDefault;
+    } else if (id == button_id::kDeviceInfo) {
+      command = WindowCommand::kDevicePage;
+    } else if (PageNumberOfButton(id) == 0) {
+      continue;  // indicators and the hidden language buttons
+    }
+    button->SetDimmed(!RefusalReason(m_state, command).empty());
+  }
+}
+
 void CQorProDlg::keyPressEvent(QKeyEvent* event) {
   // The dialog's own Escape would end the program with every edit in it.
   if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {

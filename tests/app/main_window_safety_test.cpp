@@ -264,3 +264,28 @@ TEST(MainWindowSafety, V1SendHoldsCommandsUntilItsStoreEndsAndMenusGiveThePanelI
 
 }  // namespace
 }  // namespace vuriru
+
+namespace vuriru {
+namespace {
+
+TEST(MainWindowSafety, ButtonsThatCannotActAreDimmedUntilTheyCan) {
+  MainWindowRig rig;
+  CQorProDlg& window = *rig.window;
+  ASSERT_TRUE(window.OnInitDialog());
+  EXPECT_TRUE(window.Button(button_id::kApply)->IsDimmed());
+  EXPECT_TRUE(window.Button(button_id::kGeneral)->IsDimmed());
+  EXPECT_FALSE(window.Button(button_id::kEscIndicator)->IsDimmed());
+  ASSERT_TRUE(rig.RunUntil([&] { return rig.ReadDone(); }));
+  rig.clock.AdvanceBy(100);
+  EXPECT_FALSE(window.Button(button_id::kApply)->IsDimmed());
+  EXPECT_FALSE(window.Button(button_id::kGeneral)->IsDimmed());
+  rig.dialogs.answers = {Answer::kOk};
+  window.OnApply();
+  EXPECT_TRUE(window.Button(button_id::kDefault)->IsDimmed());
+  ASSERT_TRUE(rig.RunUntil([&] { return rig.State().g_transferPending == 0; }));
+  rig.clock.AdvanceBy(100);
+  EXPECT_FALSE(window.Button(button_id::kDefault)->IsDimmed());
+}
+
+}  // namespace
+}  // namespace vuriru
