@@ -2,20 +2,29 @@
 // clock, through one scenario: identify and read, Apply, the V1 panel's read
 // and send, and firmware by blocks and by records. Rules: no read or write
 // out of bounds (the sanitizers watch), no frame larger than the transmit
-// buffer, no runaway of timers or continuations, and every wait over once
-// the controller has been silent for a minute.
+// buffer, no runaway of timers or continuations, every wait over once the
+// controller has been silent for a minute, and no success claimed for what
+// was not sent: on a link without write faults, a firmware update that
+// completes has written every block or record of the image, and a V1 store
+// that says "Send Ok" has written every pair of its frame.
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
+#include <vector>
 
 #include "comms/engine/engine_commands.h"
+#include "comms/firmware/block_protocol.h"
+#include "comms/firmware/record_protocol.h"
 #include "fuzz/engine_run.h"
 #include "fuzz/engine_session.h"
 #include "fuzz/entry_points.h"
+#include "fuzz/firmware_files.h"
 #include "fuzz/fuzz_check.h"
 #include "fuzz/fuzz_input.h"
 #include "fuzz/scripted_hid_library.h"
+#include "v1/v1_frame.h"
 
 namespace vuriru::fuzz {
 namespace {
@@ -28,58 +37,103 @@ constexpr uint64_t kEventBudget = 400000;
 // take *.hgm firmware.
 constexpr uint8_t kTwelveByteV1Reply[] = {0x2C, 0, 2, 6, 3, 3, 1, 2, 7, 0, 4, 1};
 
+using Frames = std::vector<std::vector<uint8_t>>;
+
+// Whether every wanted frame was written whole, in this order, among the writes.
+bool WrittenInOrder(const Frames& writes, const Frames& wanted) {
+  size_t next = 0;
+  for (const auto& write : writes) {
+    if (next < wanted.size() && write == wanted[next]) ++next;
+  }
+  return next == wanted.size();
+}
+
+// The frames that carry the image of a completed transfer: every block, or
+// every record.
+Frames ImageFrames(FirmwareKind kind) {
+  const std::vector<uint8_t> image = FirmwareTestImage(kind);
+  Frames frames;
+  if (UsesBlockProtocol(kind)) {
+    const Frames plan = PlanBlockFrames(image);
+    // Size, header, the full blocks, last length, last block, finish, confirm.
+    for (size_t i = 2; i + 4 < plan.size(); ++i) frames.push_back(plan[i]);
+    frames.push_back(plan[plan.size() - 3]);
+    return frames;
+  }
+  for (const FirmwareRecord& record : ScanRecords(image).records) {
+    frames.emplace_back(image.begin() + record.offset, image.begin() + record.offset + record.length);
+  }
+  return frames;
+}
+
 class ScriptRun {
  public:
   ScriptRun() {
     static const bool trace = std::getenv("VURIRU_FUZZ_TRACE") != nullptr;
-    session.link.SetTrace([this](bool outgoing, const uint8_t* bytes, uint32_t length) {
+    m_session.link.SetTrace([this](bool outgoing, const uint8_t* bytes, uint32_t length) {
       if (trace) Trace(outgoing, bytes, length);
-      if (outgoing) Require(length <= TransactionEngine::kTransmitCapacity, "no frame is larger than 520 bytes");
+      if (!outgoing) return;
+      Require(length <= TransactionEngine::kTransmitCapacity, "no frame is larger than 520 bytes");
+      m_firmwareWrites.emplace_back(bytes, bytes + length);
+      m_storeWrites.emplace_back(bytes, bytes + length);
     });
+    m_session.beforeStore = [this] {
+      m_storeWrites.clear();
+      m_storeLinkFaulted = false;
+      m_v1Frame.clear();
+      if (m_session.state.g_deviceType != device_type::kV1) return;
+      if (const std::optional<V1Frame> frame = BuildV1Frame(m_session.v1)) {
+        for (const V1Write& write : *frame) m_v1Frame.emplace_back(write.Bytes().begin(), write.Bytes().end());
+      }
+    };
+    m_session.hosts.onV1SendDone = [this] {
+      if (m_storeLinkFaulted) return;
+      Require(WrittenInOrder(m_storeWrites, m_v1Frame), "\"Send Ok\" only after every pair was written");
+    };
   }
 
   void Start(EngineScenario scenario) {
-    session.Connect();
+    m_session.Connect();
     switch (scenario) {
       case EngineScenario::kIdentify:
       case EngineScenario::kCount:
         break;
       case EngineScenario::kApply:
-        session.AsIfRead(device_type::kFull);
-        session.Apply(false, false);
+        m_session.AsIfRead(device_type::kFull);
+        m_session.Apply(false, false);
         break;
       case EngineScenario::kV1Send:
-        session.AsIfRead(device_type::kV1);
-        session.state.v1Variant = kV1BecShown;
-        session.v1.becShown = kV1BecShown;
-        session.V1Send(false);
+        m_session.AsIfRead(device_type::kV1);
+        m_session.state.v1Variant = kV1BecShown;
+        m_session.v1.becShown = kV1BecShown;
+        m_session.V1Send(false);
         break;
       case EngineScenario::kV1Read:
-        session.AsIfRead(device_type::kV1);
-        session.V1Read(false);
+        m_session.AsIfRead(device_type::kV1);
+        m_session.V1Read(false);
         break;
       case EngineScenario::kBoxFirmware:
-        session.AsIfRead(device_type::kFull);
-        session.state.g_escPresent = 0;
-        session.state.settingsRead = 0;
-        session.state.g_lcdMode = true;
-        session.UpdateFirmware();
+        m_session.AsIfRead(device_type::kFull);
+        m_session.state.g_escPresent = 0;
+        m_session.state.settingsRead = 0;
+        m_session.state.g_lcdMode = true;
+        StartFirmware();
         break;
       case EngineScenario::kV1BlockFirmware:
-        session.AsIfRead(device_type::kV1);
+        m_session.AsIfRead(device_type::kV1);
         // The reply length that tells this model apart comes from a read.
-        session.V1Read(false);
-        hid.QueueReply(kTwelveByteV1Reply);
+        m_session.V1Read(false);
+        m_hid.QueueReply(kTwelveByteV1Reply);
         Run(TransactionEngine::kTickMs);
-        session.UpdateFirmware();
+        StartFirmware();
         break;
       case EngineScenario::kRecordFirmware:
-        session.AsIfRead(device_type::kFull);
-        session.UpdateFirmware();
+        m_session.AsIfRead(device_type::kFull);
+        StartFirmware();
         break;
       case EngineScenario::kV1RecordFirmware:
-        session.AsIfRead(device_type::kV1);
-        session.UpdateFirmware();
+        m_session.AsIfRead(device_type::kV1);
+        StartFirmware();
         break;
     }
   }
@@ -87,7 +141,7 @@ class ScriptRun {
   void Step(FuzzInput& input) {
     const uint8_t op = input.Byte();
     if (op <= engine_op::kLongestReply) {
-      hid.QueueReply(input.Take(op));
+      m_hid.QueueReply(input.Take(op));
     } else if (op < engine_op::kWait) {
       Wait((op - engine_op::kShortWait + 1u) * 10u);
     } else if (op < engine_op::kRawReport) {
@@ -95,7 +149,7 @@ class ScriptRun {
       Wait(high << 8 | input.Byte());
     } else if (op < engine_op::kLinkFault) {
       const uint8_t lengthByte = input.Byte();
-      hid.QueueReport(lengthByte, input.Take(input.Byte() % 63));
+      m_hid.QueueReport(lengthByte, input.Take(input.Byte() % 63));
     } else if (op < engine_op::kCommand) {
       Fault(static_cast<LinkFault>(op & 0x07), input.Byte());
     } else if (op < engine_op::kTick) {
@@ -108,20 +162,21 @@ class ScriptRun {
   // The controller falls silent; whatever the engine waits for must end.
   void Finish() {
     Run(kSilenceAfterScriptMs);
-    Require(!session.engine.IsWaiting(), "every wait ends");
-    Require(session.state.engineState <= engine_state::kStoreCurves, "the engine stays in a state it knows");
+    CheckCompletedTransfer();
+    Require(!m_session.engine.IsWaiting(), "every wait ends");
+    Require(m_session.state.engineState <= engine_state::kStoreCurves, "the engine stays in a state it knows");
   }
 
   EngineRunResult Result(EngineScenario scenario) const {
     EngineRunResult result;
     result.scenario = scenario;
-    result.state = session.state;
-    result.transfer = session.transfer.Outcome();
-    result.readsFinished = session.hosts.readsFinished;
-    result.pressedButtonsReleased = session.hosts.pressedButtonsReleased;
-    result.v1ReadsShown = session.hosts.v1ReadsShown;
-    result.v1SendsDone = session.hosts.v1SendsDone;
-    result.virtualMs = scheduler.NowMs();
+    result.state = m_session.state;
+    result.transfer = m_session.transfer.Outcome();
+    result.readsFinished = m_session.hosts.readsFinished;
+    result.pressedButtonsReleased = m_session.hosts.pressedButtonsReleased;
+    result.v1ReadsShown = m_session.hosts.v1ReadsShown;
+    result.v1SendsDone = m_session.hosts.v1SendsDone;
+    result.virtualMs = m_scheduler.NowMs();
     return result;
   }
 
@@ -129,14 +184,14 @@ class ScriptRun {
   // With VURIRU_FUZZ_TRACE set, every block on the link goes to stderr, for
   // looking into an input that broke a rule.
   void Trace(bool outgoing, const uint8_t* bytes, uint32_t length) const {
-    std::fprintf(stderr, "%7llu state %2d %s", static_cast<unsigned long long>(scheduler.NowMs()),
-                 session.state.engineState, outgoing ? "sent" : "read");
+    std::fprintf(stderr, "%7llu state %2d %s", static_cast<unsigned long long>(m_scheduler.NowMs()),
+                 m_session.state.engineState, outgoing ? "sent" : "read");
     for (uint32_t i = 0; i < length; ++i) std::fprintf(stderr, " %02X", bytes[i]);
     std::fprintf(stderr, "\n");
   }
 
   void Run(uint64_t ms) {
-    scheduler.RunUntil([this] { return ++m_events > kEventBudget; }, ms);
+    m_scheduler.RunUntil([this] { return ++m_events > kEventBudget; }, ms);
     Require(m_events <= kEventBudget, "the clock never runs away");
   }
 
@@ -144,34 +199,64 @@ class ScriptRun {
     ms = std::min(ms, kScriptTimeLimitMs - m_scriptMs);
     m_scriptMs += ms;
     Run(ms);
+    CheckCompletedTransfer();
+  }
+
+  // The update as the device page starts it, with the writes counted afresh.
+  void StartFirmware() {
+    CheckCompletedTransfer();
+    if (m_session.state.g_linkState == link_state::kOpen) {
+      m_firmwareWrites.clear();
+      m_firmwareLinkFaulted = false;
+      m_completionChecked = false;
+    }
+    m_session.UpdateFirmware();
+  }
+
+  void CheckCompletedTransfer() {
+    if (m_completionChecked || m_session.transfer.Outcome() != TransferOutcome::kCompleted) return;
+    m_completionChecked = true;
+    if (m_firmwareLinkFaulted) return;
+    Require(WrittenInOrder(m_firmwareWrites, ImageFrames(m_session.transfer.Kind())),
+            "a completed update has written the whole image");
+  }
+
+  // Writes that fail or an adapter that goes make the device's answers the
+  // only account of what arrived; the rules on what was written hold only
+  // on a sound link.
+  void LinkFaulted() {
+    m_firmwareLinkFaulted = true;
+    m_storeLinkFaulted = true;
   }
 
   void Fault(LinkFault fault, uint8_t argument) {
     switch (fault) {
       case LinkFault::kFailWrites:
-        hid.failingWrites = argument % 8u;
+        m_hid.failingWrites = argument % 8u;
+        LinkFaulted();
         break;
       case LinkFault::kFailReads:
-        hid.failingReads = argument % 8u;
+        m_hid.failingReads = argument % 8u;
         break;
       case LinkFault::kMaxReports:
-        hid.maxReportRequest = argument % 20u;
+        m_hid.maxReportRequest = argument % 20u;
         break;
       case LinkFault::kShortRead:
-        hid.shortReadBytes = argument;
+        m_hid.shortReadBytes = argument;
         break;
       case LinkFault::kPull:
-        if (!hid.plugged) break;
-        hid.plugged = false;
-        session.DeviceRemoved(ScriptedHidLibrary::kPath);
+        if (!m_hid.plugged) break;
+        m_hid.plugged = false;
+        m_session.DeviceRemoved(ScriptedHidLibrary::kPath);
+        LinkFaulted();
         break;
       case LinkFault::kPlug:
-        if (hid.plugged) break;
-        hid.plugged = true;
-        session.DeviceArrived();
+        if (m_hid.plugged) break;
+        m_hid.plugged = true;
+        m_session.DeviceArrived();
         break;
       case LinkFault::kFailOpens:
-        hid.failingOpens = argument % 4u;
+        m_hid.failingOpens = argument % 4u;
         break;
       case LinkFault::kNone:
         break;
@@ -181,49 +266,54 @@ class ScriptRun {
   void Command(UserCommand command) {
     switch (command) {
       case UserCommand::kApply:
-        session.Apply(false, false);
+        m_session.Apply(false, false);
         break;
       case UserCommand::kDefault:
-        session.Apply(true, false);
+        m_session.Apply(true, false);
         break;
       case UserCommand::kV1Read:
-        session.V1Read(false);
+        m_session.V1Read(false);
         break;
       case UserCommand::kV1Send:
-        session.V1Send(false);
+        m_session.V1Send(false);
         break;
       case UserCommand::kFirmware:
-        session.UpdateFirmware();
+        StartFirmware();
         break;
       case UserCommand::kCancelNextFileChoice:
-        session.hosts.cancelNextChoice = true;
+        m_session.hosts.cancelNextChoice = true;
         break;
       case UserCommand::kSelectBox:
-        session.SelectBox();
+        m_session.SelectBox();
         break;
       case UserCommand::kSelectEsc:
-        session.SelectEsc();
+        m_session.SelectEsc();
         break;
       case UserCommand::kForcedApply:
-        session.Apply(false, true);
+        m_session.Apply(false, true);
         break;
       case UserCommand::kForcedV1Read:
-        session.V1Read(true);
+        m_session.V1Read(true);
         break;
       case UserCommand::kForcedV1Send:
-        session.V1Send(true);
+        m_session.V1Send(true);
         break;
     }
   }
 
- public:
-  EventLoopScheduler scheduler{EventLoopScheduler::Clock::kVirtual};
-  ScriptedHidLibrary hid;
-  EngineSession session{hid, scheduler};
-
- private:
+  EventLoopScheduler m_scheduler{EventLoopScheduler::Clock::kVirtual};
+  ScriptedHidLibrary m_hid;
+  EngineSession m_session{m_hid, m_scheduler};
   uint64_t m_events = 0;
   uint64_t m_scriptMs = 0;
+  // Everything written since the last firmware update and the last store
+  // began, and the V1 frame that store sends.
+  Frames m_firmwareWrites;
+  Frames m_storeWrites;
+  Frames m_v1Frame;
+  bool m_firmwareLinkFaulted = false;
+  bool m_storeLinkFaulted = false;
+  bool m_completionChecked = false;
 };
 
 }  // namespace

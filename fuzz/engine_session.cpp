@@ -64,7 +64,9 @@ void EngineSession::Apply(bool factory, bool forced) {
   state.g_transferPending = 1;
   state.g_progressRange = 409;
   engine.Retry() = 0;
-  if (state.g_linkState == link_state::kOpen) engine.SendSettings();
+  if (state.g_linkState != link_state::kOpen) return;
+  if (beforeStore) beforeStore();
+  engine.SendSettings();
 }
 
 void EngineSession::V1Read(bool forced) {
@@ -75,7 +77,9 @@ void EngineSession::V1Read(bool forced) {
 void EngineSession::V1Send(bool forced) {
   if (!forced && (state.g_transferPending != 0 || state.g_curveEditorOpen != 0)) return;
   state.g_progressRange = 409;
-  if (state.g_linkState == link_state::kOpen) engine.SendSettings();
+  if (state.g_linkState != link_state::kOpen) return;
+  if (beforeStore) beforeStore();
+  engine.SendSettings();
 }
 
 void EngineSession::UpdateFirmware() {

@@ -7,6 +7,7 @@
 // maker over the simulated adapter, to record sessions that work.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "common/event_loop_scheduler.h"
@@ -33,12 +34,17 @@ class SessionHosts : public WindowlessEngineHost, public FirmwareHost, public Li
   uint32_t v1ReadsShown = 0;
   uint32_t v1SendsDone = 0;
   uint32_t messages = 0;
+  // Called when the V1 panel is told "Send Ok".
+  std::function<void()> onV1SendDone;
 
   // EngineHost
   void ShowCommandButtons() override { ++readsFinished; }
   void RedrawPressedButton(int32_t) override { ++pressedButtonsReleased; }
   void ShowV1ReadValues() override { ++v1ReadsShown; }
-  void ShowV1SendDone() override { ++v1SendsDone; }
+  void ShowV1SendDone() override {
+    ++v1SendsDone;
+    if (onV1SendDone) onV1SendDone();
+  }
   void ShowMessage(const std::string&, const std::string&, MessageIcon) override { ++messages; }
   void RedrawIndicators() override {}
 
@@ -58,6 +64,9 @@ class EngineSession {
   EngineSession(HidLibrary& hid, EventLoopScheduler& clock);
   EngineSession(const EngineSession&) = delete;
   EngineSession& operator=(const EngineSession&) = delete;
+
+  // Called just before a command starts a store (SendSettings).
+  std::function<void()> beforeStore;
 
   // Opens the adapter as the connect timer would: engine state 1.
   bool Connect();
