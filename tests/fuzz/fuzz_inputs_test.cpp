@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,12 @@
 #include "fuzz/entry_points.h"
 
 namespace vuriru::fuzz {
+
+// Test names and messages show a target by its name.
+void PrintTo(const FuzzTarget& target, std::ostream* out) {
+  *out << target.name;
+}
+
 namespace {
 
 namespace fs = std::filesystem;
