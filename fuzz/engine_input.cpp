@@ -79,7 +79,7 @@ class ScriptRun {
     });
     m_session.beforeStore = [this] {
       m_storeWrites.clear();
-      m_storeLinkFaulted = false;
+      m_storeLinkFaulted = m_hid.failingWrites > 0;
       m_v1Frame.clear();
       if (m_session.state.g_deviceType != device_type::kV1) return;
       if (const std::optional<V1Frame> frame = BuildV1Frame(m_session.v1)) {
@@ -207,7 +207,7 @@ class ScriptRun {
     CheckCompletedTransfer();
     if (m_session.state.g_linkState == link_state::kOpen) {
       m_firmwareWrites.clear();
-      m_firmwareLinkFaulted = false;
+      m_firmwareLinkFaulted = m_hid.failingWrites > 0;
       m_completionChecked = false;
     }
     m_session.UpdateFirmware();
