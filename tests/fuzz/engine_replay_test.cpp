@@ -80,6 +80,9 @@ TEST(EngineScript, PullingTheAdapterMidTransferStopsIt) {
   const EngineRunResult pulled = Replay(cut);
   EXPECT_EQ(pulled.transfer, TransferOutcome::kFailed);
   EXPECT_EQ(pulled.state.g_linkState, link_state::kNoLink);
+  // Ended by the removal, not by the silence that follows: that would leave
+  // the engine in the record answer state.
+  EXPECT_EQ(pulled.state.engineState, engine_state::kIdle);
 }
 
 TEST(EngineScript, WaitsAreCappedSoEveryInputEnds) {
