@@ -2,9 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 namespace vuriru {
@@ -15,10 +13,10 @@ FileWriteResult Failure(const std::string& what, const std::filesystem::path& pa
   return {false, what + " " + path.string() + ": " + std::strerror(error)};
 }
 
-bool WriteAll(int fd, std::span<const uint8_t> bytes) {
+bool WriteAll(FileSystemCalls& calls, int fd, std::span<const uint8_t> bytes) {
   size_t done = 0;
   while (done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    const ssize_t n = calls.Write(fd, bytes.data() + done, bytes.size() - done);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) {
       if (n == 0) errno = EIO;
@@ -31,11 +29,11 @@ bool WriteAll(int fd, std::span<const uint8_t> bytes) {
 
 // Makes the rename itself durable; a failure here no longer endangers the
 // target, so it is not reported.
-void SyncDirectory(const std::filesystem::path& dir) {
-  const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+void SyncDirectory(FileSystemCalls& calls, const std::filesystem::path& dir) {
+  const int fd = calls.OpenDirectory(dir.c_str());
   if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
+  calls.Sync(fd);
+  calls.Close(fd);
 }
 
 // mkstemp creates a file only its owner may read: keep the rights of the file
@@ -60,40 +58,41 @@ std::filesystem::path ResolveLink(const std::filesystem::path& path) {
 
 }  // namespace
 
-FileWriteResult WriteFileAtomically(const std::filesystem::path& requested, std::span<const uint8_t> bytes) {
+FileWriteResult WriteFileAtomically(const std::filesystem::path& requested, std::span<const uint8_t> bytes,
+                                    FileSystemCalls& calls) {
   const std::filesystem::path target = ResolveLink(requested);
   const std::filesystem::path dir = target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
   std::string pattern = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
   std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');
 
-  const int fd = ::mkstemp(name.data());
+  const int fd = calls.MakeTemp(name.data());
   if (fd < 0) return Failure("Cannot create a file in", dir, errno);
   const std::filesystem::path temp(name.data());
 
   int error = 0;
   std::string what;
-  if (!WriteAll(fd, bytes)) {
+  if (!WriteAll(calls, fd, bytes)) {
     error = errno;
     what = "Cannot write";
-  } else if (::fsync(fd) != 0) {
-    error = errno;
-    what = "Cannot write";
-  }
-  if (error == 0) ::fchmod(fd, ModeFor(target));
-  if (::close(fd) != 0 && error == 0) {
+  } else if (calls.Sync(fd) != 0) {
     error = errno;
     what = "Cannot write";
   }
-  if (error == 0 && ::rename(temp.c_str(), target.c_str()) != 0) {
+  if (error == 0) calls.ChangeMode(fd, ModeFor(target));
+  if (calls.Close(fd) != 0 && error == 0) {
+    error = errno;
+    what = "Cannot write";
+  }
+  if (error == 0 && calls.Rename(temp.c_str(), target.c_str()) != 0) {
     error = errno;
     what = "Cannot replace";
   }
   if (error != 0) {
-    ::unlink(temp.c_str());
+    calls.Unlink(temp.c_str());
     return Failure(what, target, error);
   }
-  SyncDirectory(dir);
+  SyncDirectory(calls, dir);
   return {true, {}};
 }
 

@@ -8,6 +8,8 @@
 #include <span>
 #include <string>
 
+#include "files/file_system_calls.h"
+
 namespace vuriru {
 
 struct FileWriteResult {
@@ -16,7 +18,11 @@ struct FileWriteResult {
 };
 
 // On failure the target is unchanged and the temporary file is removed. A
-// target that is a symbolic link has the file it names replaced.
-FileWriteResult WriteFileAtomically(const std::filesystem::path& target, std::span<const uint8_t> bytes);
+// target that is a symbolic link has the file it names replaced. Whatever
+// step fails, or wherever the program stops, the target holds either its old
+// bytes or the new ones, whole: it is only ever replaced by the rename of a
+// file that has been written and flushed completely.
+FileWriteResult WriteFileAtomically(const std::filesystem::path& target, std::span<const uint8_t> bytes,
+                                    FileSystemCalls& calls = SystemFileCalls());
 
 }  // namespace vuriru

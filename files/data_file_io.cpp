@@ -30,10 +30,10 @@ DataFileImport ReadDataFile(const std::filesystem::path& path, const EscData& ba
   return DecodeDataFile(bytes, base);
 }
 
-FileWriteResult SaveDataFile(const std::filesystem::path& path, const EscData& data) {
+FileWriteResult SaveDataFile(const std::filesystem::path& path, const EscData& data, FileSystemCalls& calls) {
   const DataFileExport encoded = EncodeDataFile(data);
   if (!encoded.ok) return {false, encoded.message};
-  return WriteFileAtomically(path, encoded.bytes);
+  return WriteFileAtomically(path, encoded.bytes, calls);
 }
 
 }  // namespace vuriru

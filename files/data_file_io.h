@@ -25,6 +25,7 @@ bool FileExistsAndNotEmpty(const std::filesystem::path& path);
 DataFileImport ReadDataFile(const std::filesystem::path& path, const EscData& base);
 
 // Encodes the data and replaces the file at `path` atomically.
-FileWriteResult SaveDataFile(const std::filesystem::path& path, const EscData& data);
+FileWriteResult SaveDataFile(const std::filesystem::path& path, const EscData& data,
+                             FileSystemCalls& calls = SystemFileCalls());
 
 }  // namespace vuriru

@@ -82,6 +82,34 @@ TEST_F(DataFileOnDisk, LongShortAndMissingFilesAreRefused) {
   EXPECT_FALSE(ReadDataFile(m_dir, EscData{}).ok);  // a folder
 }
 
+// The window takes an import over only when it is ok; a refused one must not
+// carry part of the file either, whichever check refused it: the header, or
+// a curve found impossible after the sections before it were already read.
+TEST_F(DataFileOnDisk, RefusedImportCarriesNothingOfTheFile) {
+  DataFileBytes badHeader = EncodeDataFile(SampleEscData()).bytes;
+  badHeader[kDataFileSize - 1] = 0x11;
+  std::vector<std::vector<uint8_t>> files{{badHeader.begin(), badHeader.end()}};
+  for (StoredCurve EscData::*which : {&EscData::brakeCurve, &EscData::throttleCurve}) {
+    EscData data = SampleEscData();
+    (data.*which).x[1] = 120;  // off the grid
+    const DataFileExport encoded = EncodeDataFile(data);
+    ASSERT_TRUE(encoded.ok);
+    files.emplace_back(encoded.bytes.begin(), encoded.bytes.end());
+  }
+  const EscData nothing{};
+  for (const auto& bytes : files) {
+    Put(m_dir / "bad.DATA", bytes);
+    const DataFileImport read = ReadDataFile(m_dir / "bad.DATA", SampleEscData());
+    EXPECT_FALSE(read.ok);
+    EXPECT_EQ(read.data.settings.current, nothing.settings.current);
+    EXPECT_EQ(read.data.settings.runningLog, nothing.settings.runningLog);
+    for (StoredCurve EscData::*curve : {&EscData::boostCurve, &EscData::brakeCurve, &EscData::throttleCurve}) {
+      EXPECT_EQ((read.data.*curve).x, (nothing.*curve).x);
+      EXPECT_EQ((read.data.*curve).table, (nothing.*curve).table);
+    }
+  }
+}
+
 TEST_F(DataFileOnDisk, FailedWriteLeavesTheTargetAsItWas) {
   const fs::path path = m_dir / "car.DATA";
   const std::vector<uint8_t> before{1, 2, 3};

@@ -1,0 +1,20 @@
+#include <array>
+
+#include "fuzz/entry_points.h"
+
+namespace vuriru::fuzz {
+
+std::span<const FuzzTarget> FuzzTargets() {
+  static constexpr std::array<FuzzTarget, 7> kTargets{{
+      {"settings_reply", SettingsReplyInput},
+      {"curve_reply", CurveReplyInput},
+      {"v1_reply", V1ReplyInput},
+      {"data_file", DataFileInput},
+      {"xup_file", RecordFileInput},
+      {"block_file", BlockFileInput},
+      {"engine", EngineInput},
+  }};
+  return kTargets;
+}
+
+}  // namespace vuriru::fuzz
