@@ -11,8 +11,6 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
-#include "app/app_theme.h"
-#include "app/artwork.h"
 #include "app/main_window.h"
 #include "app/qt_scheduler.h"
 #include "app/qt_user_dialogs.h"
@@ -21,6 +19,8 @@
 #include "sim/sim_fault.h"
 #include "sim/sim_target_factory.h"
 #include "sim/simulated_hid_library.h"
+#include "widgets/kit/app_theme.h"
+#include "widgets/kit/artwork.h"
 
 namespace vuriru {
 namespace {

@@ -5,13 +5,6 @@
 #include <QMenuBar>
 #include <QPainter>
 
-#include "app/about_dlg.h"
-#include "app/artwork.h"
-#include "app/button_art.h"
-#include "app/dialog_units.h"
-#include "app/esc_process_dlg.h"
-#include "app/owner_draw_button.h"
-#include "comms/settings_table.h"
 #include "pages/boost_page.h"
 #include "pages/brake_page.h"
 #include "pages/data_page.h"
@@ -19,8 +12,15 @@
 #include "pages/general_page.h"
 #include "pages/throttle_page.h"
 #include "pages/turbo_page.h"
-#include "v1/ui/cn_v1_dlg.h"
-#include "v1/ui/v1_dlg.h"
+#include "settings/settings_table.h"
+#include "widgets/kit/about_dlg.h"
+#include "widgets/kit/artwork.h"
+#include "widgets/kit/esc_process_dlg.h"
+#include "widgets/kit/owner_draw_button.h"
+#include "widgets/layout/dialog_units.h"
+#include "widgets/v1/cn_v1_dlg.h"
+#include "widgets/v1/v1_dlg.h"
+#include "window/button_art.h"
 
 namespace vuriru {
 

@@ -14,22 +14,22 @@
 #include <QDialog>
 #include <QPixmap>
 
-#include "app/user_dialogs.h"
 #include "common/scheduler.h"
 #include "common/shared_state.h"
 #include "comms/engine/engine_host.h"
 #include "comms/engine/transaction_engine.h"
 #include "comms/firmware/firmware_host.h"
 #include "comms/firmware/firmware_transfer.h"
-#include "comms/settings_block.h"
 #include "curves/curve_set.h"
 #include "link/device_change.h"
 #include "link/hid_device.h"
 #include "link/link_hotplug.h"
 #include "link/usb_link.h"
-#include "v1/ui/v1_panel_host.h"
+#include "settings/settings_block.h"
 #include "v1/v1_settings_block.h"
+#include "widgets/v1/v1_panel_host.h"
 #include "window/refusal.h"
+#include "window/user_dialogs.h"
 
 class QAction;
 class QLabel;

@@ -2,9 +2,7 @@
 // and device changes. None of them talks to the controller; they set the
 // shared state and leave the work to the engine's next tick.
 
-#include "app/button_art.h"
 #include "app/main_window.h"
-#include "app/owner_draw_button.h"
 #include "pages/boost_page.h"
 #include "pages/brake_page.h"
 #include "pages/data_page.h"
@@ -12,6 +10,8 @@
 #include "pages/general_page.h"
 #include "pages/throttle_page.h"
 #include "pages/turbo_page.h"
+#include "widgets/kit/owner_draw_button.h"
+#include "window/button_art.h"
 
 namespace vuriru {
 

@@ -4,10 +4,7 @@
 #include <QApplication>
 #include <QLineEdit>
 
-#include "app/button_art.h"
-#include "app/esc_process_dlg.h"
 #include "app/main_window.h"
-#include "app/owner_draw_button.h"
 #include "pages/boost_page.h"
 #include "pages/brake_page.h"
 #include "pages/data_page.h"
@@ -15,9 +12,12 @@
 #include "pages/general_page.h"
 #include "pages/throttle_page.h"
 #include "pages/turbo_page.h"
-#include "v1/ui/cn_v1_dlg.h"
-#include "v1/ui/v1_busy_rule.h"
-#include "v1/ui/v1_dlg.h"
+#include "widgets/kit/esc_process_dlg.h"
+#include "widgets/kit/owner_draw_button.h"
+#include "widgets/v1/cn_v1_dlg.h"
+#include "widgets/v1/v1_dlg.h"
+#include "window/button_art.h"
+#include "window/v1_busy_rule.h"
 
 namespace vuriru {
 

@@ -7,14 +7,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 
-#include "app/button_art.h"
 #include "app/main_window.h"
-#include "app/owner_draw_button.h"
 #include "pages/boost_page.h"
 #include "pages/brake_page.h"
 #include "pages/general_page.h"
 #include "pages/throttle_page.h"
 #include "pages/turbo_page.h"
+#include "widgets/kit/owner_draw_button.h"
+#include "window/button_art.h"
 #include "window/quit_question.h"
 
 namespace vuriru {
@@ -23,12 +23,15 @@ namespace {
 // How long a refusal stays in the status line.
 constexpr uint32_t kStatusShownMs = 6000;
 constexpr int kStatusHeight = 22;
+constexpr int kRightStripWidth = 60;
 }  // namespace
 
 void CQorProDlg::BuildStatusLine() {
   m_statusLine = new QLabel(this);
   m_statusLine->setObjectName(QStringLiteral("statusLine"));
-  m_statusLine->setGeometry(8, height() - kStatusHeight - 4, width() - 16, kStatusHeight);
+  // Across the page area, clear of the strip on the right that carries the
+  // indicators and the picture's caption.
+  m_statusLine->setGeometry(8, height() - kStatusHeight - 4, width() - 16 - kRightStripWidth, kStatusHeight);
   m_statusLine->setStyleSheet(
       QStringLiteral("QLabel { color: #f0f0f0; background: rgba(20, 22, 26, 200); "
                      "border-left: 3px solid #ff8a1c; padding-left: 6px; }"));

@@ -1,7 +1,7 @@
 #pragma once
 // The user's dialogs as real Qt message boxes and file dialogs.
 
-#include "app/user_dialogs.h"
+#include "window/user_dialogs.h"
 
 class QWidget;
 

@@ -9,9 +9,9 @@
 #include "common/event_loop_scheduler.h"
 #include "comms/engine/transaction_engine.h"
 #include "comms/engine/windowless_engine_host.h"
-#include "comms/settings_table.h"
 #include "curves/curve_set.h"
 #include "link/usb_link.h"
+#include "settings/settings_table.h"
 #include "sim/simulated_hid_library.h"
 #include "v1/v1_settings_table.h"
 

@@ -15,9 +15,9 @@
 #include "comms/engine/windowless_engine_host.h"
 #include "comms/firmware/block_protocol.h"
 #include "comms/firmware/firmware_transfer.h"
-#include "comms/settings_table.h"
 #include "curves/curve_set.h"
 #include "link/usb_link.h"
+#include "settings/settings_table.h"
 #include "sim/simulated_hid_library.h"
 #include "v1/v1_settings_table.h"
 

@@ -20,9 +20,9 @@
 
 #include "app/main_window.h"
 #include "app/qt_scheduler.h"
-#include "app/user_dialogs.h"
 #include "pages/device_info_page.h"
 #include "sim/simulated_hid_library.h"
+#include "window/user_dialogs.h"
 
 namespace vuriru::bench {
 namespace {

@@ -4,9 +4,9 @@
 #include <sstream>
 
 #include "cli/page_actions.h"
-#include "comms/settings_table.h"
-#include "pages/running_log_text.h"
-#include "pages/settings_pages.h"
+#include "settings/running_log_text.h"
+#include "settings/settings_pages.h"
+#include "settings/settings_table.h"
 #include "v1/v1_settings_table.h"
 
 namespace vuriru {

@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "comms/settings_block.h"
 #include "curves/stored_curve.h"
+#include "settings/settings_block.h"
 #include "v1/v1_settings_block.h"
 
 namespace vuriru {

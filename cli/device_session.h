@@ -22,11 +22,11 @@
 #include "common/shared_state.h"
 #include "comms/engine/transaction_engine.h"
 #include "comms/firmware/firmware_transfer.h"
-#include "comms/settings_block.h"
 #include "curves/curve_set.h"
 #include "link/device_change.h"
 #include "link/hid_device.h"
 #include "link/usb_link.h"
+#include "settings/settings_block.h"
 #include "v1/v1_settings_block.h"
 
 namespace vuriru {

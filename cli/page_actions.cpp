@@ -1,7 +1,7 @@
 #include "cli/page_actions.h"
 
-#include "comms/settings_table.h"
-#include "pages/settings_pages.h"
+#include "settings/settings_pages.h"
+#include "settings/settings_table.h"
 
 namespace vuriru {
 

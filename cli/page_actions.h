@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "common/shared_state.h"
-#include "comms/settings_block.h"
 #include "curves/curve_set.h"
 #include "files/data_file_codec.h"
+#include "settings/settings_block.h"
 
 namespace vuriru {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "cli/controller_report.h"
-#include "comms/settings_table.h"
+#include "settings/settings_table.h"
 #include "v1/v1_settings_table.h"
 
 namespace vuriru {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "comms/settings_block.h"
 #include "curves/stored_curve.h"
+#include "settings/settings_block.h"
 #include "v1/v1_settings_block.h"
 
 namespace vuriru {

@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <system_error>
 
-#include "comms/settings_table.h"
 #include "curves/curve_set.h"
 #include "files/data_file_io.h"
+#include "settings/settings_table.h"
 
 namespace vuriru {
 

@@ -16,19 +16,38 @@ elseif(VURIRU_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
-# vuriru_add_library(name SOURCES ... [DEPS ...]): a static library whose
-# headers are included as "folder/file.h" from the source root.
+# vuriru_own_headers(target visibility): the headers of the target's folder,
+# and only those, are linked into an include root of the target's own under
+# the same folder path as in the source tree ("settings/settings_block.h").
+# A library hands that root on to what links it, so a library sees the
+# headers of what it links and nothing else: an include of a layer it does
+# not link fails to compile.
+function(vuriru_own_headers target visibility)
+  file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+  set(root ${PROJECT_BINARY_DIR}/include/${target})
+  file(REMOVE_RECURSE ${root})
+  file(MAKE_DIRECTORY ${root}/${folder})
+  file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  foreach(header ${headers})
+    get_filename_component(file ${header} NAME)
+    file(CREATE_LINK ${header} ${root}/${folder}/${file} SYMBOLIC)
+  endforeach()
+  target_include_directories(${target} ${visibility} ${root})
+endfunction()
+
+# vuriru_add_library(name SOURCES ... [DEPS ...]): a static library of one
+# folder, which sees its own headers and those of the libraries in DEPS.
 function(vuriru_add_library name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
   if(NOT ARG_SOURCES)
-    # Headers only, so far.
+    # Headers only.
     add_library(${name} INTERFACE)
-    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR})
+    vuriru_own_headers(${name} INTERFACE)
     target_link_libraries(${name} INTERFACE ${ARG_DEPS})
     return()
   endif()
   add_library(${name} STATIC ${ARG_SOURCES})
-  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  vuriru_own_headers(${name} PUBLIC)
   if(ARG_DEPS)
     target_link_libraries(${name} PUBLIC ${ARG_DEPS})
   endif()
@@ -40,7 +59,8 @@ function(vuriru_add_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;ENV" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gmock GTest::gtest_main)
-  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests)
+  # Test helpers are included by their place under tests/ ("engine/engine_rig.h").
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   include(GoogleTest)
   # ENVIRONMENT takes a list, and GoogleTest's discovery re-expands the
   # properties three times on their way to set_tests_properties; escape the

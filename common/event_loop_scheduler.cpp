@@ -20,16 +20,22 @@ uint64_t EventLoopScheduler::NowMs() const {
   return m_clock == Clock::kVirtual ? m_virtualNowMs : SteadyMs() - m_realStartMs;
 }
 
-void EventLoopScheduler::SetTimerHandler(std::function<void(int id)> handler) { m_handler = std::move(handler); }
+void EventLoopScheduler::SetTimerHandler(std::function<void(int id)> handler) {
+  m_handler = std::move(handler);
+}
 
 void EventLoopScheduler::StartTimer(int id, uint32_t periodMs) {
   periodMs = std::max<uint32_t>(periodMs, 1);
   m_timers[id] = Timer{periodMs, NowMs() + periodMs};
 }
 
-void EventLoopScheduler::KillTimer(int id) { m_timers.erase(id); }
+void EventLoopScheduler::KillTimer(int id) {
+  m_timers.erase(id);
+}
 
-bool EventLoopScheduler::IsTimerRunning(int id) const { return m_timers.count(id) != 0; }
+bool EventLoopScheduler::IsTimerRunning(int id) const {
+  return m_timers.count(id) != 0;
+}
 
 uint32_t EventLoopScheduler::TimerPeriod(int id) const {
   auto it = m_timers.find(id);

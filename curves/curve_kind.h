@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "comms/settings_block.h"
 #include "curves/stored_curve.h"
+#include "settings/settings_block.h"
 
 namespace vuriru {
 

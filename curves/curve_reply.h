@@ -7,8 +7,8 @@
 #include <cstdint>
 
 #include "common/shared_state.h"
-#include "comms/settings_block.h"
 #include "curves/curve_set.h"
+#include "settings/settings_block.h"
 
 namespace vuriru {
 

@@ -2,10 +2,10 @@
 // The three curve editors' models, one per curve number, handed around as
 // one object by the engine, the file codec and the pages.
 
-#include "comms/settings_block.h"
 #include "curves/boost_rpm_axis.h"
 #include "curves/curve_block.h"
 #include "curves/curve_model.h"
+#include "settings/settings_block.h"
 
 namespace vuriru {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "comms/settings_table.h"
+#include "settings/settings_table.h"
 
 namespace vuriru {
 

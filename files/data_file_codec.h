@@ -10,8 +10,8 @@
 #include <span>
 #include <string>
 
-#include "comms/settings_block.h"
 #include "curves/stored_curve.h"
+#include "settings/settings_block.h"
 
 namespace vuriru {
 

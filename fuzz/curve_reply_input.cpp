@@ -7,11 +7,11 @@
 #include <algorithm>
 
 #include "comms/engine/windowless_engine_host.h"
-#include "comms/settings_table.h"
 #include "curves/curve_reply.h"
 #include "fuzz/entry_points.h"
 #include "fuzz/fuzz_check.h"
 #include "fuzz/fuzz_input.h"
+#include "settings/settings_table.h"
 
 namespace vuriru::fuzz {
 namespace {

@@ -3,10 +3,10 @@
 
 #include <algorithm>
 
-#include "comms/settings_table.h"
 #include "files/data_file_codec.h"
 #include "fuzz/entry_points.h"
 #include "fuzz/fuzz_check.h"
+#include "settings/settings_table.h"
 
 namespace vuriru::fuzz {
 namespace {

@@ -1,8 +1,8 @@
 #include "fuzz/engine_session.h"
 
 #include "comms/firmware/firmware_kind.h"
-#include "comms/settings_table.h"
 #include "fuzz/firmware_files.h"
+#include "settings/settings_table.h"
 #include "v1/v1_settings_table.h"
 
 namespace vuriru::fuzz {

@@ -12,12 +12,12 @@
 #include <string>
 #include <vector>
 
-#include "comms/settings_table.h"
-#include "comms/settings_wire.h"
 #include "files/data_file_codec.h"
 #include "fuzz/engine_script.h"
 #include "fuzz/engine_session.h"
 #include "fuzz/firmware_files.h"
+#include "settings/settings_table.h"
+#include "settings/settings_wire.h"
 #include "sim/simulated_hid_library.h"
 #include "sim/starting_memory.h"
 

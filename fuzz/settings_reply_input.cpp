@@ -1,10 +1,10 @@
 // A full controller's settings reply: parsed onto the factory settings, then
 // built back into the settings frame that Apply would send.
 
-#include "comms/settings_table.h"
-#include "comms/settings_wire.h"
 #include "fuzz/entry_points.h"
 #include "fuzz/fuzz_check.h"
+#include "settings/settings_table.h"
+#include "settings/settings_wire.h"
 
 namespace vuriru::fuzz {
 

@@ -5,7 +5,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 
-#include "pages/settings_pages.h"
+#include "settings/settings_pages.h"
 
 namespace vuriru {
 

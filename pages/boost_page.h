@@ -7,8 +7,8 @@
 // timing, whose bend lies at the new boost limit.
 
 #include "curves/curve_set.h"
-#include "curves/ui/curve_lines.h"
 #include "pages/curve_page.h"
+#include "widgets/curves/curve_lines.h"
 
 namespace vuriru {
 

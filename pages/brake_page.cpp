@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-#include "pages/settings_pages.h"
+#include "settings/settings_pages.h"
 
 namespace vuriru {
 

@@ -3,8 +3,8 @@
 // brake curve editor that BRAKE CURVE "Custom" shows in place of the labels.
 
 #include "curves/curve_set.h"
-#include "curves/ui/curve_lines.h"
 #include "pages/curve_page.h"
+#include "widgets/curves/curve_lines.h"
 
 namespace vuriru {
 

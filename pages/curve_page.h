@@ -4,10 +4,10 @@
 // "Linear(*)" returns the editor to its default curve, and the labels coming
 // back when the editor closes with OK or CANCEL.
 
-#include "app/button_host.h"
 #include "curves/curve_model.h"
-#include "curves/ui/curve_line.h"
 #include "pages/settings_page.h"
+#include "widgets/curves/curve_line.h"
+#include "window/button_host.h"
 
 namespace vuriru {
 

@@ -6,10 +6,10 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 
-#include "app/artwork.h"
-#include "app/dialog_units.h"
-#include "pages/page_table.h"
-#include "pages/running_log_text.h"
+#include "settings/page_table.h"
+#include "settings/running_log_text.h"
+#include "widgets/kit/artwork.h"
+#include "widgets/layout/dialog_units.h"
 
 namespace vuriru {
 namespace {

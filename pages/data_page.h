@@ -11,7 +11,7 @@
 #include <QPixmap>
 #include <QWidget>
 
-#include "comms/settings_block.h"
+#include "settings/settings_block.h"
 
 class QLabel;
 class QLineEdit;

@@ -7,12 +7,12 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 
-#include "app/artwork.h"
-#include "app/button_art.h"
-#include "app/dialog_units.h"
-#include "app/owner_draw_button.h"
 #include "common/shared_state.h"
-#include "pages/page_table.h"
+#include "settings/page_table.h"
+#include "widgets/kit/artwork.h"
+#include "widgets/kit/owner_draw_button.h"
+#include "widgets/layout/dialog_units.h"
+#include "window/button_art.h"
 
 namespace vuriru {
 namespace {

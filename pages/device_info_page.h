@@ -11,7 +11,7 @@
 #include <QPixmap>
 #include <QWidget>
 
-#include "app/button_host.h"
+#include "window/button_host.h"
 
 class QLabel;
 class QLineEdit;

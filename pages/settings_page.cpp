@@ -12,8 +12,8 @@
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 
-#include "app/artwork.h"
-#include "app/dialog_units.h"
+#include "widgets/kit/artwork.h"
+#include "widgets/layout/dialog_units.h"
 
 namespace vuriru {
 namespace {
@@ -276,7 +276,7 @@ bool CSettingsPage::OnLabelKey(size_t row, QKeyEvent* key) {
     QCoreApplication::sendEvent(label, &press);
     return true;
   }
-  if (key->key() == Qt::Key_Escape) {
+  if (key->key() == Qt::Key_Escape && OpenListRow() != kNoOpenList) {
     CloseAllLists();
     return true;
   }

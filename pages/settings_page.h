@@ -11,8 +11,8 @@
 #include <QPixmap>
 #include <QWidget>
 
-#include "comms/settings_block.h"
-#include "pages/page_table.h"
+#include "settings/page_table.h"
+#include "settings/settings_block.h"
 
 class QKeyEvent;
 class QLabel;

@@ -1,6 +1,6 @@
 #include "pages/throttle_page.h"
 
-#include "pages/settings_pages.h"
+#include "settings/settings_pages.h"
 
 namespace vuriru {
 

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-#include "pages/settings_pages.h"
+#include "settings/settings_pages.h"
 
 namespace vuriru {
 namespace {

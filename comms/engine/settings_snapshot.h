@@ -6,8 +6,8 @@
 #include <array>
 #include <cstdint>
 
-#include "comms/settings_block.h"
 #include "curves/curve_set.h"
+#include "settings/settings_block.h"
 
 namespace vuriru {
 

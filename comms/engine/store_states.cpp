@@ -5,7 +5,7 @@
 
 #include "comms/engine/engine_commands.h"
 #include "comms/engine/transaction_engine.h"
-#include "comms/settings_wire.h"
+#include "settings/settings_wire.h"
 #include "v1/v1_frame.h"
 #include "v1/v1_reply.h"
 

@@ -31,9 +31,9 @@
 #include "comms/engine/firmware_hook.h"
 #include "comms/engine/reply_accumulator.h"
 #include "comms/engine/settings_snapshot.h"
-#include "comms/settings_block.h"
 #include "curves/curve_set.h"
 #include "link/usb_link.h"
+#include "settings/settings_block.h"
 #include "v1/v1_settings_block.h"
 
 namespace vuriru {

@@ -1,4 +1,4 @@
-#include "app/app_theme.h"
+#include "widgets/kit/app_theme.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -7,9 +7,9 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include "app/main_window_rig.h"
 #include "app/qt_user_dialogs.h"
-#include "app/theme_colours.h"
-#include "tests/app/main_window_rig.h"
+#include "widgets/layout/theme_colours.h"
 
 namespace vuriru {
 namespace {

@@ -8,12 +8,12 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include "app/about_dlg.h"
-#include "app/artwork.h"
-#include "app/esc_process_dlg.h"
-#include "app/owner_draw_button.h"
-#include "tests/app/main_window_rig.h"
-#include "v1/ui/v1_dlg.h"
+#include "app/main_window_rig.h"
+#include "widgets/kit/about_dlg.h"
+#include "widgets/kit/artwork.h"
+#include "widgets/kit/esc_process_dlg.h"
+#include "widgets/kit/owner_draw_button.h"
+#include "widgets/v1/v1_dlg.h"
 
 namespace vuriru {
 namespace {

@@ -7,10 +7,10 @@
 #include <QApplication>
 
 #include "app/main_window.h"
+#include "app/scripted_dialogs.h"
 #include "common/event_loop_scheduler.h"
 #include "sim/sim_target_factory.h"
 #include "sim/simulated_hid_library.h"
-#include "tests/app/scripted_dialogs.h"
 
 namespace vuriru::testing {
 

@@ -6,18 +6,18 @@
 
 #include <gtest/gtest.h>
 
-#include "app/button_art.h"
-#include "app/esc_process_dlg.h"
-#include "app/owner_draw_button.h"
-#include "comms/settings_table.h"
+#include "app/main_window_rig.h"
 #include "pages/brake_page.h"
 #include "pages/data_page.h"
 #include "pages/device_info_page.h"
 #include "pages/general_page.h"
 #include "pages/throttle_page.h"
-#include "tests/app/main_window_rig.h"
-#include "v1/ui/cn_v1_dlg.h"
-#include "v1/ui/v1_dlg.h"
+#include "settings/settings_table.h"
+#include "widgets/kit/esc_process_dlg.h"
+#include "widgets/kit/owner_draw_button.h"
+#include "widgets/v1/cn_v1_dlg.h"
+#include "widgets/v1/v1_dlg.h"
+#include "window/button_art.h"
 
 namespace vuriru {
 namespace {

@@ -6,7 +6,7 @@
 #include <QElapsedTimer>
 #include <gtest/gtest.h>
 
-#include "tests/app/main_window_rig.h"
+#include "app/main_window_rig.h"
 
 namespace vuriru {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/user_dialogs.h"
+#include "window/user_dialogs.h"
 
 namespace vuriru::testing {
 

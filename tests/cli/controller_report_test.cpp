@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/cli_process.h"
-#include "comms/settings_table.h"
+#include "settings/settings_table.h"
 #include "v1/v1_settings_table.h"
 
 namespace vuriru {

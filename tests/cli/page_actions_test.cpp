@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "comms/settings_table.h"
 #include "curves/curve_sampling.h"
+#include "settings/settings_table.h"
 
 namespace vuriru {
 namespace {

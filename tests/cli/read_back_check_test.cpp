@@ -5,7 +5,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "comms/settings_table.h"
+#include "settings/settings_table.h"
 #include "v1/v1_settings_table.h"
 
 namespace vuriru {

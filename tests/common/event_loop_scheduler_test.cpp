@@ -1,9 +1,9 @@
 #include "common/event_loop_scheduler.h"
 
-#include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 namespace vuriru {
 namespace {

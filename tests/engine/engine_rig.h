@@ -10,10 +10,10 @@
 #include "common/event_loop_scheduler.h"
 #include "common/shared_state.h"
 #include "comms/engine/transaction_engine.h"
-#include "comms/settings_table.h"
 #include "curves/curve_set.h"
 #include "engine/recording_host.h"
 #include "link/usb_link.h"
+#include "settings/settings_table.h"
 #include "v1/v1_settings_table.h"
 
 namespace vuriru::test {

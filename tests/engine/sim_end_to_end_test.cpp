@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "comms/settings_table.h"
 #include "engine/engine_rig.h"
+#include "settings/settings_table.h"
 #include "sim/simulated_hid_library.h"
 #include "v1/cut_off_code.h"
 

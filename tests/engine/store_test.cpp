@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "comms/engine/engine_commands.h"
-#include "comms/settings_wire.h"
 #include "engine/engine_rig.h"
+#include "settings/settings_wire.h"
 #include "support/fake_hid_library.h"
 
 namespace vuriru::test {

@@ -1,8 +1,8 @@
 #pragma once
 // A settings file's worth of data with every field distinct, for the file tests.
 
-#include "comms/settings_table.h"
 #include "files/data_file_codec.h"
+#include "settings/settings_table.h"
 
 namespace vuriru::testing {
 

@@ -15,10 +15,10 @@
 #include "comms/engine/transaction_engine.h"
 #include "comms/engine/windowless_engine_host.h"
 #include "comms/firmware/firmware_transfer.h"
-#include "comms/settings_block.h"
 #include "curves/curve_set.h"
 #include "link/link_hotplug.h"
 #include "link/usb_link.h"
+#include "settings/settings_block.h"
 #include "sim/simulated_hid_library.h"
 #include "v1/v1_settings_block.h"
 

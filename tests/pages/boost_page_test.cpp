@@ -6,8 +6,8 @@
 #include <QPlainTextEdit>
 #include <gtest/gtest.h>
 
-#include "app/fake_button_host.h"
 #include "pages/qt_app.h"
+#include "widgets/kit/fake_button_host.h"
 
 namespace vuriru {
 namespace {

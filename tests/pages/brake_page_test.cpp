@@ -4,10 +4,10 @@
 #include <QListWidget>
 #include <gtest/gtest.h>
 
-#include "app/button_art.h"
-#include "app/fake_button_host.h"
-#include "app/owner_draw_button.h"
 #include "pages/qt_app.h"
+#include "widgets/kit/fake_button_host.h"
+#include "widgets/kit/owner_draw_button.h"
+#include "window/button_art.h"
 
 namespace vuriru {
 namespace {

@@ -7,9 +7,9 @@
 #include <QMouseEvent>
 #include <gtest/gtest.h>
 
-#include "app/fake_button_host.h"
-#include "app/owner_draw_button.h"
 #include "pages/qt_app.h"
+#include "widgets/kit/fake_button_host.h"
+#include "widgets/kit/owner_draw_button.h"
 
 namespace vuriru {
 namespace {

@@ -11,7 +11,7 @@
 
 #include "pages/qt_app.h"
 #include "pages/settings_page.h"
-#include "pages/settings_pages.h"
+#include "settings/settings_pages.h"
 
 namespace vuriru {
 namespace {

@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "pages/qt_app.h"
-#include "pages/settings_pages.h"
+#include "settings/settings_pages.h"
 
 namespace vuriru {
 namespace {

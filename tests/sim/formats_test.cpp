@@ -7,8 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include "comms/settings_wire.h"
 #include "curves/curve_sampling.h"
+#include "settings/settings_wire.h"
 #include "sim/sim_target_factory.h"
 #include "sim/starting_memory.h"
 #include "sim_harness.h"

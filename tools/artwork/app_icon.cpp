@@ -8,8 +8,8 @@
 #include <QPainterPath>
 #include <QSvgGenerator>
 
-#include "app/button_art.h"
 #include "tools/artwork/art_style.h"
+#include "window/button_art.h"
 
 namespace vuriru::art {
 namespace {

@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QRectF>
 
-#include "app/theme_colours.h"
+#include "widgets/layout/theme_colours.h"
 
 namespace vuriru::art {
 

@@ -6,10 +6,10 @@
 #include <QImage>
 #include <QPainterPath>
 
-#include "app/dialog_units.h"
-#include "pages/settings_pages.h"
+#include "settings/settings_pages.h"
 #include "tools/artwork/art_style.h"
-#include "v1/ui/v1_panel_layout.h"
+#include "widgets/layout/dialog_units.h"
+#include "widgets/layout/v1_panel_layout.h"
 
 namespace vuriru::art {
 namespace {

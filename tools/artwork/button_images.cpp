@@ -7,11 +7,11 @@
 #include <QImage>
 #include <QTextStream>
 
-#include "app/button_art.h"
 #include "curves/curve_mapping.h"
 #include "tools/artwork/app_icon.h"
 #include "tools/artwork/art_style.h"
 #include "tools/artwork/button_icons.h"
+#include "window/button_art.h"
 
 namespace vuriru::art {
 namespace {

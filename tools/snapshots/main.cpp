@@ -8,9 +8,9 @@
 #include <QApplication>
 #include <QDir>
 
-#include "app/app_theme.h"
 #include "tools/snapshots/part_shots.h"
 #include "tools/snapshots/window_shots.h"
+#include "widgets/kit/app_theme.h"
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -8,10 +8,10 @@
 #include <QPainter>
 #include <QWidget>
 
-#include "app/artwork.h"
-#include "app/button_art.h"
-#include "app/button_host.h"
-#include "app/owner_draw_button.h"
+#include "widgets/kit/artwork.h"
+#include "widgets/kit/owner_draw_button.h"
+#include "window/button_art.h"
+#include "window/button_host.h"
 
 namespace vuriru::snapshots {
 namespace {

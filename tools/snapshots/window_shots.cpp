@@ -8,22 +8,22 @@
 #include <QLabel>
 #include <QListWidget>
 
-#include "app/about_dlg.h"
-#include "app/button_art.h"
-#include "app/esc_process_dlg.h"
 #include "app/main_window.h"
-#include "app/owner_draw_button.h"
-#include "app/user_dialogs.h"
 #include "common/event_loop_scheduler.h"
-#include "curves/ui/curve_lines.h"
 #include "pages/boost_page.h"
 #include "pages/brake_page.h"
 #include "pages/general_page.h"
 #include "pages/throttle_page.h"
 #include "sim/sim_target_factory.h"
 #include "sim/simulated_hid_library.h"
-#include "v1/ui/cn_v1_dlg.h"
-#include "v1/ui/v1_dlg.h"
+#include "widgets/curves/curve_lines.h"
+#include "widgets/kit/about_dlg.h"
+#include "widgets/kit/esc_process_dlg.h"
+#include "widgets/kit/owner_draw_button.h"
+#include "widgets/v1/cn_v1_dlg.h"
+#include "widgets/v1/v1_dlg.h"
+#include "window/button_art.h"
+#include "window/user_dialogs.h"
 
 namespace vuriru::snapshots {
 namespace {

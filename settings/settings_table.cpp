@@ -1,0 +1,100 @@
+#include "settings/settings_table.h"
+
+#include <array>
+
+#include "common/shared_state.h"
+
+namespace vuriru {
+
+namespace {
+
+using S = Setting;
+constexpr int kNo = kNotCarried;
+
+// Reply bytes follow the controller's reply order; frame slots and file
+// offsets follow their own fixed orders, which differ from it.
+constexpr std::array<SettingRow, kSettingCount> kSettingRows{{
+    // setting, caption, page, reply byte, frame slot, frame tag, file offset, factory
+    {S::RunMode, "RUN MODE", page::kGeneral, 0, 0, 0xA4, 16, 0},
+    {S::DBrakeRate, "D.Brake Rate", page::kBrake, 1, 28, 0xE8, 46, 10},
+    {S::VoltageCutoff, "VOLTAGE CUTOFF", page::kGeneral, 2, 1, 0xEC, 18, 1},
+    {S::EscHeatProtect, "ESC HEAT PROTECT", page::kGeneral, 3, 2, 0xEF, 19, 1},
+    {S::MoterRotation, "Moter Rotation", page::kGeneral, 4, 3, 0xE7, 20, 0},
+    {S::ThrottleSwitchPoint, "SWITCHPOINT", page::kThrottle, 5, 4, 0xEA, 21, 3},
+    {S::PunchRate1, "PUNCH RATE1", page::kThrottle, 6, 5, 0xE6, 22, 14},
+    {S::PunchRate2, "PUNCH RATE2", page::kThrottle, 7, 6, 0xEB, 23, 14},
+    {S::ThCurve, "THCURVE", page::kThrottle, 8, 7, 0xE9, 24, 0},
+    {S::DragBrake, "DRAG BRAKE", page::kBrake, 9, 8, 0xE4, 25, 10},
+    {S::BrakeStrength, "BRAKE STRENGTH", page::kBrake, 10, 9, 0xE3, 26, 6},
+    {S::InitialBrake, "INITIAL BRAKE", page::kBrake, 11, 10, 0xED, 27, 9},
+    {S::BrakeSwitchPoint, "SWITCH POINT", page::kBrake, 12, 11, 0xEE, 28, 4},
+    {S::BrakeRate1, "BRAKE RATE1", page::kBrake, 13, 12, 0xA6, 29, 4},
+    {S::BrakeRate2, "BRAKE RATE2", page::kBrake, 14, 13, 0xA7, 30, 4},
+    {S::BrakeCurve, "BRAKE CURVE", page::kBrake, 15, 14, 0xE1, 31, 0},
+    {S::BoostTiming, "BOOST TIMING", page::kBoost, 16, 15, 0xE5, 32, 0},
+    {S::BoostStartRpm, "START RPM", page::kBoost, 17, 16, 0xA3, 33, 0},
+    {S::BoostEndRpm, "END RPM", page::kBoost, 18, 17, 0xA8, 34, 0},
+    {S::BoostSlope, "SLOPE", page::kBoost, 19, 18, 0xA9, 35, 0},
+    {S::StablityAssist, "STABLITY ASSIST", page::kBoost, 20, 19, 0xAA, 36, 0},
+    {S::TurboTiming, "TURBO TIMING", page::kTurbo, 21, 20, 0xA1, 37, 0},
+    {S::ActivationMethod, "ACTIVATION METHOD", page::kTurbo, 22, 21, 0xAB, 38, 0},
+    {S::TurboDelay, "TURBO DELAY", page::kTurbo, 23, 22, 0xA2, 39, 6},
+    {S::TurboStartRpm, "START RPM", page::kTurbo, 24, 23, 0xAC, 40, 12},
+    {S::TurboSlopeOn, "TURBO SLOPE \"ON\"", page::kTurbo, 25, 24, 0xAD, 41, 4},
+    {S::TurboSlopeOff, "TURBO SLOPE \"OFF\"", page::kTurbo, 26, 25, 0xA5, 42, 5},
+    {S::RaceMode, "RACE MODE", page::kGeneral, 31, 26, 0xE0, 43, 0},
+    {S::DeadBand, "DEAD BAND", page::kGeneral, 32, 27, 0xE2, 44, 0},
+    {S::BecOutput, "BEC Output", page::kGeneral, 33, 30, 0xAE, 45, 0},
+    {S::RpmLock, "RPM Lock", page::kThrottle, 34, 29, 0xA0, 47, 99},
+    // Held by the pages only. THREVERSE SPD still travels in the settings file.
+    {S::Profile, "PROFILE", page::kGeneral, kNo, kNo, kNo, kNo, 0},
+    {S::ThReverseSpd, "THREVERSE SPD", page::kThrottle, kNo, kNo, kNo, 17, 0},
+    {S::TurboK, "TURBO K", page::kTurbo, kNo, kNo, kNo, kNo, 0},
+    {S::TurboT, "TURBO T", page::kTurbo, kNo, kNo, kNo, kNo, 0},
+}};
+
+constexpr std::array<RunningLogRow, kRunningLogCount> kRunningLogRows{{
+    {RunningLog::BatteryMinVoltage, "BATT MIN VOLTAGE", 27, 48, 1},
+    {RunningLog::EscMaxTemp, "ESC MAX TEMP", 28, 49, 1},
+    {RunningLog::MotorMaxTemp, "MOT MAX TEMP", 29, 50, 1},
+    {RunningLog::MotorMaxRpm, "MOT MAX RPM", 30, 51, 2},
+}};
+
+// Every row sits at the position of its enum value, so lookups are indexes.
+constexpr bool RowsInEnumOrder() {
+  for (size_t i = 0; i < kSettingRows.size(); ++i) {
+    if (static_cast<size_t>(kSettingRows[i].setting) != i) return false;
+  }
+  for (size_t i = 0; i < kRunningLogRows.size(); ++i) {
+    if (static_cast<size_t>(kRunningLogRows[i].value) != i) return false;
+  }
+  return true;
+}
+static_assert(RowsInEnumOrder());
+
+}  // namespace
+
+std::span<const SettingRow> SettingsTable() {
+  return kSettingRows;
+}
+
+const SettingRow& SettingRowFor(Setting setting) {
+  return kSettingRows[static_cast<size_t>(setting)];
+}
+
+std::span<const RunningLogRow> RunningLogTable() {
+  return kRunningLogRows;
+}
+
+const RunningLogRow& RunningLogRowFor(RunningLog value) {
+  return kRunningLogRows[static_cast<size_t>(value)];
+}
+
+void LoadFactorySettings(SettingsBlock& block) {
+  for (const SettingRow& row : kSettingRows) {
+    block.Factory(row.setting) = row.factoryIndex;
+    block.Current(row.setting) = row.factoryIndex;
+  }
+}
+
+}  // namespace vuriru

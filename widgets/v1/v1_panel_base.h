@@ -1,0 +1,108 @@
+#pragma once
+// What both V1 panel layouts share: the background picture, the caption
+// labels and drop-down lists (one per setting, exchanged with the panel's
+// index members), the status box, the bitmap buttons and the reaction to a
+// click on the background. The layouts add their settings and their rules
+// for "Read Settings", "Send Settings" and "Update Firmware".
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include <QPixmap>
+#include <QWidget>
+
+#include "widgets/v1/v1_panel_host.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+namespace vuriru {
+
+class CCownerDrawBton;
+
+class CV1PanelBase : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int kStatusBoxId = 1015;
+  static constexpr int kReadButtonId = 1213;
+  static constexpr int kSendButtonId = 1024;
+  static constexpr int kFirmwareButtonId = 1025;
+  static constexpr int kEscIndicatorId = 1104;
+  static constexpr int kUsbIndicatorId = 1105;
+  static constexpr size_t kStatusTextLimit = 50;
+
+  inline static const char* const kReadingText = "Esc Reading......";
+  inline static const char* const kSendingText = "Esc Sending......";
+  inline static const char* const kReadOkText = "Read Ok";
+  inline static const char* const kSendOkText = "Send Ok";
+  inline static const char* const kDefaultOkText = "Default Ok";
+
+  // The status line; the firmware update writes its progress here too. Texts
+  // longer than the box holds are cut.
+  void SetStatusText(const std::string& text);
+  QString StatusText() const;
+
+  // The menu-initialisation message replaces the background by "V1Menu.bmp".
+  void OnMenuInit();
+
+  // The panel's index members, in the order of the settings.
+  const std::vector<int32_t>& Indexes() const { return m_index; }
+  QComboBox* List(size_t setting) const { return m_rows[setting].list; }
+  QLabel* Caption(size_t setting) const { return m_rows[setting].caption; }
+  CCownerDrawBton* Button(int controlId) const;
+  // A static text by its control id (1214 title, 1215 "ESC", 1216 "USB",
+  // 1217 "Connection"), or nullptr.
+  QLabel* Label(int id) const;
+  bool HasBackground() const { return !m_background.isNull(); }
+  // The picture file the background was last loaded from.
+  const std::string& BackgroundFile() const { return m_backgroundFile; }
+
+  // Moves the index members into the lists; an index outside a list leaves
+  // that list without a choice.
+  void RefreshLists();
+  // Moves the lists' choices into the index members; a list without a choice
+  // keeps its member.
+  void ReadLists();
+
+ protected:
+  CV1PanelBase(int dialogId, V1PanelHost& host, QWidget* parent);
+
+  void AddSetting(const std::string& caption, int listId, const std::vector<std::string>& options);
+  // A list the template holds but that never carries a setting.
+  void AddUnusedList(int listId, const std::vector<std::string>& options);
+  void ShowSetting(size_t setting, bool shown);
+  QLineEdit* AddVersionBox(int editId, const QString& caption, int row);
+
+  virtual void OnReadSettings() = 0;
+  virtual void OnSendSettings() = 0;
+  virtual void OnUpdateFirmware() = 0;
+
+  void showEvent(QShowEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
+  V1PanelHost& m_host;
+  std::vector<int32_t> m_index;
+
+ private:
+  struct Row {
+    QLabel* caption = nullptr;
+    QComboBox* list = nullptr;
+  };
+
+  QLabel* AddStaticText(int id, const QString& text);
+  CCownerDrawBton* AddButton(int controlId, const QString& text);
+  // Setting `slot` of `slotCount`, in two columns.
+  QRect SlotRect(size_t slot, size_t slotCount, bool forList) const;
+
+  std::vector<Row> m_rows;
+  QPixmap m_background;
+  std::string m_backgroundFile;
+  QLineEdit* m_statusBox = nullptr;
+  std::vector<CCownerDrawBton*> m_buttons;
+};
+
+}  // namespace vuriru
