@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
 
@@ -38,6 +39,9 @@ constexpr int kPageTop = kButtonHeight + 4;
 constexpr std::array kRowButtons = {button_id::kDeviceInfo, button_id::kGeneral, button_id::kThrottle,
                                     button_id::kBrake,      button_id::kBoost,   button_id::kTurbo,
                                     button_id::kData,       button_id::kApply,   button_id::kDefault};
+constexpr int kStatusHeight = 22;
+// The strip on the right that carries the indicators and the picture's caption.
+constexpr int kRightStripWidth = 60;
 
 SettingsBlock FactorySettings() {
   SettingsBlock block;
@@ -50,11 +54,11 @@ SettingsBlock FactorySettings() {
 CQorProDlg::CQorProDlg(Scheduler& scheduler, HidLibrary& hid, UserDialogs& dialogs, QWidget* parent)
     : QDialog(parent),
       m_scheduler(scheduler),
-      m_dialogs(dialogs),
       m_settings(FactorySettings()),
       m_link(hid, m_state, scheduler),
-      m_engine({m_link, scheduler, m_state, *this, m_settings, m_v1Settings, m_curves}),
-      m_hotplug(m_link, m_state, scheduler, *this) {
+      m_controller({m_state, m_engine, m_link, scheduler, *this, dialogs, m_settings, m_curves}),
+      m_engine({m_link, scheduler, m_state, m_controller, m_settings, m_v1Settings, m_curves}),
+      m_hotplug(m_link, m_state, scheduler, m_engine) {
   setWindowTitle(QString::fromLatin1(kMainWindowTitle));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -64,24 +68,18 @@ CQorProDlg::CQorProDlg(Scheduler& scheduler, HidLibrary& hid, UserDialogs& dialo
   const int menuHeight = m_menuBar->sizeHint().height();
   setFixedSize(DuX(kWidthDu), DuY(kHeightDu) + menuHeight);
   BuildStatusLine();
-  m_scheduler.SetTimerHandler([this](int id) {
-    m_engine.HandleTimer(id);
-    // Whatever the tick changed, the buttons' looks follow within a tick.
-    UpdateCommandLooks();
-  });
 }
 
 CQorProDlg::~CQorProDlg() {
-  m_scheduler.SetTimerHandler({});
-  m_firmware.reset();
+  m_controller.Stop();
   m_link.Close();
 }
 
 void CQorProDlg::BuildMenu() {
   m_menuBar = new QMenuBar(this);
   QMenu* file = m_menuBar->addMenu(QStringLiteral("&File"));
-  m_exportAction = file->addAction(QStringLiteral("Export Esc Data"), this, [this] { OnExportData(); });
-  m_importAction = file->addAction(QStringLiteral("Import ESC Data"), this, [this] { OnImportData(); });
+  file->addAction(QStringLiteral("Export Esc Data"), this, [this] { OnExportData(); });
+  file->addAction(QStringLiteral("Import ESC Data"), this, [this] { OnImportData(); });
   file->addSeparator();
   // The About item sits at the end of the File menu: Qt cannot add it to the
   // window manager's menu.
@@ -92,8 +90,8 @@ void CQorProDlg::BuildMenu() {
   // Through the close path, so that it asks before anything is lost.
   file->addAction(QStringLiteral("E&xit"), this, [this] { close(); });
   QMenu* device = m_menuBar->addMenu(QStringLiteral("&Device"));
-  m_escAction = device->addAction(QStringLiteral("ESC Speed Controller"), this, [this] { OnDeviceEsc(); });
-  m_lcdAction = device->addAction(QStringLiteral("RUZ Oviveru Ruv"), this, [this] { OnDeviceLcd(); });
+  device->addAction(QStringLiteral("ESC Speed Controller"), this, [this] { OnDeviceEsc(); });
+  device->addAction(QStringLiteral("RUZ Oviveru Ruv"), this, [this] { OnDeviceLcd(); });
   // The menu-initialisation message: a shown V1 panel takes its menu picture.
   for (QMenu* menu : {file, device}) {
     connect(menu, &QMenu::aboutToShow, this, [this] {
@@ -133,10 +131,26 @@ void CQorProDlg::BuildButtons() {
   }
 }
 
+void CQorProDlg::BuildStatusLine() {
+  m_statusLine = new QLabel(this);
+  m_statusLine->setObjectName(QStringLiteral("statusLine"));
+  // Across the page area, clear of the strip on the right.
+  m_statusLine->setGeometry(8, height() - kStatusHeight - 4, width() - 16 - kRightStripWidth, kStatusHeight);
+  m_statusLine->setStyleSheet(
+      QStringLiteral("QLabel { color: #f0f0f0; background: rgba(20, 22, 26, 200); "
+                     "border-left: 3px solid #ff8a1c; padding-left: 6px; }"));
+  m_statusLine->hide();
+}
+
+QString CQorProDlg::StatusLineText() const {
+  return m_statusLine->isHidden() ? QString() : m_statusLine->text();
+}
+
 void CQorProDlg::BuildPages() {
   const QPoint at(kPageLeft, m_menuBar->sizeHint().height() + kPageTop);
   m_firmwarePage = new CFirmware(
-      *this, m_engine.SoftwareVersionText(), m_engine.ConnectVersionText(), [this] { StartFirmwareUpdate(); }, this);
+      *this, m_engine.SoftwareVersionText(), m_engine.ConnectVersionText(),
+      [this] { m_controller.StartFirmwareUpdate(); }, this);
   m_general = new CGeneral(m_settings, this);
   m_throttle = new CThrottle(m_settings, m_curves, *this, this);
   m_brake = new CBrake(m_settings, m_curves, *this, this);
@@ -183,6 +197,10 @@ std::array<CSettingsPage*, 5> CQorProDlg::SettingsPages() const {
   return {m_general, m_throttle, m_brake, m_boost, m_turbo};
 }
 
+std::array<CCurveLine*, 3> CQorProDlg::CurveEditors() const {
+  return {m_boost->Editor(), m_brake->Editor(), m_throttle->Editor()};
+}
+
 CCownerDrawBton* CQorProDlg::Button(int controlId) const {
   auto found = m_buttons.find(controlId);
   return found == m_buttons.end() ? nullptr : found->second;
@@ -204,144 +222,8 @@ bool CQorProDlg::OnInitDialog() {
     return false;
   }
   m_backgroundFile = m_startFile;
-  SetButtonRowShown(false);
-
-  m_state.g_selectedPage = page::kNoneSelected;
-  m_state.g_currentPage = page::kNoneShown;
-  m_state.g_adapterReady = 0;
-  m_state.g_escPresent = 0;
-  m_state.g_linkState = link_state::kNoLink;
-  m_state.g_deviceType = device_type::kNone;
-  m_engine.Retry() = 0;
-  m_nConfirmState = 0;
-  m_state.g_pageChosen = false;
-
-  ShowStatusIndicators(true);
-  ShowPage(m_state.g_selectedPage);
-
-  m_state.g_curveEditorOpen = 0;
-  m_state.g_transferPending = 1;
-  m_state.g_refreshPages = 1;
-  m_state.g_progressPos = 0;
-  m_state.g_updateDoneNotice = 0;
-  m_state.g_progressRange = 409;
-  m_state.g_backgroundDirty = false;
-  RedrawIndicators();
-
-  m_link.SetDevicePath(m_link.GetLastLinkDevicePath());
-  m_state.settingsRead = 0;
-  m_progress->SetCaption(QStringLiteral("Read From Esc Process......"));
-  m_scheduler.StartTimer(timer_id::kConnect, 500);
-  UpdateCommandLooks();
+  m_controller.Start();
   return true;
-}
-
-void CQorProDlg::SetButtonRowShown(bool shown) {
-  for (int id : kRowButtons) m_buttons[id]->setVisible(shown);
-}
-
-void CQorProDlg::SetSettingsButtonsShown(bool shown) {
-  for (int id : kRowButtons) {
-    if (id != button_id::kDeviceInfo) m_buttons[id]->setVisible(shown);
-  }
-}
-
-void CQorProDlg::HidePagesAndEditors() {
-  for (uint8_t page = page::kDeviceInfo; page <= page::kData; ++page) PageWidget(page)->hide();
-  m_throttle->Editor()->hide();
-  m_brake->Editor()->hide();
-  m_boost->Editor()->hide();
-  // A V1 panel left on show would sit over the start picture after its
-  // controller is gone.
-  m_v1Dlg->hide();
-  m_cnV1Dlg->hide();
-}
-
-void CQorProDlg::ShowPage(uint8_t page) {
-  if (m_state.g_curveEditorOpen != 0 || m_state.g_currentPage == m_state.g_selectedPage) return;
-  const bool controllerReady =
-      m_state.g_linkState == link_state::kOpen && m_state.g_adapterReady == 1 && m_state.g_escPresent == 1;
-  if (!controllerReady && !m_state.g_lcdMode) {
-    SetButtonRowShown(true);
-    HidePagesAndEditors();
-    ShowStatusIndicators(true);
-    m_state.g_backgroundDirty = true;
-    ReloadBackground();
-    update();
-    return;
-  }
-  if (m_state.g_deviceType == device_type::kV1) {
-    SetButtonRowShown(false);
-    m_v1Dlg->show();
-    m_cnV1Dlg->hide();
-  } else if (m_state.g_deviceType == device_type::kFull) {
-    const int focusId = m_state.g_currentPage >= page::kDeviceInfo && m_state.g_currentPage <= page::kData
-                            ? button_id::kDeviceInfo + m_state.g_currentPage - 1
-                            : button_id::kDeviceInfo;
-    m_buttons[focusId]->setFocus();
-    if (controllerReady) {
-      SetButtonRowShown(!m_state.g_lcdMode);
-    } else {
-      // The RUZ Oviveru Ruv alone: its device page and nothing else.
-      SetSettingsButtonsShown(false);
-      m_buttons[button_id::kDeviceInfo]->show();
-      for (uint8_t other = page::kGeneral; other <= page::kData; ++other) PageWidget(other)->hide();
-      m_firmwarePage->show();
-      m_state.g_backgroundDirty = true;
-    }
-    ShowStatusIndicators(true);
-    if (QWidget* old = PageWidget(m_state.g_currentPage)) old->hide();
-    if (QWidget* shown = PageWidget(page)) shown->show();
-    m_state.g_backgroundDirty = true;
-    ReloadBackground();
-  } else if (m_state.g_deviceType == device_type::kV1Chinese) {
-    SetButtonRowShown(false);
-    m_cnV1Dlg->show();
-    m_v1Dlg->hide();
-  }
-  update();
-}
-
-void CQorProDlg::ReloadBackground() {
-  if (!m_state.g_backgroundDirty) return;
-  m_state.g_backgroundDirty = false;
-  std::string file = "1.bmp";
-  if (m_state.g_linkState == link_state::kOpen) {
-    if (m_state.g_adapterReady == 1 && m_state.g_escPresent == 1) {
-      switch (m_state.g_deviceType) {
-        case device_type::kV1:
-          file = "V1Menu.bmp";
-          break;
-        case device_type::kV1Chinese:
-          file = "CnV1Menu.bmp";
-          break;
-        case device_type::kFull:
-          file = "V3Menu.bmp";
-          break;
-        default:
-          break;
-      }
-    } else if (m_state.g_lcdMode) {
-      file = "V3Menu.bmp";
-    }
-  }
-  if (file == m_backgroundFile && !m_bmpBackground.isNull()) return;
-  if (!LoadPicture(file, m_bmpBackground)) {
-    reject();
-    return;
-  }
-  m_backgroundFile = file;
-  update();
-}
-
-void CQorProDlg::ShowStatusIndicators(bool show) {
-  if (show) {
-    m_buttons[button_id::kEscIndicator]->show();
-    m_buttons[button_id::kUsbIndicator]->show();
-  } else if (m_state.g_deviceType != device_type::kFull) {
-    m_buttons[button_id::kEscIndicator]->hide();
-    m_buttons[button_id::kUsbIndicator]->hide();
-  }
 }
 
 const QPixmap& CQorProDlg::PaintedBackground() const {
@@ -352,11 +234,6 @@ void CQorProDlg::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   const int top = m_menuBar->sizeHint().height();
   painter.drawPixmap(QPoint(0, top), PaintedBackground(), QRect(0, 0, width(), height() - top));
-}
-
-bool CQorProDlg::IsBusy() const {
-  return m_state.g_transferPending != 0 || m_state.g_curveEditorOpen != 0 || m_state.g_linkState != link_state::kOpen ||
-         m_state.g_adapterReady == 0 || m_state.g_escPresent == 0;
 }
 
 }  // namespace vuriru

@@ -1,25 +1,21 @@
 #pragma once
 // The main window: owns the pages, the V1 panels, the progress dialog, the
 // button row and the two link indicators, and the link and transaction engine
-// that run on its timers. Which of them is visible follows from the shared
-// state (see ShowPage). The window is the host of the engine, the firmware
-// transfer, the hot-plug handling, the bitmap buttons and the V1 panels.
+// that run on its timers. It draws what the window controller decides (it is
+// the controller's WindowView) and hands the controller the user's commands;
+// the controller turns them, and the engine's events, into the window's
+// steps.
 
 #include <array>
 #include <map>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include <QDialog>
 #include <QPixmap>
 
 #include "common/scheduler.h"
-#include "common/shared_state.h"
-#include "comms/engine/engine_host.h"
 #include "comms/engine/transaction_engine.h"
-#include "comms/firmware/firmware_host.h"
-#include "comms/firmware/firmware_transfer.h"
 #include "curves/curve_set.h"
 #include "link/device_change.h"
 #include "link/hid_device.h"
@@ -28,10 +24,11 @@
 #include "settings/settings_block.h"
 #include "v1/v1_settings_block.h"
 #include "widgets/v1/v1_panel_host.h"
-#include "window/refusal.h"
+#include "window/shared_state.h"
 #include "window/user_dialogs.h"
+#include "window/window_controller.h"
+#include "window/window_view.h"
 
-class QAction;
 class QLabel;
 class QMenuBar;
 
@@ -41,6 +38,7 @@ class CBoost;
 class CBrake;
 class CCnV1Dlg;
 class CCownerDrawBton;
+class CCurveLine;
 class CData;
 class CEscProcessDlg;
 class CFirmware;
@@ -51,13 +49,11 @@ class CTurbo;
 class CV1Dlg;
 
 inline constexpr const char* kMainWindowTitle = "Vuriru USB Link V11 Beta";
-inline constexpr const char* kDataFileFilter = "(*.DATA)|*.DATA|All File (*.*)|*.*||";
 
-class CQorProDlg : public QDialog, public EngineHost, public FirmwareHost, public LinkHotplugHost, public V1PanelHost {
+class CQorProDlg : public QDialog, public WindowView, public V1PanelHost {
   Q_OBJECT
  public:
-  // The scheduler, the HID backend and the dialogs outlive the window. The
-  // window sets itself as the scheduler's timer handler.
+  // The scheduler, the HID backend and the dialogs outlive the window.
   CQorProDlg(Scheduler& scheduler, HidLibrary& hid, UserDialogs& dialogs, QWidget* parent = nullptr);
   ~CQorProDlg() override;
 
@@ -67,33 +63,27 @@ class CQorProDlg : public QDialog, public EngineHost, public FirmwareHost, publi
   // The picture that could not be loaded, when the window ended for it.
   const std::string& MissingPicture() const { return m_missingPicture; }
 
-  // The page switch and the pieces of the window it uses.
-  void ShowPage(uint8_t page) override;
-  void ReloadBackground() override;
-  void ShowStatusIndicators(bool show) override;
-  bool IsBusy() const override;
-
-  // Commands.
-  void OnPageButton(uint8_t page);
-  void OnApply();
-  void OnDefault();
-  void OnDeviceEsc();
-  void OnDeviceLcd();
-  void OnExportData();
-  void OnImportData();
-  // Escape: closes an open option list, or cancels an open curve editor;
-  // otherwise nothing. It never ends the program.
-  void OnEscape();
-  // Whether closing may go ahead: asks first, default No, when a transfer
-  // would be cut short or edits not yet applied would be lost.
-  bool ConfirmQuit();
+  // The user's commands, as the window's buttons and menus give them.
+  void OnPageButton(uint8_t page) { m_controller.OnPageButton(page); }
+  void OnApply() { m_controller.OnApply(); }
+  void OnDefault() { m_controller.OnDefault(); }
+  void OnDeviceEsc() { m_controller.OnDeviceEsc(); }
+  void OnDeviceLcd() { m_controller.OnDeviceLcd(); }
+  void OnExportData() { m_controller.OnExportData(); }
+  void OnImportData() { m_controller.OnImportData(); }
+  void OnEscape() { m_controller.OnEscape(); }
+  bool ConfirmQuit() { return m_controller.ConfirmQuit(); }
+  void ShowPage(uint8_t page) { m_controller.ShowPage(page); }
   // A device arrival or removal from the hot-plug watcher or the simulator.
   void OnDeviceChange(const DeviceChangeEvent& event);
 
-  // Views for the program and tests.
+  // ---- ButtonHost (through V1PanelHost) ----
+  bool IsBusy() const override { return m_controller.IsBusy(); }
   SharedState& State() override { return m_state; }
-  int& ConfirmState() override { return m_nConfirmState; }
-  int m_nConfirmState = 0;
+  int& ConfirmState() override { return m_controller.m_nConfirmState; }
+
+  // Views for the program and tests.
+  WindowController& Controller() { return m_controller; }
   SettingsBlock& Settings() { return m_settings; }
   CurveSet& Curves() { return m_curves; }
   TransactionEngine& Engine() { return m_engine; }
@@ -112,44 +102,46 @@ class CQorProDlg : public QDialog, public EngineHost, public FirmwareHost, publi
   // The page widget with this number (1..7), or nullptr.
   QWidget* PageWidget(uint8_t page) const;
   const std::string& BackgroundFile() const { return m_backgroundFile; }
-  // The line at the foot of the window that says why a command did not act.
-  QString StatusLineText() const;
   // The picture painted now: the start picture until a page was chosen.
   const QPixmap& PaintedBackground() const;
+  // The line at the foot of the window that says why a command did not act.
+  QString StatusLineText() const;
 
-  // ---- EngineHost ----
-  void ShowProgress(uint32_t pos, uint32_t range) override;
-  void SetProgressText(const std::string& text) override;
-  void HideProgress() override;
+  // ---- WindowView ----
+  void SetButtonShown(int controlId, bool shown) override;
+  void SetButtonDimmed(int controlId, bool dimmed) override;
+  void RedrawButton(int controlId) override;
+  void FocusButton(int controlId) override;
+  void SetIndicatorsShown(bool shown) override;
   void RedrawIndicators() override;
-  void RedrawWindow() override;
-  void RedrawPressedButton(int32_t command) override;
-  void ShowCommandButtons() override;
-  void FocusPageButton(uint8_t page) override;
-  void SetEscLabel(const std::string& text) override;
-  void SetHardwareVersionText(const std::string& text) override;
-  void SetSoftwareVersionText(const std::string& text) override;
-  void ShowV1Panel() override;
-  void ShowV1ReadValues() override;
-  void TakeV1PanelValues() override;
-  void ShowV1SendDone() override;
-  void HideCnV1Panel() override;
-  void ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon) override;
+  void SetPageShown(uint8_t page, bool shown) override;
+  void HideCurveEditors() override;
+  void SetV1PanelShown(V1PanelKind panel, bool shown) override;
+  void SetBackground(const std::string& file) override;
+  void Redraw() override;
+  void PreparePageSwitch(uint8_t page) override;
+  void FinishPageSwitch(uint8_t page) override;
+  void RefreshDeviceInfo() override;
+  void ApplyDeviceLook() override;
+  void RedrawNoteButtons() override;
+  void CollectSelections() override;
+  void ApplyFactoryIndexes() override;
+  void RefreshPages() override;
+  void ResetCurveEditors() override;
   void RedrawCurve(CurveNumber number) override;
-  void RefreshPagesFromIndexes() override;
   void FormatRunningLog() override;
+  bool CloseOpenList() override;
+  bool CancelOpenCurveEditor() override;
+  void SetHardwareVersion(const std::string& text) override;
+  void SetSoftwareVersion(const std::string& text) override;
+  void ShowV1ReadValues() override;
+  void ShowV1SendDone() override;
+  void SetV1StatusText(const std::string& text) override;
+  void ShowProgress(uint32_t pos, uint32_t range) override;
+  void SetProgressCaption(const std::string& text, uint32_t pos, uint32_t range) override;
+  void HideProgress() override;
   void Beep() override;
-  void UpdateMainWindow() override;
-
-  // ---- FirmwareHost ----
-  std::string ChooseFirmwareFile(std::string_view filter, std::string_view defaultName) override;
-  void ShowV1TransferText(const std::string& text) override;
-  void ClearV1ReadBusy() override;
-  void HideAllPages() override;
-
-  // ---- LinkHotplugHost ----
-  void ShowStartPage() override;
-  void OpenAdapterRemoved() override;
+  void ShowStatusLine(const std::string& text) override;
 
   // ---- V1PanelHost ----
   V1ConnectionIndicators ConnectionIndicators() const override;
@@ -166,30 +158,14 @@ class CQorProDlg : public QDialog, public EngineHost, public FirmwareHost, publi
 
  private:
   void BuildMenu();
-  void BuildStatusLine();
-  // Says in the status line why the command cannot act, and returns true;
-  // false, with the line cleared, when it may act.
-  bool Refuse(WindowCommand command);
-  void ShowStatus(const QString& text);
-  // Dims the row's buttons that cannot act now; their images stay as drawn.
-  void UpdateCommandLooks();
   void BuildButtons();
   void BuildPages();
+  void BuildStatusLine();
   bool LoadPicture(const std::string& file, QPixmap& into);
-  void SetButtonRowShown(bool shown);
-  void SetSettingsButtonsShown(bool shown);
-  void HidePagesAndEditors();
-  void RedrawNoteButtons();
-  void PrepareTargetPage(uint8_t page);
-  void AfterPageSwitch(uint8_t page);
-  void StartSettingsWrite();
-  void StartFirmwareUpdate();
-  bool ExportTo(const std::string& chosen);
-  bool ImportFrom(const std::string& path);
   std::array<CSettingsPage*, 5> SettingsPages() const;
+  std::array<CCurveLine*, 3> CurveEditors() const;
 
   Scheduler& m_scheduler;
-  UserDialogs& m_dialogs;
 
   QPixmap m_bmpStart;
   std::string m_startFile = "1.bmp";
@@ -203,16 +179,14 @@ class CQorProDlg : public QDialog, public EngineHost, public FirmwareHost, publi
   CnV1SettingsBlock m_cnV1Settings;
   CurveSet m_curves{m_settings};
   UsbLink m_link;
+  // The controller hears the engine's events, so it comes first; it is
+  // handed the engine, constructed right after it.
+  WindowController m_controller;
   TransactionEngine m_engine;
   LinkHotplug m_hotplug;
-  std::optional<FirmwareTransfer> m_firmware;
 
   QMenuBar* m_menuBar = nullptr;
   QLabel* m_statusLine = nullptr;
-  QAction* m_exportAction = nullptr;
-  QAction* m_importAction = nullptr;
-  QAction* m_escAction = nullptr;
-  QAction* m_lcdAction = nullptr;
 
   CTurbo* m_turbo = nullptr;
   CThrottle* m_throttle = nullptr;
@@ -227,6 +201,10 @@ class CQorProDlg : public QDialog, public EngineHost, public FirmwareHost, publi
   std::map<int, CCownerDrawBton*> m_buttons;
   // Deferred device changes check it, so none runs after the window is gone.
   std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
+
+ public:
+  // The main window's confirmation state (the controller keeps it).
+  int& m_nConfirmState = m_controller.m_nConfirmState;
 };
 
 }  // namespace vuriru

@@ -7,9 +7,11 @@
 
 #include "bench/timing_scheduler.h"
 #include "common/event_loop_scheduler.h"
+#include "comms/engine/engine_events.h"
+#include "comms/engine/engine_state.h"
 #include "comms/engine/transaction_engine.h"
-#include "comms/engine/windowless_engine_host.h"
 #include "curves/curve_set.h"
+#include "link/link_state.h"
 #include "link/usb_link.h"
 #include "settings/settings_table.h"
 #include "sim/simulated_hid_library.h"
@@ -27,9 +29,10 @@ int Run() {
   SimulatedHidLibrary hid(clock);
   hid.AddAdapter(SimAdapterConfig{SimulatedHidLibrary::SimPath(0), SimTargetKind::kFull});
 
-  SharedState state;
+  struct : LinkState, EngineState {
+  } state;
   UsbLink link(hid, state, scheduler);
-  WindowlessEngineHost host;
+  IgnoringEngineListener host;
   SettingsBlock settings;
   LoadFactorySettings(settings);
   V1SettingsBlock v1 = V1FactoryBlock();
@@ -43,7 +46,7 @@ int Run() {
 
   link.SetDevicePath(link.GetLastLinkDevicePath());
   const uint64_t openedAt = clock.NowMs();
-  if (!link.ConnectLink()) {
+  if (!engine.ConnectAttempt()) {
     std::fprintf(stderr, "engine_bench: the simulated adapter could not be opened\n");
     return 1;
   }
@@ -56,8 +59,7 @@ int Run() {
 
   for (int run = 1; run <= kApplyRuns; ++run) {
     settings.Current(Setting::PunchRate1) = run;
-    state.g_transferPending = 1;
-    state.g_pressedCommand = command::kApply;
+    engine.PrepareUserStore(Transaction::kApply);
     const uint64_t startedAt = clock.NowMs();
     engine.SendSettings();
     if (!clock.RunUntil(idle, kLimitMs)) {

@@ -11,11 +11,13 @@
 
 #include "bench/timing_scheduler.h"
 #include "common/event_loop_scheduler.h"
+#include "comms/engine/engine_events.h"
+#include "comms/engine/engine_state.h"
 #include "comms/engine/transaction_engine.h"
-#include "comms/engine/windowless_engine_host.h"
 #include "comms/firmware/block_protocol.h"
 #include "comms/firmware/firmware_transfer.h"
 #include "curves/curve_set.h"
+#include "link/link_state.h"
 #include "link/usb_link.h"
 #include "settings/settings_table.h"
 #include "sim/simulated_hid_library.h"
@@ -33,9 +35,6 @@ class FileOnlyHost : public FirmwareHost {
  public:
   explicit FileOnlyHost(std::string path) : m_path(std::move(path)) {}
   std::string ChooseFirmwareFile(std::string_view, std::string_view) override { return m_path; }
-  void ShowV1TransferText(const std::string&) override {}
-  void ClearV1ReadBusy() override {}
-  void HideAllPages() override {}
 
  private:
   std::string m_path;
@@ -91,9 +90,10 @@ bool TimeTransfer(const char* label, SimTargetKind target, const std::vector<uin
   config.answerDelayMs = kAnswerDelayMs;
   hid.AddAdapter(config);
 
-  SharedState state;
+  struct : LinkState, EngineState {
+  } state;
   UsbLink link(hid, state, scheduler);
-  WindowlessEngineHost host;
+  IgnoringEngineListener host;
   FileOnlyHost files(path);
   SettingsBlock settings;
   LoadFactorySettings(settings);
@@ -104,7 +104,7 @@ bool TimeTransfer(const char* label, SimTargetKind target, const std::vector<uin
   scheduler.SetTimerHandler([&](int id) { engine.HandleTimer(id); });
 
   link.SetDevicePath(link.GetLastLinkDevicePath());
-  if (!link.ConnectLink()) {
+  if (!engine.ConnectAttempt()) {
     std::fprintf(stderr, "firmware_bench: the simulated adapter could not be opened\n");
     return false;
   }

@@ -97,7 +97,7 @@ CommandResult RunDefaultCommand(const CliOptions& options, CommandIo& io) {
   if (session.IsV1Controller()) {
     session.V1Settings() = V1FactoryBlock(session.V1Settings().becShown);
   } else if (session.IsFullController()) {
-    ApplyFactoryValues(session.Settings(), session.Curves(), session.State());
+    ApplyFactoryValues(session.Settings(), session.Curves());
   } else {
     return CommandResult::Fail(ExitCode::kDeviceFailure,
                                "default needs a speed controller, but the adapter reports a " +

@@ -1,7 +1,6 @@
 #pragma once
-// The firmware update's host on the console. The command has already picked
-// and checked the file, so the file-open dialog returns it at once; there is
-// no V1 panel and there are no pages to hide.
+// The firmware update's host on the console: the command has already picked
+// and checked the file, so the file-open dialog returns it at once.
 
 #include <string>
 #include <string_view>
@@ -15,9 +14,6 @@ class ConsoleFirmwareHost : public FirmwareHost {
   void SetFile(std::string path) { m_path = std::move(path); }
 
   std::string ChooseFirmwareFile(std::string_view, std::string_view) override { return m_path; }
-  void ShowV1TransferText(const std::string&) override {}
-  void ClearV1ReadBusy() override {}
-  void HideAllPages() override {}
 
  private:
   std::string m_path;

@@ -1,19 +1,20 @@
 #pragma once
-// The engine's host on the console. There are no pages or windows: progress
-// goes to the progress bar, and what a window would show the user (a message
-// box, a curve the controller sent damaged, the end of a V1 store) is kept
-// for the running command to judge.
+// The engine's listener on the console. There are no pages or windows:
+// progress goes to the progress bar, and what a window would show the user
+// (a message box, a curve the controller sent damaged, the end of a V1 store)
+// is kept for the running command to judge.
 
 #include <set>
 #include <string>
 #include <vector>
 
 #include "cli/progress_bar.h"
-#include "comms/engine/windowless_engine_host.h"
+#include "comms/engine/engine_events.h"
+#include "curves/stored_curve.h"
 
 namespace vuriru {
 
-class ConsoleHost : public WindowlessEngineHost {
+class ConsoleHost : public EngineListener {
  public:
   explicit ConsoleHost(ProgressBar& progress) : m_progress(progress) {}
 
@@ -24,14 +25,28 @@ class ConsoleHost : public WindowlessEngineHost {
   void ClearRefusedCurves() { m_refusedCurves.clear(); }
   int V1SendsDone() const { return m_v1SendsDone; }
 
-  void ShowProgress(uint32_t pos, uint32_t range) override { m_progress.SetProgress(pos, range); }
-  // The command has already put the values to send into the V1 block, so
-  // TakeV1PanelValues stays a no-op.
-  void ShowV1SendDone() override { ++m_v1SendsDone; }
-
-  void ShowMessage(const std::string& text, const std::string&, MessageIcon) override { m_messages.push_back(text); }
-
-  void RedrawCurve(CurveNumber number) override { m_refusedCurves.insert(number); }
+  void OnEngineEvent(const EngineEvent& event) override {
+    switch (event.kind) {
+      case EngineEventKind::kProgress:
+        if (event.progress == ProgressStep::kShow || event.progress == ProgressStep::kIndicators) {
+          m_progress.SetProgress(event.pos, event.range);
+        }
+        break;
+      case EngineEventKind::kStoreDone:
+        if (event.transaction == Transaction::kV1Store) ++m_v1SendsDone;
+        break;
+      case EngineEventKind::kCurvesRead:
+        for (CurveNumber number : {CurveNumber::Boost, CurveNumber::Brake, CurveNumber::Throttle}) {
+          if (event.refusedCurves & (1u << static_cast<unsigned>(number))) m_refusedCurves.insert(number);
+        }
+        break;
+      case EngineEventKind::kMessage:
+        m_messages.push_back(event.text);
+        break;
+      default:
+        break;
+    }
+  }
 
  private:
   ProgressBar& m_progress;

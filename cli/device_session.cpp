@@ -137,7 +137,7 @@ CommandResult DeviceSession::Connect() {
                                "no link adapter at " + path + "; run 'vuriru-cli list' to see the attached adapters");
   }
   m_link.SetDevicePath(path);
-  if (!m_link.ConnectLink()) {
+  if (!m_engine.ConnectAttempt()) {
     return CommandResult::Fail(ExitCode::kDeviceFailure,
                                "the adapter at " + path +
                                    " could not be opened; check its access rights (udev rule) and that no other "
@@ -150,7 +150,7 @@ bool DeviceSession::IsDisplayBox() const {
   // The display box answers the probes with a full-kind byte but is never
   // counted as a present controller.
   return m_state.g_adapterReady == 1 && m_state.g_deviceType == device_type::kFull && m_state.g_escPresent == 0 &&
-         m_engine.RetryCounter() != 255;
+         m_engine.RetryCounter() != TransactionEngine::kControllerLost;
 }
 
 bool DeviceSession::IsFullController() const {
@@ -198,7 +198,7 @@ std::optional<CommandResult> DeviceSession::Failure() const {
                                    : "; repeat the command";
     return CommandResult::Fail(ExitCode::kDeviceFailure, message + advice);
   }
-  if (m_state.g_adapterReady == 1 && m_engine.RetryCounter() == 255) {
+  if (m_state.g_adapterReady == 1 && m_engine.RetryCounter() == TransactionEngine::kControllerLost) {
     return CommandResult::Fail(ExitCode::kDeviceFailure,
                                "the adapter answers but no controller does; check that the controller is switched on "
                                "and plugged into the adapter");
@@ -304,11 +304,7 @@ CommandResult DeviceSession::ReadUntilDone(const std::string& caption) {
 CommandResult DeviceSession::Store(int32_t pressedCommand) {
   m_progress.SetCaption("Storing");
   // What the main window does before it hands the store to the engine.
-  m_state.g_pressedCommand = pressedCommand;
-  m_state.g_progressPos = 0;
-  m_state.g_transferPending = 1;
-  m_state.g_progressRange = 409;
-  m_engine.Retry() = 0;
+  m_engine.PrepareUserStore(pressedCommand == command::kDefault ? Transaction::kDefault : Transaction::kApply);
   m_engine.SendSettings();
   if (m_state.engineState != engine_state::kStore) {
     m_state.g_transferPending = 0;

@@ -19,17 +19,21 @@
 #include "cli/progress_bar.h"
 #include "cli/trace_writer.h"
 #include "common/event_loop_scheduler.h"
-#include "common/shared_state.h"
+#include "comms/engine/engine_state.h"
 #include "comms/engine/transaction_engine.h"
 #include "comms/firmware/firmware_transfer.h"
 #include "curves/curve_set.h"
 #include "link/device_change.h"
 #include "link/hid_device.h"
+#include "link/link_state.h"
 #include "link/usb_link.h"
 #include "settings/settings_block.h"
 #include "v1/v1_settings_block.h"
 
 namespace vuriru {
+
+// The flags a session's link and engine work on; there is no window.
+struct SessionState : LinkState, EngineState {};
 
 struct AdapterEntry {
   std::string path;
@@ -90,7 +94,7 @@ class DeviceSession {
 
   const std::string& AdapterVersion() const { return m_engine.ConnectVersionText(); }
   const std::string& SoftwareVersion() const { return m_engine.SoftwareVersionText(); }
-  SharedState& State() { return m_state; }
+  SessionState& State() { return m_state; }
   SettingsBlock& Settings() { return m_settings; }
   V1SettingsBlock& V1Settings() { return m_v1; }
   CurveSet& Curves() { return m_curves; }
@@ -115,7 +119,7 @@ class DeviceSession {
   uint64_t m_deadlineMs;
   // The backend outlives the link, which closes the adapter through it.
   std::unique_ptr<HidLibrary> m_hid;
-  SharedState m_state;
+  SessionState m_state;
   SettingsBlock m_settings;
   V1SettingsBlock m_v1;
   CurveSet m_curves{m_settings};

@@ -41,7 +41,7 @@ void CollectLikePages(SettingsBlock& settings, CurveSet& curves) {
   for (CurveNumber number : kEditorOrder) curves.For(number).LoadStoredCurve();
 }
 
-void ApplyFactoryValues(SettingsBlock& settings, CurveSet& curves, SharedState& state) {
+void ApplyFactoryValues(SettingsBlock& settings, CurveSet& curves) {
   ForEachPageRow([&](const PageSettingRow& row) {
     if (!row.restoredByDefault) return;
     settings.Current(row.setting) = row.curveSelector ? 0 : FactoryIndexFromOptions(row.options);
@@ -49,7 +49,7 @@ void ApplyFactoryValues(SettingsBlock& settings, CurveSet& curves, SharedState& 
   // The boost curve's default bends at the boost limit, so the reset comes
   // after the boost timing has its factory value.
   for (CurveNumber number : kEditorOrder) curves.For(number).ResetCurve();
-  for (CurveNumber number : kEditorOrder) curves.For(number).StoreCurve(state);
+  for (CurveNumber number : kEditorOrder) curves.For(number).StorePoints();
 }
 
 EscData CurrentEscData(const SettingsBlock& settings, const CurveSet& curves) {

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "common/shared_state.h"
+#include "common/state_values.h"
 #include "curves/curve_set.h"
 #include "files/data_file_codec.h"
 #include "settings/settings_block.h"
@@ -28,7 +28,7 @@ void TakeImportedData(const EscData& data, SettingsBlock& settings, CurveSet& cu
 
 // Default: every setting the pages restore gets its factory index, a curve
 // selector "Linear"; each editor resets its curve and stores it.
-void ApplyFactoryValues(SettingsBlock& settings, CurveSet& curves, SharedState& state);
+void ApplyFactoryValues(SettingsBlock& settings, CurveSet& curves);
 
 // The program's settings and stored curves as a settings file's content.
 EscData CurrentEscData(const SettingsBlock& settings, const CurveSet& curves);

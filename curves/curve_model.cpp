@@ -72,25 +72,22 @@ void CurveModel::StorePoints() {
   SampleCurve(m_stored.x, m_stored.y, m_count, m_stored.table);
 }
 
-void CurveModel::StoreCurve(SharedState& shared) {
+void CurveModel::StoreCurve() {
   m_closeFlag = kClosed;
   m_dragging = false;
-  shared.g_curveEditorOpen = 0;
   StorePoints();
 }
 
-void CurveModel::Cancel(SharedState& shared) {
+void CurveModel::Cancel() {
   m_closeFlag = kClosed;
   for (size_t i = 0; i < m_savedCount; ++i) m_points[i] = {m_stored.x[i], m_stored.y[i]};
   m_count = m_savedCount;
   m_dragging = false;
   KeepSelectionInList();
-  shared.g_curveEditorOpen = 0;
 }
 
-void CurveModel::Show(SharedState& shared) {
+void CurveModel::Show() {
   m_closeFlag = kShown;
-  shared.g_curveEditorOpen = 1;
 }
 
 bool CurveModel::TakeClosed() {

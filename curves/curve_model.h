@@ -13,7 +13,6 @@
 #include <span>
 #include <string>
 
-#include "common/shared_state.h"
 #include "curves/curve_kind.h"
 #include "curves/stored_curve.h"
 
@@ -71,13 +70,14 @@ class CurveModel {
   // cleared first, so that no point of a longer earlier curve stays behind
   // the new end point, then the curve is sampled. The editor stays as it is.
   void StorePoints();
-  // OK: StorePoints, then closes the editor.
-  void StoreCurve(SharedState& shared);
+  // OK: StorePoints, then closes the editor. Whoever shows the editor clears
+  // the curve-editing flag with it.
+  void StoreCurve();
   // CANCEL: returns to the points of the last store or reset; closes the editor.
-  void Cancel(SharedState& shared);
+  void Cancel();
 
-  // The page shows the editor.
-  void Show(SharedState& shared);
+  // The page shows the editor (and sets the curve-editing flag).
+  void Show();
   int32_t CloseFlag() const { return m_closeFlag; }
   // The page's check after OK or CANCEL: true once per close, returning the
   // flag to idle.

@@ -27,8 +27,8 @@ bool ReadReplyCurve(const uint8_t* reply, size_t length, StoredCurve& curve) {
 
 }  // namespace
 
-bool StoreCurveReply(CurveNumber number, const uint8_t* reply, size_t length, CurveSet& curves, SettingsBlock& settings,
-                     SharedState& shared, CurveReplyObserver& observer) {
+bool StoreCurveReply(CurveNumber number, const uint8_t* reply, size_t length, CurveSet& curves,
+                     SettingsBlock& settings) {
   if (!IsCurveNumber(number)) return false;
   CurveModel& editor = curves.For(number);
   StoredCurve candidate = editor.Stored();
@@ -40,15 +40,6 @@ bool StoreCurveReply(CurveNumber number, const uint8_t* reply, size_t length, Cu
       selection = 1;
       editor.LoadStoredCurve();
     }
-  } else {
-    observer.RedrawCurve(number);
-  }
-  if (number == CurveNumber::Throttle) {
-    shared.g_refreshPages = 0;
-    observer.RefreshPagesFromIndexes();
-    observer.FormatRunningLog();
-    observer.Beep();
-    observer.UpdateMainWindow();
   }
   return accepted;
 }

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 
-#include "comms/engine/windowless_engine_host.h"
 #include "curves/curve_reply.h"
 #include "fuzz/entry_points.h"
 #include "fuzz/fuzz_check.h"
@@ -37,8 +36,8 @@ std::vector<uint8_t> ReplyFor(const StoredCurve& curve) {
   return reply;
 }
 
-void UseTheEditor(FuzzInput& input, CurveModel& editor, SharedState& shared) {
-  editor.Show(shared);
+void UseTheEditor(FuzzInput& input, CurveModel& editor) {
+  editor.Show();
   while (!input.Empty()) {
     const uint8_t op = input.Byte();
     const GridPoint at{input.Byte() % 104, input.Byte() % 104};
@@ -56,13 +55,13 @@ void UseTheEditor(FuzzInput& input, CurveModel& editor, SharedState& shared) {
         editor.RightPress(at);
         break;
       case 4:
-        editor.Cancel(shared);
-        editor.Show(shared);
+        editor.Cancel();
+        editor.Show();
         break;
       default:
-        editor.StoreCurve(shared);
+        editor.StoreCurve();
         Require(IsPossibleCurve(editor.Stored()), "OK stores a curve the editor could have made");
-        editor.Show(shared);
+        editor.Show();
         break;
     }
     RequireEditableCurve(editor);
@@ -86,8 +85,6 @@ int CurveReplyInput(const uint8_t* data, size_t size) {
   // controller may report any boost timing.
   settings.Current(Setting::BoostTiming) = setup >> 1;
   CurveSet curves(settings);
-  SharedState shared;
-  WindowlessEngineHost host;
 
   const bool known = number == CurveNumber::Boost || number == CurveNumber::Brake || number == CurveNumber::Throttle;
   const CurveNumber editorNumber = known ? number : CurveNumber::Throttle;
@@ -95,7 +92,7 @@ int CurveReplyInput(const uint8_t* data, size_t size) {
   settings.Current(editor.Kind().curveSetting) = setup & 1;
   const StoredCurve before = editor.Stored();
 
-  const bool taken = StoreCurveReply(number, reply.data(), reply.size(), curves, settings, shared, host);
+  const bool taken = StoreCurveReply(number, reply.data(), reply.size(), curves, settings);
   if (!known) Require(!taken, "a reply for no curve number is refused");
   if (taken) {
     Require(reply.size() >= kCurveReplyLength, "a short curve reply is refused");
@@ -103,14 +100,14 @@ int CurveReplyInput(const uint8_t* data, size_t size) {
     // What the next Apply sends for it must come back whole.
     CurveSet again(settings);
     const std::vector<uint8_t> echo = ReplyFor(editor.Stored());
-    Require(StoreCurveReply(editorNumber, echo.data(), echo.size(), again, settings, shared, host),
+    Require(StoreCurveReply(editorNumber, echo.data(), echo.size(), again, settings),
             "the block of a taken curve reads back");
   } else {
     Require(editor.Stored().x == before.x && editor.Stored().y == before.y && editor.Stored().table == before.table,
             "a refused reply leaves the stored curve as it was");
   }
   RequireEditableCurve(editor);
-  UseTheEditor(editing, editor, shared);
+  UseTheEditor(editing, editor);
   return 0;
 }
 

@@ -5,15 +5,15 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "common/shared_state.h"
 #include "comms/firmware/firmware_transfer.h"
 #include "fuzz/engine_script.h"
+#include "fuzz/engine_session.h"
 
 namespace vuriru::fuzz {
 
 struct EngineRunResult {
   EngineScenario scenario = EngineScenario::kIdentify;
-  SharedState state;
+  SessionState state;
   TransferOutcome transfer = TransferOutcome::kNone;
   uint32_t readsFinished = 0;
   uint32_t pressedButtonsReleased = 0;

@@ -16,26 +16,50 @@ std::string SessionHosts::ChooseFirmwareFile(std::string_view, std::string_view 
   return kind ? FirmwareTestFile(*kind) : std::string();
 }
 
-void SessionHosts::OpenAdapterRemoved() {
-  if (transfer != nullptr) transfer->OnAdapterRemoved();
+void SessionHosts::OnEngineEvent(const EngineEvent& event) {
+  switch (event.kind) {
+    case EngineEventKind::kCurvesRead:
+      ++readsFinished;
+      break;
+    case EngineEventKind::kStoreDone:
+      if (event.transaction == Transaction::kV1Store) {
+        ++v1SendsDone;
+        if (onV1SendDone) onV1SendDone();
+      } else {
+        ++pressedButtonsReleased;
+      }
+      break;
+    case EngineEventKind::kTransferEnded:
+      if (event.transaction == Transaction::kApply || event.transaction == Transaction::kDefault) {
+        ++pressedButtonsReleased;
+      }
+      break;
+    case EngineEventKind::kSettingsRead:
+      if (event.showValues) ++v1ReadsShown;
+      break;
+    case EngineEventKind::kMessage:
+      ++messages;
+      break;
+    default:
+      break;
+  }
 }
 
 EngineSession::EngineSession(HidLibrary& hid, EventLoopScheduler& clock)
     : scheduler(clock),
       link(hid, state, scheduler),
-      hotplug(link, state, scheduler, hosts),
       curves(settings),
       engine(TransactionEngine::Parts{link, scheduler, state, hosts, settings, v1, curves}),
+      hotplug(link, state, scheduler, engine),
       transfer(engine, hosts) {
   LoadFactorySettings(settings);
   v1 = V1FactoryBlock();
-  hosts.transfer = &transfer;
   scheduler.SetTimerHandler([this](int id) { engine.HandleTimer(id); });
 }
 
 bool EngineSession::Connect() {
   link.SetDevicePath(link.GetLastLinkDevicePath());
-  return link.ConnectLink();
+  return engine.ConnectAttempt();
 }
 
 void EngineSession::AsIfRead(uint8_t deviceType) {
@@ -47,8 +71,6 @@ void EngineSession::AsIfRead(uint8_t deviceType) {
   state.g_transferPending = 0;
   state.g_refreshPages = 0;
   state.g_progressPos = 0;
-  state.g_selectedPage = page::kGeneral;
-  state.g_currentPage = page::kGeneral;
 }
 
 bool EngineSession::WindowBusy() const {
@@ -58,12 +80,8 @@ bool EngineSession::WindowBusy() const {
 
 void EngineSession::Apply(bool factory, bool forced) {
   if (!forced && (WindowBusy() || state.g_deviceType != device_type::kFull)) return;
-  state.g_pressedCommand = factory ? command::kDefault : command::kApply;
   if (factory) LoadFactorySettings(settings);
-  state.g_progressPos = 0;
-  state.g_transferPending = 1;
-  state.g_progressRange = 409;
-  engine.Retry() = 0;
+  engine.PrepareUserStore(factory ? Transaction::kDefault : Transaction::kApply);
   if (state.g_linkState != link_state::kOpen) return;
   if (beforeStore) beforeStore();
   engine.SendSettings();
@@ -78,6 +96,7 @@ void EngineSession::V1Send(bool forced) {
   if (!forced && (state.g_transferPending != 0 || state.g_curveEditorOpen != 0)) return;
   state.g_progressRange = 409;
   if (state.g_linkState != link_state::kOpen) return;
+  engine.PrepareUserStore(Transaction::kV1Store);
   if (beforeStore) beforeStore();
   engine.SendSettings();
 }
@@ -90,14 +109,11 @@ void EngineSession::SelectBox() {
   if (state.g_adapterReady != 1 || state.g_escPresent != 0 || state.g_lcdMode) return;
   state.g_lcdMode = true;
   state.g_deviceType = device_type::kFull;
-  state.g_selectedPage = page::kDeviceInfo;
 }
 
 void EngineSession::SelectEsc() {
   if (state.g_escPresent == 0 || !state.g_lcdMode) return;
   state.g_lcdMode = false;
-  state.g_selectedPage = page::kGeneral;
-  state.g_currentPage = page::kDeviceInfo;
 }
 
 void EngineSession::DeviceRemoved(const std::string& path) {

@@ -11,25 +11,31 @@
 #include <string>
 
 #include "common/event_loop_scheduler.h"
-#include "common/shared_state.h"
+#include "comms/engine/engine_events.h"
+#include "comms/engine/engine_state.h"
 #include "comms/engine/transaction_engine.h"
-#include "comms/engine/windowless_engine_host.h"
 #include "comms/firmware/firmware_transfer.h"
 #include "curves/curve_set.h"
 #include "link/link_hotplug.h"
+#include "link/link_state.h"
 #include "link/usb_link.h"
 #include "v1/v1_settings_block.h"
 
 namespace vuriru::fuzz {
 
-class SessionHosts : public WindowlessEngineHost, public FirmwareHost, public LinkHotplugHost {
+// The flags a session's link and engine work on, and the one window flag the
+// window's busy check reads.
+struct SessionState : LinkState, EngineState {
+  uint8_t g_curveEditorOpen = 0;
+};
+
+class SessionHosts : public EngineListener, public FirmwareHost {
  public:
-  FirmwareTransfer* transfer = nullptr;
   // The next firmware file choice is cancelled.
   bool cancelNextChoice = false;
 
   // How far the session came.
-  uint32_t readsFinished = 0;  // a full controller's read ended (command buttons shown again)
+  uint32_t readsFinished = 0;  // a full controller's read ended
   uint32_t pressedButtonsReleased = 0;
   uint32_t v1ReadsShown = 0;
   uint32_t v1SendsDone = 0;
@@ -37,26 +43,10 @@ class SessionHosts : public WindowlessEngineHost, public FirmwareHost, public Li
   // Called when the V1 panel is told "Send Ok".
   std::function<void()> onV1SendDone;
 
-  // EngineHost
-  void ShowCommandButtons() override { ++readsFinished; }
-  void RedrawPressedButton(int32_t) override { ++pressedButtonsReleased; }
-  void ShowV1ReadValues() override { ++v1ReadsShown; }
-  void ShowV1SendDone() override {
-    ++v1SendsDone;
-    if (onV1SendDone) onV1SendDone();
-  }
-  void ShowMessage(const std::string&, const std::string&, MessageIcon) override { ++messages; }
-  void RedrawIndicators() override {}
+  void OnEngineEvent(const EngineEvent& event) override;
 
   // FirmwareHost: the test file of the kind the dialog asks for.
   std::string ChooseFirmwareFile(std::string_view filter, std::string_view defaultName) override;
-  void ShowV1TransferText(const std::string&) override {}
-  void ClearV1ReadBusy() override {}
-  void HideAllPages() override {}
-
-  // LinkHotplugHost
-  void ShowStartPage() override {}
-  void OpenAdapterRemoved() override;
 };
 
 class EngineSession {
@@ -90,14 +80,14 @@ class EngineSession {
   void DeviceArrived();
 
   EventLoopScheduler& scheduler;
-  SharedState state;
+  SessionState state;
   UsbLink link;
   SessionHosts hosts;
-  LinkHotplug hotplug;
   SettingsBlock settings;
   V1SettingsBlock v1;
   CurveSet curves;
   TransactionEngine engine;
+  LinkHotplug hotplug;
   FirmwareTransfer transfer;
 
  private:

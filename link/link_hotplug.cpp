@@ -4,8 +4,8 @@
 
 namespace vuriru {
 
-LinkHotplug::LinkHotplug(UsbLink& link, SharedState& state, Scheduler& scheduler, LinkHotplugHost& host)
-    : m_link(link), m_state(state), m_scheduler(scheduler), m_host(host) {}
+LinkHotplug::LinkHotplug(UsbLink& link, LinkState& state, Scheduler& scheduler, LinkChangeListener& listener)
+    : m_link(link), m_state(state), m_scheduler(scheduler), m_listener(listener) {}
 
 void LinkHotplug::Handle(const DeviceChangeEvent& event) {
   switch (event.kind) {
@@ -23,9 +23,7 @@ void LinkHotplug::OnInterfaceArrival() {
   if (m_link.DevicePath().empty()) return;
   m_scheduler.StartTimer(timer_id::kConnect, 200);
   m_scheduler.KillTimer(timer_id::kPort);
-  m_state.g_progressRange = 440;
-  m_state.g_transferPending = 1;
-  m_host.RedrawIndicators();
+  m_listener.OnAdapterArrived();
 }
 
 bool LinkHotplug::IsOpenAdapter(const std::string& path) {
@@ -41,53 +39,26 @@ bool LinkHotplug::IsOpenAdapter(const std::string& path) {
 
 void LinkHotplug::OnInterfaceRemoval(const std::string& path) {
   if (!IsOpenAdapter(path)) return;
-  // The RUZ Oviveru Ruv restarts into its loader at the start of its firmware
-  // update and re-enumerates; the transfer picks it up again.
-  if (m_state.g_lcdUpdating && m_state.g_lcdMode) return;
+  if (m_listener.IgnoresAdapterRemoval()) return;
 
   m_link.CloseDevice();
-  if (!m_state.g_lcdUpdating) {
-    m_state.settingsRead = 0;
-    m_state.g_adapterReady = 0;
-    m_state.g_escPresent = 0;
-    m_state.g_lcdMode = false;
+  const bool reset = !m_listener.KeepsStateThroughAdapterRemoval();
+  if (reset) {
     m_state.g_linkState = link_state::kNoLink;
-    m_state.g_currentPage = page::kNoneShown;
-    m_state.g_selectedPage = 0;
-    m_state.g_refreshPages = 1;
-    m_state.g_backgroundDirty = true;
-    m_host.ShowStartPage();
-    m_host.RedrawIndicators();
     m_link.SetDevicePath(std::string());
-    m_state.g_transferPending = 1;
-    // The engine tick keeps running; it idles while no link is open.
-    m_scheduler.StartTimer(timer_id::kEngine, 100);
   }
-  m_host.OpenAdapterRemoved();
+  m_listener.OnOpenAdapterRemoved(reset);
 }
 
 void LinkHotplug::OnPortArrival() {
-  m_state.g_progressRange = 409;
-  m_state.g_transferPending = 1;
-  m_state.g_backgroundDirty = false;
   m_scheduler.StartTimer(timer_id::kPort, 50);
+  m_listener.OnPortArrived();
 }
 
 void LinkHotplug::OnPortRemoval() {
   m_state.g_linkState = link_state::kNoLink;
   m_scheduler.StartTimer(timer_id::kConnect, 200);
-  m_state.g_progressRange = 440;
-  m_state.g_deviceType = device_type::kNone;
-  m_state.engineState = 0;
-  m_state.g_transferPending = 0;
-  m_state.settingsRead = 0;
-  m_state.g_escPresent = 0;
-  m_state.g_adapterReady = 0;
-  m_state.g_backgroundDirty = true;
-  m_state.g_selectedPage = page::kNoneSelected;
-  m_state.g_currentPage = page::kNoneShown;
-  m_host.ShowStartPage();
-  m_host.RedrawIndicators();
+  m_listener.OnPortRemoved();
 }
 
 }  // namespace vuriru

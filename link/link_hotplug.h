@@ -1,35 +1,41 @@
 #pragma once
 // What the program does when the link adapter, or any other HID device, comes
 // or goes: an arrival restarts the search for the adapter, the removal of the
-// open adapter closes the link and returns the program to its no-link state.
-// Plain C++ on SharedState, UsbLink and the Scheduler; the window's part
-// (indicators, pages) goes through LinkHotplugHost.
+// open adapter closes the link. The link's own part (the device, the device
+// path, g_linkState, the connect timer) is done here; what it means for the
+// rest of the program goes to a LinkChangeListener, which is the engine.
 
 #include <string>
 
 #include "common/scheduler.h"
-#include "common/shared_state.h"
 #include "link/device_change.h"
+#include "link/link_state.h"
 #include "link/usb_link.h"
 
 namespace vuriru {
 
-class LinkHotplugHost {
+class LinkChangeListener {
  public:
-  virtual ~LinkHotplugHost() = default;
-  // Redraw the USB and ESC status indicators.
-  virtual void RedrawIndicators() = 0;
-  // Hide the pages, reload the background and show the start page. The page
-  // numbers in SharedState are already set when this is called.
-  virtual void ShowStartPage() = 0;
-  // The open adapter was removed and its link closed. A firmware transfer that
-  // was running cannot go on; the engine ends it with a message.
-  virtual void OpenAdapterRemoved() = 0;
+  virtual ~LinkChangeListener() = default;
+  // An adapter arrived and the search for it restarts at 200 ms.
+  virtual void OnAdapterArrived() = 0;
+  // The removal of the open adapter is ignored altogether (the RUZ Oviveru Ruv
+  // re-enumerates during its firmware update in its own mode).
+  virtual bool IgnoresAdapterRemoval() const = 0;
+  // The open adapter is closed but the program keeps its state (the box
+  // restarts during an update started outside its mode).
+  virtual bool KeepsStateThroughAdapterRemoval() const = 0;
+  // The open adapter was removed and closed; `reset`: the link state is
+  // already back to "no link" and the program returns to its start state.
+  virtual void OnOpenAdapterRemoved(bool reset) = 0;
+  // Serial-port arrival and removal.
+  virtual void OnPortArrived() = 0;
+  virtual void OnPortRemoved() = 0;
 };
 
 class LinkHotplug {
  public:
-  LinkHotplug(UsbLink& link, SharedState& state, Scheduler& scheduler, LinkHotplugHost& host);
+  LinkHotplug(UsbLink& link, LinkState& state, Scheduler& scheduler, LinkChangeListener& listener);
 
   void Handle(const DeviceChangeEvent& event);
 
@@ -47,9 +53,9 @@ class LinkHotplug {
   bool IsOpenAdapter(const std::string& path);
 
   UsbLink& m_link;
-  SharedState& m_state;
+  LinkState& m_state;
   Scheduler& m_scheduler;
-  LinkHotplugHost& m_host;
+  LinkChangeListener& m_listener;
 };
 
 }  // namespace vuriru

@@ -21,7 +21,7 @@ bool EqualIgnoringCase(const std::string& a, const char* b) {
 
 }  // namespace
 
-UsbLink::UsbLink(HidLibrary& hid, SharedState& state, Scheduler& scheduler)
+UsbLink::UsbLink(HidLibrary& hid, LinkState& state, Scheduler& scheduler)
     : m_hid(hid), m_state(state), m_scheduler(scheduler) {}
 
 UsbLink::~UsbLink() {
@@ -100,7 +100,6 @@ bool UsbLink::ConnectLink() {
   m_scheduler.KillTimer(timer_id::kConnect);
   m_scheduler.StartTimer(timer_id::kEngine, 100);
   m_state.g_linkState = link_state::kOpen;
-  m_state.engineState = 1;
   return true;
 }
 

@@ -10,8 +10,8 @@
 #include <utility>
 
 #include "common/scheduler.h"
-#include "common/shared_state.h"
 #include "link/hid_device.h"
+#include "link/link_state.h"
 
 namespace vuriru {
 
@@ -29,19 +29,18 @@ class UsbLink {
   // non-empty block that ReadReports returns, and with the connect report.
   using TraceFn = std::function<void(bool outgoing, const uint8_t* bytes, uint32_t length)>;
 
-  UsbLink(HidLibrary& hid, SharedState& state, Scheduler& scheduler);
+  UsbLink(HidLibrary& hid, LinkState& state, Scheduler& scheduler);
   ~UsbLink();
 
   std::string GetLastLinkDevicePath();
   bool FindLinkDevice(const std::string& path, uint32_t* index);
 
   // One connect attempt (the connect timer's tick). On success the connect and
-  // port timers are killed, the engine timer runs at 100 ms, g_linkState is 2
-  // and the engine state 1. A handle still open from an earlier link is closed
-  // before the open (g_linkState drops to 0 until this attempt succeeds), and
-  // a device that was opened but then failed (report
-  // buffer below 5 bytes, connect report refused) is closed again, so that
-  // the next attempt, which opens anew, leaks no handle.
+  // port timers are killed, the engine timer runs at 100 ms and g_linkState
+  // is 2; the engine, which makes the attempt, then starts at its state 1. A handle still open from an earlier link is
+  // closed before the open (g_linkState drops to 0 until this attempt succeeds), and a device that was opened but then
+  // failed (report buffer below 5 bytes, connect report refused) is closed again, so that the next attempt, which opens
+  // anew, leaks no handle.
   bool ConnectLink();
 
   // Sends the block as data reports of at most 59 payload bytes; true only if
@@ -77,7 +76,7 @@ class UsbLink {
   void Trace(bool outgoing, const uint8_t* bytes, uint32_t length);
 
   HidLibrary& m_hid;
-  SharedState& m_state;
+  LinkState& m_state;
   Scheduler& m_scheduler;
   HID_DEVICE m_handle = nullptr;
   std::string m_devicePath;

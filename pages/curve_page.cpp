@@ -38,7 +38,8 @@ void CCurvePage::OnCurveSelectorChosen(size_t row, int index) {
   if (OptionList(row)->item(index)->text() == QLatin1String(kCustom)) {
     TakeChoice(row, index);
     BeforeShowingEditor();
-    m_curve.Show(m_host.State());
+    m_curve.Show();
+    m_host.State().g_curveEditorOpen = 1;
     HideAll();
     HelpPanel()->hide();
     m_curveEditor->show();

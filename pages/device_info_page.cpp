@@ -7,12 +7,12 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 
-#include "common/shared_state.h"
 #include "settings/page_table.h"
 #include "widgets/kit/artwork.h"
 #include "widgets/kit/owner_draw_button.h"
 #include "widgets/layout/dialog_units.h"
 #include "window/button_art.h"
+#include "window/shared_state.h"
 
 namespace vuriru {
 namespace {

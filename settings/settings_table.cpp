@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "common/shared_state.h"
+#include "common/state_values.h"
 
 namespace vuriru {
 

@@ -4,7 +4,7 @@
 // window's confirmation state. The main window implements it; tests and the
 // snapshot program supply small stand-ins.
 
-#include "common/shared_state.h"
+#include "window/shared_state.h"
 
 namespace vuriru {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "common/shared_state.h"
+#include "window/shared_state.h"
 
 namespace vuriru {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "comms/engine/engine_host.h"
+#include "comms/engine/engine_events.h"
 
 namespace vuriru {
 

@@ -3,7 +3,7 @@
 // main window's busy check, a link state other than 1 or 2 is not busy here,
 // so that a read without a link still shows the progress dialog.
 
-#include "common/shared_state.h"
+#include "window/shared_state.h"
 
 namespace vuriru {
 

@@ -5,27 +5,29 @@
 
 #include "comms/engine/engine_commands.h"
 #include "comms/engine/transaction_engine.h"
+#include "curves/curve_reply.h"
 
 namespace vuriru {
 
 void TransactionEngine::ReadCurvesState(std::span<const uint8_t> reply) {
-  if (m_curvePhase == 0) {
+  if (m_curves.phase == 0) {
     SendByte(engine_cmd::kReadCurve[1]);
-    m_curvePhase = 1;
+    m_curves.phase = 1;
+    m_curves.refused = 0;
     m_accumulator.Clear();
-    m_markerSeen = false;
+    m_curves.markerSeen = false;
     MarkProgress();
     return;
   }
   // The first curve reply starts with 0x80; the flag stays set for the other
   // two, whose bytes are gathered from their first tick on.
-  if (!m_markerSeen) {
+  if (!m_curves.markerSeen) {
     if (std::find(reply.begin(), reply.end(), engine_reply::kReady) == reply.end()) return;
-    m_markerSeen = true;
+    m_curves.markerSeen = true;
   }
   if (m_accumulator.Count() < engine_reply::kCurveReplyGathered) {
     m_state.g_progressPos += static_cast<uint32_t>(m_accumulator.Append(reply));
-    ShowDataProgressText();
+    ReportProgress(ProgressStep::kCaption, DataProgressText());
     if (m_accumulator.Count() < engine_reply::kCurveReplyGathered) return;
   } else if (!reply.empty() && m_accumulator.Count() < kCurveReplyLength) {
     // The last check byte may come a tick after the other 122; it still
@@ -37,38 +39,32 @@ void TransactionEngine::ReadCurvesState(std::span<const uint8_t> reply) {
   if (!reply.empty()) return;
 
   const std::span<const uint8_t> gathered = m_accumulator.Bytes();
-  const auto number = static_cast<CurveNumber>(std::clamp<uint8_t>(m_curvePhase, 1, 3));
+  const auto number = static_cast<CurveNumber>(std::clamp<uint8_t>(m_curves.phase, 1, 3));
   // A reply with wrong check bytes is refused here and the read goes on.
-  StoreCurveReply(number, gathered.data(), gathered.size(), m_curves, m_settings, m_state, m_host);
+  if (!StoreCurveReply(number, gathered.data(), gathered.size(), m_curveSet, m_settings)) {
+    m_curves.refused = static_cast<uint8_t>(m_curves.refused | (1u << static_cast<unsigned>(number)));
+  }
   m_accumulator.Clear();
   MarkProgress();
-  if (m_curvePhase < 3) {
-    ++m_curvePhase;
-    SendByte(engine_cmd::kReadCurve[m_curvePhase]);
+  if (m_curves.phase < 3) {
+    ++m_curves.phase;
+    SendByte(engine_cmd::kReadCurve[m_curves.phase]);
     return;
   }
   FinishCurveRead();
 }
 
 void TransactionEngine::FinishCurveRead() {
-  m_lastCompleted = TakeSettingsSnapshot(m_settings, m_curves);
   ReleaseCommand();
-  m_state.g_backgroundDirty = true;
   m_state.g_refreshPages = 0;
-  m_state.g_curveEditorOpen = 0;
-  m_state.g_currentPage = 0;
-  m_host.ShowStatusIndicators(false);
-  m_curvePhase = 0;
+  m_curves.phase = 0;
   m_state.engineState = engine_state::kProbe;
-  if (m_state.g_lcdMode) {
-    m_state.g_lcdMode = false;
-    m_state.g_selectedPage = page::kNoneSelected;
-  }
-  m_host.ShowPage(m_state.g_selectedPage);
-  m_host.ShowStatusIndicators(true);
-  m_host.ReloadBackground();
-  m_host.ShowCommandButtons();
-  m_host.RedrawWindow();
+  const bool leftBoxMode = m_state.g_lcdMode;
+  m_state.g_lcdMode = false;
+  Report(engine_event::CurvesRead(m_curves.refused, leftBoxMode));
+  // Taken once the pages have shown the values: a page pulls an index beyond
+  // its list back to the list's last option, and that is what was read.
+  m_lastCompleted = TakeSettingsSnapshot(m_settings, m_curveSet);
 }
 
 }  // namespace vuriru

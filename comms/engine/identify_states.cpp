@@ -12,7 +12,6 @@
 namespace vuriru {
 
 namespace {
-constexpr uint8_t kLostRetry = 255;
 // Probes go out every this many ticks while the link idles.
 constexpr uint8_t kTicksPerProbe = 4;
 // More unanswered probes than this and the controller is lost.
@@ -32,11 +31,10 @@ void TransactionEngine::ConnectVersionState(std::span<const uint8_t> reply) {
   // Bytes the adapter did not send read as 0 (the reply buffer is zero-filled).
   m_connectVersion = FormatConnectVersion(
       std::span<const uint8_t>(reply.data(), std::max<size_t>(reply.size(), kConnectVersionLength)));
-  m_host.SetHardwareVersionText(m_connectVersion);
   m_state.g_adapterReady = 1;
-  m_host.RedrawIndicators();
+  Report(engine_event::Connected(m_connectVersion));
   SendByte(engine_cmd::kProbeB);
-  m_probeToggle = 1;
+  m_probe.toggle = 1;
   m_state.engineState = engine_state::kProbe;
 }
 
@@ -50,7 +48,7 @@ void TransactionEngine::ProbeState(std::span<const uint8_t> reply) {
 
 void TransactionEngine::OnProbeAnswer(uint8_t first) {
   m_accumulator.Clear();
-  m_retry = 0;
+  m_probe.retry = 0;
 
   const ProbeAnswer answer = ClassifyProbeAnswer(first);
   switch (answer.kind) {
@@ -67,9 +65,8 @@ void TransactionEngine::OnProbeAnswer(uint8_t first) {
       // goes on to the transfer.
       if (m_state.g_transferPending && (answer.kind == ProbeAnswer::Kind::kFull || m_state.g_lcdUpdating)) {
         m_state.g_progressPos = 1;
-        m_state.g_progressRange = 440;
-        if (answer.kind == ProbeAnswer::Kind::kFull) m_host.SetProgressText(kReadProgressTitle);
-        m_host.ShowProgress(m_state.g_progressPos, m_state.g_progressRange);
+        m_state.g_progressRange = kProgressRangeStore;
+        ReportProgress(ProgressStep::kShow, answer.kind == ProbeAnswer::Kind::kFull ? kReadProgressTitle : "");
       }
       break;
     case ProbeAnswer::Kind::kUnchanged:
@@ -87,12 +84,7 @@ void TransactionEngine::OnProbeAnswer(uint8_t first) {
   }
   if (m_state.g_escPresent != 1) {
     m_state.g_escPresent = 1;
-    m_host.SetEscLabel("ESC");
-    if (m_state.g_deviceType != device_type::kFull) {
-      m_state.g_backgroundDirty = true;
-      m_host.ShowPage(page::kNoneShown);
-      m_host.RedrawWindow();
-    }
+    Report(engine_event::ControllerPresent(m_state.g_deviceType));
   }
   if (m_state.settingsRead == 0) {
     SendByte(engine_cmd::kSoftwareVersion);
@@ -101,11 +93,11 @@ void TransactionEngine::OnProbeAnswer(uint8_t first) {
 }
 
 void TransactionEngine::OnProbeMissing() {
-  if (m_retry > kProbesBeforeLoss && m_retry != kLostRetry) DeclareLost();
+  if (m_probe.retry > kProbesBeforeLoss && m_probe.retry != kControllerLost) DeclareLost();
   if (m_tickCounter >= kTicksPerProbe) {
-    if (m_retry != kLostRetry) ++m_retry;
-    SendByte(m_probeToggle == 1 ? engine_cmd::kProbeA : engine_cmd::kProbeB);
-    m_probeToggle = static_cast<uint8_t>(~m_probeToggle);
+    if (m_probe.retry != kControllerLost) ++m_probe.retry;
+    SendByte(m_probe.toggle == 1 ? engine_cmd::kProbeA : engine_cmd::kProbeB);
+    m_probe.toggle = static_cast<uint8_t>(~m_probe.toggle);
     m_tickCounter = 0;
   }
   ++m_tickCounter;
@@ -114,22 +106,16 @@ void TransactionEngine::OnProbeMissing() {
 void TransactionEngine::DeclareLost() {
   m_state.settingsRead = 0;
   m_state.g_escPresent = 0;
-  m_state.g_selectedPage = page::kNoneSelected;
-  m_state.g_currentPage = page::kNoneShown;
   m_state.g_transferPending = 0;
-  m_state.g_backgroundDirty = true;
-  m_host.ShowPage(page::kNoneShown);
-  m_host.ShowStatusIndicators(true);
-  m_host.RedrawIndicators();
-  m_host.RedrawWindow();
-  m_retry = kLostRetry;
+  Report(engine_event::LinkChanged(LinkChange::kControllerLost));
+  m_probe.retry = kControllerLost;
 }
 
 void TransactionEngine::SoftwareVersionState(std::span<const uint8_t> reply) {
   if (reply.size() == engine_reply::kSoftwareVersionLength) {
-    m_retry = 0;
+    m_probe.retry = 0;
     m_softwareVersion = FormatSoftwareVersion(reply);
-    m_host.SetSoftwareVersionText(m_softwareVersion);
+    Report(engine_event::SoftwareVersion(m_softwareVersion));
     SendByte(engine_cmd::kSettings);
     m_state.engineState = engine_state::kSettingsReply;
     return;
@@ -140,8 +126,8 @@ void TransactionEngine::SoftwareVersionState(std::span<const uint8_t> reply) {
     m_state.engineState = engine_state::kProbe;
     return;
   }
-  ++m_retry;
-  if (m_retry > kVersionTicks) {
+  ++m_probe.retry;
+  if (m_probe.retry > kVersionTicks) {
     FailVersion();
   } else {
     SendByte(engine_cmd::kSoftwareVersion);
@@ -152,19 +138,16 @@ void TransactionEngine::FailVersion() {
   // The timer stays stopped while the box is open, so no tick repeats this.
   StopTick();
   m_state.g_escPresent = 0;
-  m_host.HideCnV1Panel();
-  m_host.ReloadBackground();
-  m_host.ShowStatusIndicators(true);
   m_state.g_transferPending = 0;
-  m_host.RedrawIndicators();
+  Report(engine_event::LinkChanged(LinkChange::kVersionFailed));
   // A controller that never gives its version would bring the box back every
   // few seconds; it is said once per opening of the link, and the engine
   // goes on trying quietly.
   if (!m_versionFailureShown) {
     m_versionFailureShown = true;
-    m_host.ShowMessage("Failed to get ESC Version", "", MessageIcon::kExclamation);
+    Tell("Failed to get ESC Version");
   }
-  m_retry = 0;
+  m_probe.retry = 0;
   RestartTick(kTickMs);
   SendByte(engine_cmd::kProbeA);
   m_state.engineState = engine_state::kProbe;

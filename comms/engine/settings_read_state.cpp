@@ -25,7 +25,7 @@ void TransactionEngine::SettingsReplyState(std::span<const uint8_t> reply) {
       // No answer: back to probing; the next probe answer asks again, since
       // the settings-read flag is still 0.
       m_state.engineState = engine_state::kProbe;
-      m_probeToggle = 1;
+      m_probe.toggle = 1;
       return;
     }
     FullSettingsReply(reply);
@@ -47,7 +47,7 @@ void TransactionEngine::FullSettingsReply(std::span<const uint8_t> reply) {
   } else {
     // One step of progress per byte gathered.
     m_state.g_progressPos += static_cast<uint32_t>(m_accumulator.Append(reply));
-    ShowDataProgressText();
+    ReportProgress(ProgressStep::kCaption, DataProgressText());
     if (m_accumulator.Count() < kSettingsReplyMinLength) return;
     complete = m_accumulator.Bytes();
   }
@@ -56,11 +56,10 @@ void TransactionEngine::FullSettingsReply(std::span<const uint8_t> reply) {
   m_state.settingsRead = 1;
   m_state.g_deviceType = device_type::kFull;
   m_accumulator.Clear();
-  m_curvePhase = 0;
-  m_host.ShowStatusIndicators(false);
+  m_curves.phase = 0;
+  Report(engine_event::SettingsRead(SettingsReadStep::kFullReply));
   m_state.g_progressPos += kSettingsReplyMinLength;
-  ShowDataProgressText();
-  m_host.ShowProgress(m_state.g_progressPos, m_state.g_progressRange);
+  ReportProgress(ProgressStep::kShow, DataProgressText());
   m_state.engineState = engine_state::kReadCurves;
   MarkProgress();
 }
@@ -76,39 +75,22 @@ void TransactionEngine::V1SettingsReply(std::span<const uint8_t> reply) {
   if (reply.size() <= kV1MaxReplyLength) {
     m_state.g_deviceType = device_type::kV1;
     decoded = DecodeV1Reply(reply, m_v1);
-    m_host.ShowPage(page::kNoneShown);
-    m_host.ReloadBackground();
-    m_host.ShowStatusIndicators(false);
     m_state.g_transferPending = 0;
-    m_host.RedrawWindow();
+    Report(engine_event::SettingsRead(SettingsReadStep::kV1Reply));
   }
   V1EndStep(decoded);
 }
 
 void TransactionEngine::V1EndStep(bool decodedNow) {
-  bool panelShown = false;
-  if (m_replyLength <= kV1MaxReplyLength && m_state.g_refreshPages) {
+  const bool firstRead = m_replyLength <= kV1MaxReplyLength && m_state.g_refreshPages;
+  if (firstRead) {
     m_state.g_refreshPages = 0;
-    m_state.g_curveEditorOpen = 0;
-    m_state.g_currentPage = 0;
-    m_state.g_selectedPage = page::kNoneShown;
     m_state.g_transferPending = 0;
-    if (m_state.g_deviceType == device_type::kV1) {
-      m_host.ShowV1Panel();
-      m_host.ShowV1ReadValues();
-      panelShown = true;
-    }
-    m_host.ShowPage(page::kNoneShown);
-    m_host.ShowStatusIndicators(false);
-    m_host.ReloadBackground();
-    m_host.RedrawWindow();
   }
-  // The panel's own "Read Settings" must end with the values it asked for on
-  // show, not only the first read after connecting.
-  if (m_v1ReadRequested && decodedNow && !panelShown && m_state.g_deviceType == device_type::kV1) {
-    m_host.ShowV1Panel();
-    m_host.ShowV1ReadValues();
-  }
+  // The panel's own "Read Settings" must end with the values it asked for
+  // on show, not only the first read after connecting.
+  const bool showValues = m_state.g_deviceType == device_type::kV1 && (firstRead || (m_v1ReadRequested && decodedNow));
+  if (firstRead || showValues) Report(engine_event::SettingsRead(SettingsReadStep::kV1ReadEnd, firstRead, showValues));
   m_v1ReadRequested = false;
   m_state.engineState = engine_state::kProbe;
 }

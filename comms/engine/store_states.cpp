@@ -20,7 +20,6 @@ constexpr uint32_t kAfterFrameMs = 500;
 constexpr uint32_t kBeforeCurveCommandMs = 500;
 constexpr uint32_t kAfterV1StoreMs = 100;
 constexpr uint32_t kAfterV1EndMs = 10;
-constexpr uint32_t kStoreProgressRange = 440;
 constexpr uint8_t kAllCurvesStored = 4;
 // The curve block chunks sent on three consecutive ticks: bytes 0..41,
 // 42..83 and 84..133.
@@ -35,31 +34,30 @@ bool IsAcknowledge(std::span<const uint8_t> reply) {
 
 void TransactionEngine::SendSettings() {
   PrepareCommand();
-  m_storeTransaction = m_state.g_pressedCommand == command::kDefault ? Transaction::kDefault : Transaction::kApply;
+  if (m_store.transaction == Transaction::kNone) m_store.transaction = Transaction::kApply;
   switch (m_state.g_deviceType) {
     case device_type::kV1: {
-      m_host.TakeV1PanelValues();
+      // The V1 panel has put its values into the V1 settings block.
       const std::optional<V1Frame> frame = BuildV1Frame(m_v1);
       if (!frame) {
         // A value outside its list never reaches the controller.
         EndStoreUnsent();
         return;
       }
-      m_storeTransaction = Transaction::kV1Store;
+      m_store.transaction = Transaction::kV1Store;
       StartPairStore(FlattenV1Frame(*frame), device_type::kV1);
       break;
     }
     case device_type::kFull: {
-      m_storing = TakeSettingsSnapshot(m_settings, m_curves);
+      m_store.sent = TakeSettingsSnapshot(m_settings, m_curveSet);
       const SettingsFrame frame = BuildSettingsFrame(m_settings);
-      m_settingsFrameLength = static_cast<uint8_t>(frame.size());
+      m_store.settingsFrameLength = static_cast<uint8_t>(frame.size());
       StartPairStore(frame, device_type::kFull);
-      m_state.g_progressRange = kStoreProgressRange;
+      m_state.g_progressRange = kProgressRangeStore;
       m_state.g_progressPos = 1;
       // The caption starts from this store's own figure, not from where the
       // last transaction left it.
-      ShowDataProgressText();
-      m_host.ShowProgress(m_state.g_progressPos, m_state.g_progressRange);
+      ReportProgress(ProgressStep::kShow, DataProgressText());
       break;
     }
     default:
@@ -73,30 +71,29 @@ void TransactionEngine::EndStoreUnsent() {
   // The caller set g_transferPending for the store; with nothing sent no
   // state would ever clear it and every command would stay refused. The
   // engine keeps ticking rather than staying stopped.
-  if (m_state.g_pressedCommand == command::kApply || m_state.g_pressedCommand == command::kDefault) {
-    m_host.RedrawPressedButton(m_state.g_pressedCommand);
-  }
+  const Transaction transaction = m_store.transaction;
+  m_store.transaction = Transaction::kNone;
   m_state.g_transferPending = 0;
-  m_state.g_pressedCommand = command::kNone;
+  Report(engine_event::TransferEnded(TransferEnding::kNothingSent, transaction));
   RestartTick(kTickMs);
 }
 
 void TransactionEngine::StartPairStore(std::span<const uint8_t> frame, uint8_t kind) {
-  m_frameLength = std::min(frame.size(), m_transmit.size());
-  std::copy_n(frame.begin(), m_frameLength, m_transmit.begin());
-  m_storeKind = kind;
-  m_pairPos = 0;
+  m_store.frameLength = std::min(frame.size(), m_transmit.size());
+  std::copy_n(frame.begin(), m_store.frameLength, m_transmit.begin());
+  m_store.kind = kind;
+  m_store.pairPos = 0;
   m_state.engineState = engine_state::kStore;
   MarkProgress();
-  SendTransmit(0, std::min<size_t>(2, m_frameLength));
-  m_transmitLength = static_cast<int32_t>(m_frameLength) - 2;
+  SendTransmit(0, std::min<size_t>(2, m_store.frameLength));
+  m_store.transmitLength = static_cast<int32_t>(m_store.frameLength) - 2;
   // Counts from the first pair, so a repeat comes a full six ticks after it.
   m_tickCounter = 1;
   RestartTick(kTickMs);
 }
 
 void TransactionEngine::StoreState(std::span<const uint8_t> reply) {
-  if (m_frameLength < kSettingsFrameLength && m_storeKind != device_type::kV1) {
+  if (m_store.frameLength < kSettingsFrameLength && m_store.kind != device_type::kV1) {
     // State 5 without a store behind it (set from outside): nothing to send.
     m_state.engineState = engine_state::kProbe;
     return;
@@ -106,7 +103,7 @@ void TransactionEngine::StoreState(std::span<const uint8_t> reply) {
     // pair answered late would be taken for this pair's acknowledgement and
     // the store would run on with this pair never stored.
     if (m_tickCounter >= kTicksBeforeRepeat) {
-      SendTransmit(m_pairPos, std::min<size_t>(2, m_frameLength - m_pairPos));
+      SendTransmit(m_store.pairPos, std::min<size_t>(2, m_store.frameLength - m_store.pairPos));
       m_tickCounter = 0;
     }
     ++m_tickCounter;
@@ -114,11 +111,11 @@ void TransactionEngine::StoreState(std::span<const uint8_t> reply) {
   }
   MarkProgress();
 
-  if (m_storeKind == device_type::kV1) {
-    if (m_transmitLength > 1) {
-      m_transmitLength -= 2;
-      m_pairPos += 2;
-      SendTransmit(m_pairPos, std::min<size_t>(2, m_frameLength - m_pairPos));
+  if (m_store.kind == device_type::kV1) {
+    if (m_store.transmitLength > 1) {
+      m_store.transmitLength -= 2;
+      m_store.pairPos += 2;
+      SendTransmit(m_store.pairPos, std::min<size_t>(2, m_store.frameLength - m_store.pairPos));
       m_tickCounter = 1;
       return;
     }
@@ -129,12 +126,12 @@ void TransactionEngine::StoreState(std::span<const uint8_t> reply) {
   // Full controller: the whole frame in two writes 5 ms apart, then the curves.
   SendTransmit(0, kFirstHalf);
   Wait(kHalfGapMs, [this] {
-    SendTransmit(kFirstHalf, m_frameLength - kFirstHalf);
-    m_curveCommandPending = true;
-    m_chunkStep = 0;
-    m_curvePhase = 0;
-    m_retry = 0;
-    m_state.g_progressPos = m_settingsFrameLength;
+    SendTransmit(kFirstHalf, m_store.frameLength - kFirstHalf);
+    m_curves.commandPending = true;
+    m_curves.chunkStep = 0;
+    m_curves.phase = 0;
+    m_probe.retry = 0;
+    m_state.g_progressPos = m_store.settingsFrameLength;
     m_state.engineState = engine_state::kStoreCurves;
     MarkProgress();
     Wait(kAfterFrameMs, [] {});
@@ -143,7 +140,8 @@ void TransactionEngine::StoreState(std::span<const uint8_t> reply) {
 
 void TransactionEngine::FinishV1Store() {
   m_state.g_transferPending = 0;
-  m_host.ShowV1SendDone();
+  m_store.transaction = Transaction::kNone;
+  Report(engine_event::StoreDone(Transaction::kV1Store));
   Wait(kAfterV1StoreMs, [this] {
     if (m_replyLength != 12 && m_replyLength != 15) {
       SendByte(engine_cmd::kV1StoreEnd);
@@ -158,69 +156,67 @@ void TransactionEngine::StoreCurvesState(std::span<const uint8_t> reply) {
   // Creeps on while the controller works, but never past the range; the
   // chunks themselves may carry it further.
   if (m_state.g_progressPos < m_state.g_progressRange) ++m_state.g_progressPos;
-  ShowDataProgressText();
+  ReportProgress(ProgressStep::kCaption, DataProgressText());
 
-  if (m_chunkStep != 0) {
+  if (m_curves.chunkStep != 0) {
     SendNextChunk();
     return;
   }
   if (reply.empty()) return;
 
-  if (m_curvePhase == kAllCurvesStored) {
+  if (m_curves.phase == kAllCurvesStored) {
     FinishCurveStore();
     return;
   }
 
   const uint8_t last = reply.back();
-  const bool fitsPhase = m_curvePhase == 0   ? last == 0x01
-                         : m_curvePhase == 1 ? (last == 0x80 || last == 0x01)
-                                             : (last == 0x80 || last == 0x01 || last == 0x00);
+  const bool fitsPhase = m_curves.phase == 0   ? last == 0x01
+                         : m_curves.phase == 1 ? (last == 0x80 || last == 0x01)
+                                               : (last == 0x80 || last == 0x01 || last == 0x00);
   if (!fitsPhase) return;
   MarkProgress();
-  if (m_curvePhase == 0) {
-    m_curvePhase = 1;
-    m_curveCommandPending = true;
+  if (m_curves.phase == 0) {
+    m_curves.phase = 1;
+    m_curves.commandPending = true;
   }
   m_accumulator.Clear();
 
-  if (m_curveCommandPending) {
+  if (m_curves.commandPending) {
     if (last != engine_reply::kAcknowledge && last != engine_reply::kReady) return;
     Wait(kBeforeCurveCommandMs, [this] {
-      SendByte(engine_cmd::kAnnounceCurve[m_curvePhase]);
-      m_curveCommandPending = false;
+      SendByte(engine_cmd::kAnnounceCurve[m_curves.phase]);
+      m_curves.commandPending = false;
     });
     return;
   }
   if (last != engine_reply::kReady) return;
-  const CurveBlock block = BuildCurveBlock(m_curves, static_cast<CurveNumber>(m_curvePhase));
-  m_curveCommandPending = m_curvePhase < 3;
-  m_chunkStep = 1;
+  const CurveBlock block = BuildCurveBlock(m_curveSet, static_cast<CurveNumber>(m_curves.phase));
+  m_curves.commandPending = m_curves.phase < 3;
+  m_curves.chunkStep = 1;
   std::copy_n(block.begin(), kCurveBlockSentLength, m_transmit.begin());
   SendNextChunk();
 }
 
 void TransactionEngine::SendNextChunk() {
-  SendTransmit(kChunkOffset[m_chunkStep], kChunkLength[m_chunkStep]);
+  SendTransmit(kChunkOffset[m_curves.chunkStep], kChunkLength[m_curves.chunkStep]);
   m_state.g_progressPos += kChunkProgress;
-  if (m_chunkStep < 3) {
-    ++m_chunkStep;
+  if (m_curves.chunkStep < 3) {
+    ++m_curves.chunkStep;
     return;
   }
-  m_chunkStep = 0;
-  ++m_curvePhase;
+  m_curves.chunkStep = 0;
+  ++m_curves.phase;
 }
 
 void TransactionEngine::FinishCurveStore() {
-  m_curvePhase = 0;
-  m_retry = 0;
+  m_curves.phase = 0;
+  m_probe.retry = 0;
   m_state.engineState = engine_state::kProbe;
-  m_lastCompleted = m_storing;
+  m_lastCompleted = m_store.sent;
   ReleaseCommand();
-  m_state.g_backgroundDirty = true;
-  m_host.ShowStatusIndicators(false);
-  if (m_state.g_currentPage >= page::kDeviceInfo && m_state.g_currentPage <= page::kData) {
-    m_host.FocusPageButton(m_state.g_currentPage);
-  }
+  const Transaction transaction = m_store.transaction;
+  m_store.transaction = Transaction::kNone;
+  Report(engine_event::StoreDone(transaction));
 }
 
 }  // namespace vuriru

@@ -11,28 +11,35 @@ TransactionEngine::TransactionEngine(const Parts& parts)
     : m_link(parts.link),
       m_scheduler(parts.scheduler),
       m_state(parts.state),
-      m_host(parts.host),
+      m_listener(parts.listener),
       m_settings(parts.settings),
       m_v1(parts.v1Settings),
-      m_curves(parts.curves) {}
+      m_curveSet(parts.curves) {}
 
 void TransactionEngine::HandleTimer(int id) {
   // The flag is cleared before the box is shown, so that the ticks that run
   // while it is open do not show it again.
   if (m_state.g_updateDoneNotice == 1) {
     m_state.g_updateDoneNotice = 0;
-    m_host.ShowMessage("Esc Update", "Up Date Complete!", MessageIcon::kNone);
+    Tell("Esc Update", "Up Date Complete!", MessageIcon::kNone);
   }
   if (id == timer_id::kEngine) {
     EngineTick();
   } else if (id == timer_id::kConnect) {
-    if (m_link.ConnectLink()) OnLinkOpened();
+    ConnectAttempt();
   }
+}
+
+bool TransactionEngine::ConnectAttempt() {
+  if (!m_link.ConnectLink()) return false;
+  OnLinkOpened();
+  return true;
 }
 
 void TransactionEngine::OnLinkOpened() {
   // A wait of the previous link must not run on the new one.
   DropWaits();
+  m_state.engineState = engine_state::kConnectVersion;
   m_versionFailureShown = false;
   m_readFailureShown = false;
 }
@@ -80,6 +87,17 @@ void TransactionEngine::EngineTick() {
         m_firmware->Tick(m_reply.data(), count);
       }
       break;
+  }
+}
+
+void TransactionEngine::PrepareUserStore(Transaction transaction) {
+  m_state.g_progressPos = 0;
+  m_state.g_transferPending = 1;
+  m_state.g_progressRange = kProgressRangeRead;
+  m_probe.retry = 0;
+  if (transaction == Transaction::kApply || transaction == Transaction::kDefault ||
+      transaction == Transaction::kV1Store) {
+    m_store.transaction = transaction;
   }
 }
 
@@ -136,14 +154,27 @@ void TransactionEngine::ReturnToIdle(uint8_t probe) {
   RestartTick(kTickMs);
 }
 
+void TransactionEngine::ReportProgress(ProgressStep step, std::string caption) {
+  Report(engine_event::Progress(step, m_state.g_progressPos, m_state.g_progressRange, std::move(caption)));
+}
+
+void TransactionEngine::Tell(std::string text, std::string caption, MessageIcon icon) {
+  Report(engine_event::Message(std::move(text), std::move(caption), icon));
+}
+
+std::string TransactionEngine::DataProgressText() const {
+  return FormatProgressText(kDataTransferringFormat, ProgressPercent(m_state.g_progressPos, m_state.g_progressRange));
+}
+
 void TransactionEngine::ReleaseCommand() {
-  if (m_state.g_pressedCommand == command::kApply || m_state.g_pressedCommand == command::kDefault) {
-    m_host.RedrawPressedButton(m_state.g_pressedCommand);
-  }
   m_state.g_transferPending = 0;
   m_state.g_progressPos = 0;
-  m_state.g_pressedCommand = command::kNone;
-  m_host.HideProgress();
+}
+
+void TransactionEngine::EndWithoutSuccess(TransferEnding ending) {
+  const Transaction transaction = RunningTransaction();
+  ReleaseCommand();
+  Report(engine_event::TransferEnded(ending, transaction));
 }
 
 Transaction TransactionEngine::RunningTransaction() const {
@@ -157,7 +188,7 @@ Transaction TransactionEngine::RunningTransaction() const {
       return Transaction::kReadCurves;
     case engine_state::kStore:
     case engine_state::kStoreCurves:
-      return m_storeTransaction;
+      return m_store.transaction;
     default:
       if (state >= kFirstFirmwareState && state <= kLastFirmwareState) return Transaction::kFirmware;
       return Transaction::kNone;
@@ -165,25 +196,7 @@ Transaction TransactionEngine::RunningTransaction() const {
 }
 
 bool TransactionEngine::HasEditsNotApplied() const {
-  return m_lastCompleted && *m_lastCompleted != TakeSettingsSnapshot(m_settings, m_curves);
-}
-
-void TransactionEngine::AbandonForLostLink() {
-  const Transaction interrupted = RunningTransaction();
-  if (interrupted == Transaction::kFirmware) return;
-  DropWaits();
-  m_curvePhase = 0;
-  m_chunkStep = 0;
-  m_accumulator.Clear();
-  m_v1ReadRequested = false;
-  m_state.engineState = engine_state::kIdle;
-  // The removal has set g_transferPending for the next read; keep it.
-  const uint8_t pending = m_state.g_transferPending;
-  ReleaseCommand();
-  m_state.g_transferPending = pending;
-  if (interrupted != Transaction::kNone) {
-    m_host.ShowMessage(LinkLostMessage(interrupted), "", MessageIcon::kExclamation);
-  }
+  return m_lastCompleted && *m_lastCompleted != TakeSettingsSnapshot(m_settings, m_curveSet);
 }
 
 void TransactionEngine::MarkProgress() {
@@ -200,8 +213,8 @@ bool TransactionEngine::Stalled() const {
 
 void TransactionEngine::EndStalled() {
   const Transaction stalled = RunningTransaction();
-  m_curvePhase = 0;
-  m_chunkStep = 0;
+  m_curves.phase = 0;
+  m_curves.chunkStep = 0;
   m_accumulator.Clear();
   if (stalled == Transaction::kReadCurves) {
     // Settings without their curves must not be shown as read: an Apply
@@ -209,21 +222,16 @@ void TransactionEngine::EndStalled() {
     // the next probe answer, and commands wait for it.
     m_state.settingsRead = 0;
     m_state.g_progressPos = 0;
-    m_host.HideProgress();
+    Report(engine_event::TransferEnded(TransferEnding::kStalled, stalled));
     if (!m_readFailureShown) {
       m_readFailureShown = true;
-      m_host.ShowMessage(ControllerStalledMessage(stalled), "", MessageIcon::kExclamation);
+      Tell(ControllerStalledMessage(stalled));
     }
   } else {
-    ReleaseCommand();
-    m_host.ShowMessage(ControllerStalledMessage(stalled), "", MessageIcon::kExclamation);
+    EndWithoutSuccess(TransferEnding::kStalled);
+    Tell(ControllerStalledMessage(stalled));
   }
   ReturnToIdle(engine_cmd::kProbeA);
-}
-
-void TransactionEngine::ShowDataProgressText() {
-  m_host.SetProgressText(
-      FormatProgressText(kDataTransferringFormat, ProgressPercent(m_state.g_progressPos, m_state.g_progressRange)));
 }
 
 }  // namespace vuriru

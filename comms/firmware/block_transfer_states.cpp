@@ -27,7 +27,7 @@ bool FirmwareTransfer::SendBeforeFirstBlock(std::span<const uint8_t> bytes) {
   if (sent || !m_state.g_lcdUpdating) return true;
   // The box dropped off the bus while it restarts (its removal is ignored
   // meanwhile): start over and pick it up again once it is back.
-  m_engine.Collector().Clear();
+  m_collector.Clear();
   m_position = 0;
   m_state.engineState = firmware_state::kBlockStart;
   return false;
@@ -40,10 +40,10 @@ void FirmwareTransfer::BlockStartState(const uint8_t* reply, uint32_t count) {
   // start byte right behind the pick-up or the size would restart the loader.
   if (count > 0 && reply[0] == kBlockStartAnswer) {
     // The loader has (re)started: unlock it and begin from the first byte.
-    m_engine.Collector().Clear();
+    m_collector.Clear();
     m_position = 0;
     m_engine.Send(kBlockPickUp);
-    m_engine.Retry() = 0;
+    m_retry = 0;
     return;
   }
   if (ok) {
@@ -52,33 +52,31 @@ void FirmwareTransfer::BlockStartState(const uint8_t* reply, uint32_t count) {
     m_state.engineState = firmware_state::kFirstBlockHeader;
     return;
   }
-  if (++m_engine.Retry() >= kStartRepeatTicks) {
-    m_engine.Retry() = 0;
+  if (++m_retry >= kStartRepeatTicks) {
+    m_retry = 0;
     m_engine.SendByte(m_startByte);
   }
 }
 
 void FirmwareTransfer::FirstBlockHeaderState() {
   if (m_position >= Size()) return;
-  m_engine.Retry() = 0;
+  m_retry = 0;
   m_state.g_progressRange = Size();
   if (!SendBeforeFirstBlock(kFirstBlockHeader)) return;
   m_state.g_lcdMode = true;
   m_state.g_adapterReady = 1;
-  m_host.ShowStatusIndicators(true);
   m_state.g_progressPos = m_position;
-  m_engine.ShowDataProgressText();
-  m_host.ShowProgress(m_state.g_progressPos, m_state.g_progressRange);
+  // The status indicators come up, then the caption, then the dialog.
+  m_engine.ReportProgress(ProgressStep::kIndicators, m_engine.DataProgressText());
   m_state.engineState = firmware_state::kSendBlock;
 }
 
 void FirmwareTransfer::SendBlockState() {
-  m_engine.Collector().Clear();
+  m_collector.Clear();
   // Full blocks only ever start before the last block, so this never reaches
   // beyond the image; the clip keeps it so whatever the size.
   const uint32_t length = std::min(kBlockLength, Size() - std::min(m_position, Size()));
-  std::memcpy(m_engine.TransmitBuffer().data(), m_image.data() + m_position, length);
-  if (!SendBeforeFirstBlock(std::span<const uint8_t>(m_engine.TransmitBuffer().data(), length))) return;
+  if (!SendBeforeFirstBlock(std::span<const uint8_t>(m_image.data() + m_position, length))) return;
   m_state.engineState = firmware_state::kBlockAnswer;
   m_state.g_lcdUpdating = false;
   m_engine.RestartTick(kBlockTickMs);
@@ -86,15 +84,15 @@ void FirmwareTransfer::SendBlockState() {
 
 void FirmwareTransfer::BlockAnswerState(const uint8_t* reply, uint32_t count) {
   if (count == 0) {
-    if (++m_engine.Retry() > kSilentTickLimit) Fail(TransferSilentMessage(PercentDone(), m_kind));
+    if (++m_retry > kSilentTickLimit) Fail(TransferSilentMessage(PercentDone(), m_kind));
     return;
   }
   if (!CollectOk(reply, count)) return;
-  m_engine.Retry() = 0;
+  m_retry = 0;
   m_position += kBlockLength;
   // The bar follows every confirmed block, not only the first and the last.
   m_state.g_progressPos = m_position;
-  m_engine.ShowDataProgressText();
+  m_engine.ReportProgress(ProgressStep::kCaption, m_engine.DataProgressText());
   if (m_position + kBlockLength < Size()) {
     m_state.engineState = firmware_state::kSendBlock;
   } else {
@@ -105,7 +103,7 @@ void FirmwareTransfer::BlockAnswerState(const uint8_t* reply, uint32_t count) {
 
 void FirmwareTransfer::LastBlockState() {
   const uint32_t length = Size() - m_position;
-  m_engine.Collector().Clear();
+  m_collector.Clear();
   m_engine.Send(LengthPair(length));
   // The device needs a moment between the length and the bytes; ticks are
   // held off meanwhile, as the state changes only once the bytes are out.
@@ -119,18 +117,16 @@ void FirmwareTransfer::LastBlockAnswerState(const uint8_t* reply, uint32_t count
   if (count == 0) {
     // As after a full block: a device that never confirms the last one is
     // given up on rather than waited for while the window stays busy.
-    if (++m_engine.Retry() > kSilentTickLimit) Fail(TransferSilentMessage(PercentDone(), m_kind));
+    if (++m_retry > kSilentTickLimit) Fail(TransferSilentMessage(PercentDone(), m_kind));
     return;
   }
   if (!CollectOk(reply, count)) return;
-  m_engine.Collector().Clear();
+  m_collector.Clear();
   m_position = Size();
   m_engine.Send(kBlockFinish);
   m_state.engineState = firmware_state::kFinishAnswer;
   m_state.g_progressPos = m_position;
-  m_engine.ShowDataProgressText();
-  m_host.HideProgress();
-  m_host.RedrawWindow();
+  m_engine.ReportProgress(ProgressStep::kHide, m_engine.DataProgressText());
 }
 
 void FirmwareTransfer::FinishAnswerState(const uint8_t* reply, uint32_t count) {
@@ -155,20 +151,13 @@ void FirmwareTransfer::CompleteBlockTransfer() {
   m_outcome = TransferOutcome::kCompleted;
   m_state.g_transferPending = 0;
   m_state.g_progressPos = 0;
-  m_state.g_pressedCommand = command::kNone;
   m_state.g_lcdMode = false;
   m_state.g_adapterReady = 1;
-  m_state.g_linkState = link_state::kOpen;
-  m_state.g_backgroundDirty = true;
-  m_host.ShowStatusIndicators(false);
   // Out of box mode now: the window shows what that state means (for the box
   // alone, the button row without a page) rather than the box's page, whose
   // update button would answer that nothing is connected.
-  m_state.g_currentPage = page::kNoneShown;
-  m_state.g_selectedPage = page::kNoneSelected;
-  m_host.ShowPage(page::kNoneShown);
-  m_host.RedrawWindow();
-  m_host.ShowMessage("Lcd Update", "Up Date Complete!", MessageIcon::kNone);
+  m_engine.Report(engine_event::TransferEnded(TransferEnding::kBoxUpdated, Transaction::kFirmware));
+  m_engine.Tell("Lcd Update", "Up Date Complete!", MessageIcon::kNone);
 }
 
 }  // namespace vuriru

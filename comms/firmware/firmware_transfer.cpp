@@ -15,7 +15,7 @@ constexpr const char* kSendToEscTitle = "Send to Esc Process......";
 }  // namespace
 
 FirmwareTransfer::FirmwareTransfer(TransactionEngine& engine, FirmwareHost& host)
-    : m_engine(engine), m_state(engine.State()), m_host(engine.Host()), m_firmwareHost(host) {
+    : m_engine(engine), m_state(engine.State()), m_firmwareHost(host) {
   m_engine.SetFirmwareHandler(this);
 }
 
@@ -31,7 +31,7 @@ void FirmwareTransfer::SendFirmwareFile() {
   if (!m_state.g_lcdMode && !(m_state.g_adapterReady && m_state.g_escPresent)) {
     m_outcome = TransferOutcome::kRefused;
     m_lastMessage = NoFirmwareTargetMessage();
-    m_host.ShowMessage(m_lastMessage, "", MessageIcon::kExclamation);
+    m_engine.Tell(m_lastMessage);
     return;
   }
   m_engine.PrepareCommand();
@@ -69,8 +69,8 @@ void FirmwareTransfer::SendFirmwareFile() {
   m_position = 0;
   m_recordLength = 0;
   m_silentTicks = 0;
-  m_engine.Retry() = 0;
-  m_engine.Collector().Clear();
+  m_retry = 0;
+  m_collector.Clear();
   m_lcdModeAtStart = m_state.g_lcdMode;
   m_outcome = TransferOutcome::kRunning;
   m_lastMessage.clear();
@@ -89,10 +89,8 @@ void FirmwareTransfer::StartBlockTransfer() {
     m_state.engineState = firmware_state::kBlockStart;
     m_state.g_lcdUpdating = true;
     m_state.g_progressPos = 0;
-    m_host.SetProgressText(kSendToEscTitle);
-    m_host.ShowProgress(m_state.g_progressPos, m_state.g_progressRange);
-    m_engine.ShowDataProgressText();
-    m_host.RedrawWindow();
+    m_engine.ReportProgress(ProgressStep::kShow, kSendToEscTitle);
+    m_engine.ReportProgress(ProgressStep::kCaption, m_engine.DataProgressText());
     return;
   }
   // A V1 model that takes *.hgm files starts its loader on the record start
@@ -115,15 +113,15 @@ void FirmwareTransfer::StartRecordTransfer() {
 void FirmwareTransfer::ShowTransferProgressSetUp(const char* format) {
   m_state.g_progressRange = Size();
   m_state.g_progressPos = 1;
-  m_host.SetProgressText(kSendToEscTitle);
-  m_host.ShowProgress(m_state.g_progressPos, m_state.g_progressRange);
-  m_host.SetProgressText(FormatProgressText(format, ProgressPercent(m_state.g_progressPos, m_state.g_progressRange)));
+  m_engine.ReportProgress(ProgressStep::kShow, kSendToEscTitle);
+  m_engine.ReportProgress(ProgressStep::kCaption,
+                          FormatProgressText(format, ProgressPercent(m_state.g_progressPos, m_state.g_progressRange)));
 }
 
 void FirmwareTransfer::Refuse(const std::string& message, uint8_t probe) {
   m_outcome = TransferOutcome::kRefused;
   m_lastMessage = message;
-  m_host.ShowMessage(message, "", MessageIcon::kExclamation);
+  m_engine.Tell(message);
   m_engine.ReturnToIdle(probe);
 }
 
@@ -135,8 +133,8 @@ void FirmwareTransfer::Fail(const std::string& message) {
   m_outcome = TransferOutcome::kFailed;
   m_lastMessage = message;
   ReleaseAfterTransfer();
-  m_host.HideProgress();
-  m_host.ShowMessage(message, "", MessageIcon::kExclamation);
+  m_engine.Report(engine_event::TransferEnded(TransferEnding::kFirmwareFailed, Transaction::kFirmware));
+  m_engine.Tell(message);
 }
 
 void FirmwareTransfer::HoldCommands() {
@@ -163,12 +161,12 @@ void FirmwareTransfer::OnAdapterRemoved() {
   m_state.g_lcdUpdating = false;
   m_outcome = TransferOutcome::kFailed;
   m_lastMessage = AdapterRemovedMessage(PercentDone(), m_kind);
-  m_host.HideProgress();
-  m_host.ShowMessage(m_lastMessage, "", MessageIcon::kExclamation);
+  m_engine.Report(engine_event::TransferEnded(TransferEnding::kLinkLost, Transaction::kFirmware));
+  m_engine.Tell(m_lastMessage);
 }
 
 bool FirmwareTransfer::CollectOk(const uint8_t* reply, uint32_t count) {
-  ReplyCollector& collector = m_engine.Collector();
+  ReplyCollector& collector = m_collector;
   if (count == 0) return collector.IsOk();
   // A full collector that does not hold "ok" is stale: start over, so that a
   // stray reply does not hide the "ok" that follows it.

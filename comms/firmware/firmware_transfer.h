@@ -58,9 +58,9 @@ class FirmwareTransfer : public FirmwareStateHandler {
 
   void Tick(const uint8_t* reply, uint32_t count) override;
 
-  // The open adapter was pulled out (LinkHotplugHost::OpenAdapterRemoved). A
-  // transfer in progress ends with a message that says how far it came.
-  void OnAdapterRemoved();
+  // The open adapter was pulled out. A transfer in progress ends with a
+  // message that says how far it came.
+  void OnAdapterRemoved() override;
 
   TransferOutcome Outcome() const { return m_outcome; }
   // The last message shown for a refusal or a stopped transfer.
@@ -111,8 +111,7 @@ class FirmwareTransfer : public FirmwareStateHandler {
   void FinishRecordTransfer(uint8_t kind);
 
   TransactionEngine& m_engine;
-  SharedState& m_state;
-  EngineHost& m_host;
+  EngineState& m_state;
   FirmwareHost& m_firmwareHost;
 
   FirmwareKind m_kind = FirmwareKind::kRecords;
@@ -121,6 +120,8 @@ class FirmwareTransfer : public FirmwareStateHandler {
   uint32_t m_recordLength = 0;    // the record being sent, length bytes included
   uint8_t m_startByte = 0;        // repeated while the device does not answer the start
   uint8_t m_silentTicks = 0;      // record protocol: ticks without an answer
+  uint8_t m_retry = 0;            // repeats of the start byte, bad answers to one record, silent ticks
+  ReplyCollector m_collector;     // the first two bytes of the replies, for the "ok" test
   bool m_lcdModeAtStart = false;  // g_lcdMode before the block phase set it
   bool m_anyExtension = false;
   TransferOutcome m_outcome = TransferOutcome::kNone;

@@ -17,7 +17,6 @@ constexpr uint32_t kRecordTickMs = 120;
 // probe, before the program reads it afresh.
 constexpr uint32_t kSettleMs = 2000;
 constexpr uint32_t kPagesResetMs = 1000;
-constexpr uint32_t kRangeAfterUpdate = 409;
 
 }  // namespace
 
@@ -27,18 +26,17 @@ void FirmwareTransfer::RecordStartState(const uint8_t* reply, uint32_t count) {
   } else if (count > 0 && reply[0] == kRecordStartAnswer) {
     HoldCommands();
     // Not counted as a tick: the first record gets its four answers too.
-    m_engine.Retry() = 0;
+    m_retry = 0;
     m_position = 0;
     m_silentTicks = 0;
     m_state.engineState = firmware_state::kSendRecord;
     m_engine.RestartTick(kRecordTickMs);
     m_state.g_progressRange = Size();
-    m_host.ShowProgress(m_state.g_progressPos, m_state.g_progressRange);
-    m_host.RedrawWindow();
+    m_engine.ReportProgress(ProgressStep::kShow);
     return;
   }
-  if (++m_engine.Retry() >= kStartRepeatTicks) {
-    m_engine.Retry() = 0;
+  if (++m_retry >= kStartRepeatTicks) {
+    m_retry = 0;
     m_engine.SendByte(kRecordStart);
   }
 }
@@ -59,10 +57,10 @@ void FirmwareTransfer::SendRecordState() {
   m_silentTicks = 0;
   const uint32_t percent = PercentDone();
   if (m_state.g_deviceType == device_type::kV1) {
-    m_firmwareHost.ShowV1TransferText(FormatProgressText(kTransferringFormat, percent));
+    m_engine.ReportProgress(ProgressStep::kV1Text, FormatProgressText(kTransferringFormat, percent));
   } else if (m_state.g_deviceType == device_type::kFull) {
     m_state.g_progressPos = m_position;
-    m_host.SetProgressText(FormatProgressText(kDataTransferringFormat, percent));
+    m_engine.ReportProgress(ProgressStep::kCaption, FormatProgressText(kDataTransferringFormat, percent));
   }
 }
 
@@ -75,14 +73,14 @@ void FirmwareTransfer::RecordAnswerState(const uint8_t* reply, uint32_t count) {
   switch (reply[0]) {
     case kRecordAccepted:
       m_position += m_recordLength;
-      m_engine.Retry() = 0;
+      m_retry = 0;
       m_state.engineState = firmware_state::kSendRecord;
       break;
     case kRecordRefused:
       Fail(RecordRefusedMessage(PercentDone()));
       break;
     default:
-      if (++m_engine.Retry() >= kMaxBadAnswersPerRecord) {
+      if (++m_retry >= kMaxBadAnswersPerRecord) {
         Fail(TooManyBadAnswersMessage(PercentDone()));
       } else {
         m_state.engineState = firmware_state::kSendRecord;  // the same record again
@@ -97,32 +95,27 @@ void FirmwareTransfer::CompleteRecordTransfer() {
 }
 
 void FirmwareTransfer::FinishRecordTransfer(uint8_t kind) {
-  if (kind == device_type::kV1) m_firmwareHost.ShowV1TransferText(FormatProgressText(kTransferringFormat, 100));
+  if (kind == device_type::kV1) {
+    m_engine.ReportProgress(ProgressStep::kV1Text, FormatProgressText(kTransferringFormat, 100));
+  }
 
   m_outcome = TransferOutcome::kCompleted;
   m_state.g_transferPending = 0;
   m_state.settingsRead = 0;
   m_engine.ReturnToIdle(engine_cmd::kProbeB);
   m_state.g_progressPos = 0;
-  m_state.g_pressedCommand = command::kNone;
-  if (kind == device_type::kFull) m_host.HideProgress();
 
   // The completion notice waits for the next timer message; the pages come
   // back with the fresh read that the next probe answer starts.
   m_state.g_updateDoneNotice = 1;
   m_state.g_deviceType = device_type::kNone;
-  m_state.g_backgroundDirty = true;
   m_state.g_transferPending = 1;
   m_state.g_refreshPages = 1;
-  m_firmwareHost.ClearV1ReadBusy();
-  m_state.g_progressRange = kRangeAfterUpdate;
-  m_state.g_currentPage = 0;
-  m_state.g_selectedPage = page::kDeviceInfo;
+  m_state.g_progressRange = kProgressRangeRead;
+  m_engine.Report(engine_event::TransferEnded(TransferEnding::kControllerUpdated, Transaction::kFirmware));
 
   m_engine.Wait(kPagesResetMs, [this] {
-    m_firmwareHost.HideAllPages();
-    m_state.g_currentPage = page::kDeviceInfo;
-    m_host.RedrawWindow();
+    m_engine.Report(engine_event::TransferEnded(TransferEnding::kPagesReset, Transaction::kFirmware));
     m_engine.RestartTick(TransactionEngine::kTickMs);
   });
 }

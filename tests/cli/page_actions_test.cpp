@@ -17,8 +17,7 @@ TEST(PageActions, DefaultRestoresFactoryIndexesButLeavesTheProfile) {
   for (int32_t& index : settings.current) index = 1;
   settings.Current(Setting::Profile) = 3;
   CurveSet curves(settings);
-  SharedState state;
-  ApplyFactoryValues(settings, curves, state);
+  ApplyFactoryValues(settings, curves);
   for (const SettingRow& row : SettingsTable()) {
     if (row.setting == Setting::Profile) continue;
     EXPECT_EQ(settings.Current(row.setting), factory.Current(row.setting)) << row.caption;
@@ -34,8 +33,7 @@ TEST(PageActions, DefaultResetsAndSamplesEachCurve) {
   curves.throttle.Stored().y[1] = 80;
   curves.throttle.Stored().x[2] = curves.throttle.Stored().y[2] = 100;
   curves.throttle.LoadStoredCurve();
-  SharedState state;
-  ApplyFactoryValues(settings, curves, state);
+  ApplyFactoryValues(settings, curves);
   const StoredCurve& throttle = curves.throttle.Stored();
   EXPECT_EQ(throttle.x[1], 100);
   EXPECT_EQ(throttle.y[1], 100);

@@ -18,13 +18,13 @@ using Points = std::vector<GridPoint>;
 
 // Builds a curve through presses on an initially straight line, then stores
 // it so that CANCEL returns to it.
-CurveModel ThrottleWith(const Points& interior, SharedState& shared) {
+CurveModel ThrottleWith(const Points& interior) {
   CurveModel m(CurveNumber::Throttle);
   for (GridPoint p : interior) {
     m.LeftPress(p);
     m.LeftRelease();
   }
-  m.StoreCurve(shared);
+  m.StoreCurve();
   return m;
 }
 
@@ -41,10 +41,9 @@ TEST(CurveModel, FreshEditorHoldsTheStraightLine) {
 }
 
 TEST(CurveModel, StoringTheResetCurveLeavesNoPointOfALongerCurveBehindItsEnd) {
-  SharedState shared;
-  CurveModel m = ThrottleWith({{20, 30}, {40, 50}, {60, 70}, {80, 85}}, shared);
+  CurveModel m = ThrottleWith({{20, 30}, {40, 50}, {60, 70}, {80, 85}});
   ASSERT_EQ(m.Count(), 6u);
-  m.Show(shared);
+  m.Show();
   m.ResetCurve();
   m.StorePoints();
   const size_t count = m.Count();
@@ -58,7 +57,6 @@ TEST(CurveModel, StoringTheResetCurveLeavesNoPointOfALongerCurveBehindItsEnd) {
   EXPECT_EQ(m.SavedCount(), count);
   // The store does not close an editor that is shown.
   EXPECT_EQ(m.CloseFlag(), CurveModel::kShown);
-  EXPECT_EQ(shared.g_curveEditorOpen, 1);
 }
 
 TEST(CurveModel, ReadoutsPadToTwoDigits) {
@@ -79,21 +77,20 @@ TEST(CurveModel, LeftPressAwayFromPointsInsertsAndStartsDragging) {
 }
 
 TEST(CurveModel, LeftPressGrabsWithinSquaredDistanceTwoOtherwiseInserts) {
-  SharedState shared;
   {
-    CurveModel m = ThrottleWith({{50, 50}}, shared);
+    CurveModel m = ThrottleWith({{50, 50}});
     m.LeftPress({51, 51});  // d2 = 2: grab and move
     EXPECT_EQ(PointsOf(m), (Points{{0, 0}, {51, 51}, {100, 100}}));
     EXPECT_TRUE(m.IsDragging());
   }
   {
-    CurveModel m = ThrottleWith({{50, 50}}, shared);
+    CurveModel m = ThrottleWith({{50, 50}});
     m.LeftPress({51, 52});  // d2 = 5 from (50,50): a new point after it
     EXPECT_EQ(PointsOf(m), (Points{{0, 0}, {50, 50}, {51, 52}, {100, 100}}));
     EXPECT_EQ(m.SelectedIndex(), 2);
   }
   for (GridPoint p : {GridPoint{49, 51}, GridPoint{48, 50}}) {  // d2 = 2 (grab) and 4 (insert)
-    CurveModel m = ThrottleWith({{50, 50}}, shared);
+    CurveModel m = ThrottleWith({{50, 50}});
     m.LeftPress(p);
     EXPECT_EQ(m.Count(), p.x == 49 ? 3u : 4u) << p.x;
   }
@@ -102,8 +99,7 @@ TEST(CurveModel, LeftPressGrabsWithinSquaredDistanceTwoOtherwiseInserts) {
 TEST(CurveModel, FullCurveGrabsUpToSquaredDistanceFourAndIgnoresPressesAway) {
   Points interior;
   for (int i = 1; i <= 38; ++i) interior.push_back({i * 2 + 10, 40});
-  SharedState shared;
-  CurveModel m = ThrottleWith(interior, shared);
+  CurveModel m = ThrottleWith(interior);
   ASSERT_EQ(m.Count(), 40u);
 
   m.LeftPress({20, 42});  // d2 = 4 from (20,40)
@@ -140,23 +136,21 @@ TEST(CurveModel, PressOutsideTheOpenGridChangesNothingAndEndsADrag) {
 }
 
 TEST(CurveModel, TiesGoToTheFirstPointAtOrRightOfThePress) {
-  SharedState shared;
   // (40,50) and (42,50), press at (41,50): d2 1 to both; pos is the second.
-  CurveModel m = ThrottleWith({{40, 50}, {42, 50}}, shared);
+  CurveModel m = ThrottleWith({{40, 50}, {42, 50}});
   m.LeftPress({41, 50});
   EXPECT_EQ(m.SelectedIndex(), 2);
   EXPECT_EQ(PointsOf(m), (Points{{0, 0}, {40, 50}, {41, 50}, {100, 100}}));
 }
 
 TEST(CurveModel, LeftoverEntryBehindTheLastPointIsNeverGrabbed) {
-  SharedState shared;
-  CurveModel m = ThrottleWith({}, shared);
-  m.Show(shared);
+  CurveModel m = ThrottleWith({});
+  m.Show();
   m.LeftPress({50, 50});
   m.LeftRelease();
   m.LeftPress({97, 97});
   m.LeftRelease();
-  m.Cancel(shared);  // entries 2 and 3 now hold (97,97) and (100,100)
+  m.Cancel();  // entries 2 and 3 now hold (97,97) and (100,100)
   ASSERT_EQ(m.Count(), 2u);
   m.LeftPress({98, 98});  // nearest to the leftover (97,97): must insert instead
   m.MouseMove({95, 95}, true);
@@ -165,8 +159,7 @@ TEST(CurveModel, LeftoverEntryBehindTheLastPointIsNeverGrabbed) {
 }
 
 TEST(CurveModel, DragKeepsTheListOrderedAndTheReadoutFollows) {
-  SharedState shared;
-  CurveModel m = ThrottleWith({{30, 30}, {60, 60}}, shared);
+  CurveModel m = ThrottleWith({{30, 30}, {60, 60}});
   m.LeftPress({30, 31});
   ASSERT_TRUE(m.IsDragging());
   m.MouseMove({70, 20}, true);  // past (60,60)
@@ -188,9 +181,8 @@ TEST(CurveModel, DragKeepsTheListOrderedAndTheReadoutFollows) {
 }
 
 TEST(CurveModel, GrabbedPointThatPassesItsNeighbourKeepsTheOrder) {
-  SharedState shared;
   // Press at (49,52): pos is (50,50) at d2 5, (50,52) at d2 1 is grabbed.
-  CurveModel m = ThrottleWith({{50, 52}, {50, 50}}, shared);
+  CurveModel m = ThrottleWith({{50, 52}, {50, 50}});
   ASSERT_EQ(PointsOf(m), (Points{{0, 0}, {50, 50}, {50, 52}, {100, 100}}));
   m.LeftPress({49, 52});
   EXPECT_EQ(PointsOf(m), (Points{{0, 0}, {49, 52}, {50, 50}, {100, 100}}));
@@ -198,8 +190,7 @@ TEST(CurveModel, GrabbedPointThatPassesItsNeighbourKeepsTheOrder) {
 }
 
 TEST(CurveModel, RightPressDeletesTheFirstInteriorPointWithinFour) {
-  SharedState shared;
-  CurveModel m = ThrottleWith({{30, 30}, {33, 33}, {60, 60}}, shared);
+  CurveModel m = ThrottleWith({{30, 30}, {33, 33}, {60, 60}});
   m.RightPress({34, 34});  // (30,30) is within 4 on both axes and comes first
   EXPECT_EQ(PointsOf(m), (Points{{0, 0}, {33, 33}, {60, 60}, {100, 100}}));
   EXPECT_EQ(m.SelectedIndex(), 1);
@@ -224,31 +215,27 @@ TEST(CurveModel, RightPressOnTheDraggedPointEndsTheDrag) {
 }
 
 TEST(CurveModel, CancelBringsBackEveryDeletedPoint) {
-  SharedState shared;
-  CurveModel m = ThrottleWith({{20, 10}, {40, 30}, {60, 70}}, shared);
+  CurveModel m = ThrottleWith({{20, 10}, {40, 30}, {60, 70}});
   const Points before = PointsOf(m);
-  m.Show(shared);
-  EXPECT_EQ(shared.g_curveEditorOpen, 1);
+  m.Show();
+  EXPECT_EQ(m.CloseFlag(), CurveModel::kShown);
   m.RightPress({20, 10});
   m.RightPress({40, 30});
   m.RightPress({60, 70});
   ASSERT_EQ(m.Count(), 2u);
-  m.Cancel(shared);
+  m.Cancel();
   EXPECT_EQ(PointsOf(m), before);
-  EXPECT_EQ(shared.g_curveEditorOpen, 0);
   EXPECT_TRUE(m.TakeClosed());
   EXPECT_FALSE(m.TakeClosed());
   EXPECT_LT(static_cast<uint32_t>(m.SelectedIndex()), m.Count());
 }
 
 TEST(CurveModel, OkStoresZeroFilledArraysAndSamples) {
-  SharedState shared;
   CurveModel m(CurveNumber::Brake);
-  m.Show(shared);
+  m.Show();
   m.LeftPress({50, 80});
-  m.StoreCurve(shared);
+  m.StoreCurve();
   EXPECT_EQ(m.CloseFlag(), CurveModel::kClosed);
-  EXPECT_EQ(shared.g_curveEditorOpen, 0);
   EXPECT_EQ(m.SavedCount(), 3u);
   const StoredCurve& s = m.Stored();
   EXPECT_EQ(s.x[1], 50);
@@ -260,11 +247,10 @@ TEST(CurveModel, OkStoresZeroFilledArraysAndSamples) {
 }
 
 TEST(CurveModel, ResetThenCancelLeavesTheDefaultCurve) {
-  SharedState shared;
-  CurveModel m = ThrottleWith({{20, 10}, {40, 30}}, shared);
+  CurveModel m = ThrottleWith({{20, 10}, {40, 30}});
   const uint8_t tableBefore = m.Stored().table[5];
   m.ResetCurve();
-  m.Cancel(shared);
+  m.Cancel();
   EXPECT_EQ(PointsOf(m), (Points{{0, 0}, {100, 100}}));
   EXPECT_EQ(m.Stored().x[1], 100);
   EXPECT_EQ(m.Stored().x[2], 40) << "entries after the default curve are left as they were";

@@ -8,17 +8,6 @@
 namespace vuriru {
 namespace {
 
-struct RecordingObserver : CurveReplyObserver {
-  std::vector<std::string> calls;
-  void RedrawCurve(CurveNumber n) override { calls.push_back("redraw " + std::to_string(static_cast<int>(n))); }
-  void RefreshPagesFromIndexes() override { calls.push_back("refresh"); }
-  void FormatRunningLog() override { calls.push_back("log"); }
-  void Beep() override { calls.push_back("beep"); }
-  void UpdateMainWindow() override { calls.push_back("main"); }
-};
-
-const std::vector<std::string> kAfterThrottle{"refresh", "log", "beep", "main"};
-
 // A reply for the curve (0,0) (40,70) (100,100) with a recognisable table.
 std::vector<uint8_t> GoodReply() {
   std::vector<uint8_t> r(kCurveReplyLength, 0);
@@ -36,12 +25,10 @@ std::vector<uint8_t> GoodReply() {
 
 struct CurveReplyTest : ::testing::Test {
   SettingsBlock settings;
-  SharedState shared;
   CurveSet curves{settings};
-  RecordingObserver observer;
 
   bool Store(CurveNumber n, const std::vector<uint8_t>& r, size_t length) {
-    return StoreCurveReply(n, r.data(), length, curves, settings, shared, observer);
+    return StoreCurveReply(n, r.data(), length, curves, settings);
   }
   bool Store(CurveNumber n, const std::vector<uint8_t>& r) { return Store(n, r, r.size()); }
 };
@@ -57,8 +44,6 @@ TEST_F(CurveReplyTest, SoundReplyForACustomCurveReplacesArraysAndPoints) {
   // Reloading samples the points again, replacing the table the reply carried.
   EXPECT_EQ(brake.Stored().table[1], 9);  // input 5: 70/40*5 = 8.75
   EXPECT_EQ(brake.Stored().x[1], 40);
-  EXPECT_TRUE(observer.calls.empty());
-  EXPECT_EQ(shared.g_refreshPages, 1) << "only the throttle curve ends a read";
 }
 
 TEST_F(CurveReplyTest, SoundReplyForALinearCurveStaysLinearAndKeepsThePoints) {
@@ -81,8 +66,8 @@ TEST_F(CurveReplyTest, CancelAfterAReplyForALinearCurveReturnsToTheWholeReplyCur
   EXPECT_TRUE(Store(CurveNumber::Throttle, GoodReply()));
   CurveModel& throttle = curves.throttle;
   ASSERT_EQ(throttle.Count(), 2u);
-  throttle.Show(shared);
-  throttle.Cancel(shared);
+  throttle.Show();
+  throttle.Cancel();
   const std::vector<GridPoint> points(throttle.Points().begin(), throttle.Points().end());
   EXPECT_EQ(points, (std::vector<GridPoint>{{0, 0}, {40, 70}, {100, 100}}));
 
@@ -93,29 +78,12 @@ TEST_F(CurveReplyTest, CancelAfterAReplyForALinearCurveReturnsToTheWholeReplyCur
   line[121] = check.quotient;
   line[122] = check.remainder;
   EXPECT_TRUE(Store(CurveNumber::Throttle, line));
-  throttle.Cancel(shared);
+  throttle.Cancel();
   EXPECT_EQ(throttle.Count(), 2u);
   EXPECT_EQ(throttle.Points().back(), (GridPoint{100, 100}));
 }
 
-TEST_F(CurveReplyTest, ThrottleReplyEndsTheReadWhateverTheCheckGave) {
-  settings.Current(Setting::ThCurve) = 1;
-  EXPECT_TRUE(Store(CurveNumber::Throttle, GoodReply()));
-  EXPECT_EQ(observer.calls, kAfterThrottle);
-  EXPECT_EQ(shared.g_refreshPages, 0);
-
-  observer.calls.clear();
-  shared.g_refreshPages = 1;
-  std::vector<uint8_t> bad = GoodReply();
-  bad[122] ^= 1;
-  EXPECT_FALSE(Store(CurveNumber::Throttle, bad));
-  std::vector<std::string> expected{"redraw 3"};
-  expected.insert(expected.end(), kAfterThrottle.begin(), kAfterThrottle.end());
-  EXPECT_EQ(observer.calls, expected);
-  EXPECT_EQ(shared.g_refreshPages, 0);
-}
-
-TEST_F(CurveReplyTest, RefusedRepliesChangeNothingAndRedrawTheEditor) {
+TEST_F(CurveReplyTest, RefusedRepliesChangeNothing) {
   settings.Current(Setting::BrakeCurve) = 1;
   const StoredCurve before = curves.brake.Stored();
   std::vector<std::vector<uint8_t>> refused;
@@ -143,9 +111,7 @@ TEST_F(CurveReplyTest, RefusedRepliesChangeNothingAndRedrawTheEditor) {
   refused.push_back(backwards);
 
   for (const auto& r : refused) {
-    observer.calls.clear();
     EXPECT_FALSE(Store(CurveNumber::Brake, r));
-    EXPECT_EQ(observer.calls, std::vector<std::string>{"redraw 2"});
     EXPECT_EQ(curves.brake.Stored().x, before.x);
     EXPECT_EQ(curves.brake.Stored().y, before.y);
     EXPECT_EQ(curves.brake.Stored().table, before.table);
@@ -160,7 +126,7 @@ TEST_F(CurveReplyTest, ShortReplyIsRefusedWithoutReadingPastIt) {
     std::vector<uint8_t> r(full.begin(), full.begin() + static_cast<ptrdiff_t>(length));
     EXPECT_FALSE(Store(CurveNumber::Boost, r)) << length;
   }
-  EXPECT_FALSE(StoreCurveReply(CurveNumber::Boost, nullptr, 0, curves, settings, shared, observer));
+  EXPECT_FALSE(StoreCurveReply(CurveNumber::Boost, nullptr, 0, curves, settings));
   EXPECT_FALSE(Store(static_cast<CurveNumber>(4), full));
 }
 

@@ -25,7 +25,7 @@ EngineRig::EngineRig(HidLibrary& hid, EventLoopScheduler& clock)
 
 bool EngineRig::Connect() {
   link.SetDevicePath(link.GetLastLinkDevicePath());
-  const bool connected = link.ConnectLink();
+  const bool connected = engine.ConnectAttempt();
   sent.clear();  // the connect report
   return connected;
 }

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "common/event_loop_scheduler.h"
-#include "common/shared_state.h"
 #include "comms/engine/transaction_engine.h"
 #include "curves/curve_set.h"
 #include "engine/recording_host.h"
@@ -37,7 +36,9 @@ class EngineRig {
   std::vector<std::vector<uint8_t>> TakeSentBytes();
 
   EventLoopScheduler& scheduler;
-  SharedState state;
+  // The flags of the link and the engine; a window's would sit beside them.
+  struct State : LinkState, EngineState {
+  } state;
   UsbLink link;
   RecordingHost host;
   SettingsBlock settings;

@@ -35,7 +35,7 @@ TEST_F(IdentifyTest, ConnectVersionMarksTheAdapterReadyAndProbes) {
   ReachProbing();
   EXPECT_EQ(rig.state.g_adapterReady, 1);
   EXPECT_EQ(rig.engine.ConnectVersionText(), "V1.02_24057");
-  EXPECT_TRUE(rig.host.Has("Hardware V1.02_24057"));
+  EXPECT_TRUE(rig.host.Has("Connected V1.02_24057"));
   EXPECT_EQ(rig.TakeSentBytes(), (std::vector<Bytes>{{0xD5}}));
 }
 
@@ -47,16 +47,16 @@ TEST_F(IdentifyTest, FullControllerIsAskedForVersionAndSettings) {
   EXPECT_EQ(rig.State(), 3);
   EXPECT_EQ(rig.state.g_deviceType, device_type::kFull);
   EXPECT_EQ(rig.state.g_escPresent, 1);
-  EXPECT_TRUE(rig.host.Has("SetEscLabel ESC"));
-  // A full controller keeps the page area as it is.
-  EXPECT_FALSE(rig.host.Has("ShowPage 240"));
+  // Reported once, with its kind: a full controller keeps the page area as
+  // it is until its read ends.
+  EXPECT_EQ(rig.host.Count("Identified controller 3"), 1u);
 
   hid.QueueReply(kSoftwareVersion);
   rig.Tick();
   EXPECT_EQ(rig.State(), 4);
   // Major version 0xDD reads as 1.
   EXPECT_EQ(rig.engine.SoftwareVersionText(), "V1.03_240109");
-  EXPECT_TRUE(rig.host.Has("Software V1.03_240109"));
+  EXPECT_TRUE(rig.host.Has("Identified software V1.03_240109"));
   EXPECT_EQ(rig.TakeSentBytes(), (std::vector<Bytes>{{0xD7}, {0xD8}}));
 }
 
@@ -99,9 +99,9 @@ TEST_F(IdentifyTest, V1KindsFromTheProbeAnswer) {
   EXPECT_EQ(rig.state.g_deviceType, device_type::kV1);
   EXPECT_EQ(rig.state.v1Variant, 11);
   EXPECT_TRUE(rig.v1.IsBecShown());
-  // A V1 controller's first answer resets the page area for its panel.
-  EXPECT_TRUE(rig.host.Has("ShowPage 240"));
-  EXPECT_TRUE(rig.state.g_backgroundDirty);
+  // A V1 controller's first answer is reported with its kind, for the
+  // window to give its panel the page area.
+  EXPECT_TRUE(rig.host.Has("Identified controller 1"));
 
   rig.state.engineState = 2;
   hid.QueueReply({0xD6});
@@ -129,7 +129,6 @@ TEST_F(IdentifyTest, ControllerIsLostAfterFiveUnansweredProbesAndFoundAgain) {
   rig.Tick();
   rig.state.engineState = 2;  // as if the whole read had run
   rig.state.settingsRead = 1;
-  rig.state.g_currentPage = page::kGeneral;
   rig.host.Clear();
   rig.TakeSent();
 
@@ -148,15 +147,12 @@ TEST_F(IdentifyTest, ControllerIsLostAfterFiveUnansweredProbesAndFoundAgain) {
   EXPECT_EQ(rig.engine.RetryCounter(), 255);
   EXPECT_EQ(rig.state.g_escPresent, 0);
   EXPECT_EQ(rig.state.settingsRead, 0);
-  EXPECT_EQ(rig.state.g_currentPage, page::kNoneShown);
-  EXPECT_EQ(rig.state.g_selectedPage, page::kNoneSelected);
-  EXPECT_TRUE(rig.host.Has("ShowStatusIndicators"));
-  EXPECT_EQ(rig.host.Count("ShowPage 240"), 1u);
+  EXPECT_EQ(rig.host.Count("LinkChanged controller-lost"), 1u);
 
   // Probing goes on without repeating the loss.
   rig.Tick(20);
   EXPECT_EQ(rig.TakeSent().size(), 5u);
-  EXPECT_EQ(rig.host.Count("ShowPage 240"), 1u);
+  EXPECT_EQ(rig.host.Count("LinkChanged controller-lost"), 1u);
   EXPECT_EQ(rig.engine.RetryCounter(), 255);
 
   // The next answer restores the controller and reads it again.
@@ -184,7 +180,7 @@ TEST_F(IdentifyTest, VersionReadFailsAfterTwentyOneSilentTicks) {
   EXPECT_FALSE(timerRanDuringBox);
   EXPECT_EQ(rig.state.g_escPresent, 0);
   EXPECT_EQ(rig.state.g_transferPending, 0);
-  EXPECT_TRUE(rig.host.Has("HideCnV1Panel"));
+  EXPECT_TRUE(rig.host.Has("LinkChanged version-failed"));
 
   // After OK: probing again at 100 ms.
   EXPECT_EQ(rig.TakeSentBytes(), (std::vector<Bytes>{{0xD4}}));

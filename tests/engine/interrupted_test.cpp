@@ -30,8 +30,7 @@ class InterruptedTest : public ::testing::Test {
   }
 
   void StartStore(int32_t command) {
-    rig.state.g_transferPending = 1;
-    rig.state.g_pressedCommand = command;
+    rig.engine.PrepareUserStore(command == command::kDefault ? Transaction::kDefault : Transaction::kApply);
     rig.engine.SendSettings();
   }
 
@@ -47,12 +46,11 @@ class InterruptedTest : public ::testing::Test {
     });
   }
 
-  // The window's removal path: the link closes, the next read is waited for.
+  // The removal of the open adapter, as the link handling reports it.
   void PullAdapter() {
     rig.link.CloseDevice();
     rig.state.g_linkState = link_state::kNoLink;
-    rig.state.g_transferPending = 1;
-    rig.engine.AbandonForLostLink();
+    rig.engine.OnOpenAdapterRemoved(true);
   }
 
   size_t Messages() const {
@@ -76,9 +74,8 @@ TEST_F(InterruptedTest, StoreWithoutAnyAnswerEndsAfterFiveSecondsWithOneMessage)
   rig.Tick(1);
   EXPECT_EQ(rig.State(), 2);
   EXPECT_EQ(rig.state.g_transferPending, 0);
-  EXPECT_EQ(rig.state.g_pressedCommand, command::kNone);
-  EXPECT_TRUE(rig.host.Has("RedrawPressedButton 8"));
-  EXPECT_TRUE(rig.host.Has("HideProgress"));
+  // The window releases the button and hides the dialog on this event.
+  EXPECT_TRUE(rig.host.Has("TransferEnded stalled apply"));
   EXPECT_TRUE(rig.host.Has("ShowMessage " + ControllerStalledMessage(Transaction::kApply) + "||!"));
   rig.Tick(100);
   EXPECT_EQ(Messages(), 1u);
@@ -142,7 +139,7 @@ TEST_F(InterruptedTest, CurveReadThatStallsIsToldOncePerLinkAndReadAgain) {
   rig.Tick(60);
   const std::string message = "ShowMessage " + ControllerStalledMessage(Transaction::kReadCurves) + "||!";
   EXPECT_EQ(rig.host.Count(message), 1u);
-  EXPECT_TRUE(rig.host.Has("HideProgress"));
+  EXPECT_TRUE(rig.host.Has("TransferEnded stalled read-curves"));
   // The settings without their curves do not count as read: commands keep
   // waiting, and the read starts over on the next probe answer.
   EXPECT_EQ(rig.state.g_transferPending, 1);
@@ -162,11 +159,11 @@ TEST_F(InterruptedTest, PulledAdapterEndsAStoreVisiblyAndKeepsTheNextReadAwaited
   rig.host.Clear();
   PullAdapter();
   EXPECT_EQ(rig.State(), 0);
-  EXPECT_EQ(rig.state.g_pressedCommand, command::kNone);
   EXPECT_EQ(rig.state.g_transferPending, 1);
-  EXPECT_EQ(rig.host.calls.front(), "RedrawPressedButton 8");
-  EXPECT_TRUE(rig.host.Has("HideProgress"));
-  EXPECT_TRUE(rig.host.Has("ShowMessage " + LinkLostMessage(Transaction::kApply) + "||!"));
+  // First the link change (the window's start state), then the end of the
+  // store (the button released, the dialog hidden), then one message.
+  EXPECT_EQ(rig.host.calls, (std::vector<std::string>{"LinkChanged adapter-removed", "TransferEnded link-lost apply",
+                                                      "ShowMessage " + LinkLostMessage(Transaction::kApply) + "||!"}));
   EXPECT_NE(LinkLostMessage(Transaction::kApply).find("may hold part of the new settings"), std::string::npos);
 }
 
@@ -179,7 +176,7 @@ TEST_F(InterruptedTest, PulledAdapterDuringTheFirstReadOrIdleSaysOnlyWhatWasRunn
   ASSERT_EQ(rig.State(), 3);
   rig.host.Clear();
   PullAdapter();
-  EXPECT_TRUE(rig.host.Has("HideProgress"));
+  EXPECT_TRUE(rig.host.Has("TransferEnded link-lost read"));
   EXPECT_TRUE(rig.host.Has("ShowMessage " + LinkLostMessage(Transaction::kRead) + "||!"));
 
   // Idle after a read: the dialog is hidden, nothing is said.

@@ -112,10 +112,11 @@ TEST_F(ReadTest, NewLinkRunsThroughEveryReadStateToIdle) {
   EXPECT_EQ(rig.curves.throttle.Stored().y[1], 60);
   EXPECT_EQ(rig.state.g_transferPending, 0);
   EXPECT_EQ(rig.state.g_refreshPages, 0);
-  EXPECT_EQ(rig.state.g_pressedCommand, command::kNone);
-  EXPECT_TRUE(rig.host.Has("RefreshPages"));
-  EXPECT_TRUE(rig.host.Has("HideProgress"));
-  EXPECT_TRUE(rig.host.Has("ShowCommandButtons"));
+  // The read is reported in its steps, and its end once: the window then
+  // refreshes the pages, hides the dialog and shows the command buttons.
+  EXPECT_EQ(rig.host.Count("SettingsRead full"), 1u);
+  EXPECT_EQ(rig.host.Count("CurvesRead"), 1u);
+  EXPECT_EQ(rig.host.calls.back(), "CurvesRead");
 
   // Idle: probes keep the controller, no new read.
   hid.QueueReply({0x2A});
@@ -134,7 +135,7 @@ TEST_F(ReadTest, CurveReplyWithWrongCheckBytesIsDroppedAndTheReadGoesOn) {
 
   EXPECT_EQ(rig.State(), 2);
   EXPECT_EQ(rig.curves.boost.Stored().y, before.y);
-  EXPECT_TRUE(rig.host.Has("RedrawCurve 1"));
+  EXPECT_TRUE(rig.host.Has("CurvesRead refused-1"));
   EXPECT_EQ(rig.curves.brake.Stored().y[1], 40);
   EXPECT_EQ(rig.curves.throttle.Stored().y[1], 60);
 }

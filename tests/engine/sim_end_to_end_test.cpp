@@ -64,8 +64,7 @@ class SimEndToEnd : public ::testing::Test {
   }
 
   void Apply() {
-    rig->state.g_transferPending = 1;
-    rig->state.g_pressedCommand = command::kApply;
+    rig->engine.PrepareUserStore(Transaction::kApply);
     rig->engine.SendSettings();
   }
 
@@ -103,7 +102,7 @@ TEST_F(SimEndToEnd, ApplyStoresTheSettingsAndTheCurves) {
   EXPECT_EQ(Memory().settings[0], 2);
   ExpectSettingsMatchMemory();
   ExpectCurvesMatchMemory();
-  EXPECT_EQ(rig->state.g_pressedCommand, command::kNone);
+  EXPECT_TRUE(rig->host.Has("StoreDone apply"));
   EXPECT_TRUE(Memory().unexpected.empty());
 }
 
@@ -120,7 +119,7 @@ TEST_F(SimEndToEnd, CurvesWithWrongCheckBytesAreDroppedAndTheReadEnds) {
   ASSERT_TRUE(RunToIdle());
   ExpectSettingsMatchMemory();
   EXPECT_EQ(rig->curves.throttle.Stored().x, before.x);
-  EXPECT_TRUE(rig->host.Has("RedrawCurve 3"));
+  EXPECT_TRUE(rig->host.Has("CurvesRead refused-1 refused-2 refused-3"));
 }
 
 TEST_F(SimEndToEnd, StoreRecoversFromAnUnansweredFirstPair) {
@@ -153,7 +152,7 @@ TEST_P(SimV1EndToEnd, ReadShowsThePanelAndSendStoresEveryPair) {
   Start(GetParam());
   ASSERT_TRUE(RunToIdle());
   EXPECT_EQ(rig->state.g_deviceType, device_type::kV1);
-  EXPECT_TRUE(rig->host.Has("ShowV1ReadValues"));
+  EXPECT_TRUE(rig->host.Has("SettingsRead v1-end first show"));
   EXPECT_EQ(rig->engine.ReplyLength(), Memory().settings.size());
   const bool bec = GetParam() == SimTargetKind::kV1Bec;
   EXPECT_EQ(rig->v1.IsBecShown(), bec);
@@ -165,10 +164,10 @@ TEST_P(SimV1EndToEnd, ReadShowsThePanelAndSendStoresEveryPair) {
   rig->v1[V1Setting::NeutralRange] = 5;
   rig->v1[V1Setting::CutOffVoltage] = 5;
   rig->v1[V1Setting::Bec] = 0;
-  rig->state.g_transferPending = 1;
+  rig->engine.PrepareUserStore(Transaction::kV1Store);
   rig->engine.SendSettings();
   ASSERT_TRUE(RunToIdle());
-  EXPECT_EQ(rig->host.Count("ShowV1SendDone"), 1u);
+  EXPECT_EQ(rig->host.Count("StoreDone v1-store"), 1u);
   EXPECT_EQ(Memory().settings[0], 0x2F);
   EXPECT_EQ(Memory().settings[2], 0);
   EXPECT_EQ(Memory().settings[10], 5);

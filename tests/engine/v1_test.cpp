@@ -81,8 +81,8 @@ TEST_F(V1Test, FirstReadDecodesTheReplyAndShowsThePanel) {
   EXPECT_EQ(rig.v1[V1Setting::RunningMode], 2);
   EXPECT_EQ(rig.v1[V1Setting::MotorRotation], 1);
   EXPECT_EQ(rig.v1[V1Setting::Bec], 1);
-  EXPECT_EQ(rig.host.Count("ShowV1ReadValues"), 1u);
-  EXPECT_TRUE(rig.host.Has("ShowV1Panel"));
+  // The first read shows the panel anew with what it read.
+  EXPECT_EQ(rig.host.Count("SettingsRead v1-end first show"), 1u);
   EXPECT_EQ(rig.state.g_refreshPages, 0);
   EXPECT_EQ(rig.state.g_transferPending, 0);
 }
@@ -97,14 +97,13 @@ TEST_F(V1Test, PanelReadShowsTheValuesItAskedFor) {
   rig.Tick();
   EXPECT_EQ(rig.State(), 2);
   EXPECT_EQ(rig.v1[V1Setting::PercentageBraking], 3);
-  EXPECT_EQ(rig.host.Count("ShowV1ReadValues"), 1u);
+  EXPECT_EQ(rig.host.Count("SettingsRead v1-end show"), 1u);
 }
 
 TEST_F(V1Test, StoreSendsTenPairsEachAfterTheLastWasAcknowledged) {
   Idle();
   AcknowledgePairs();
   rig.engine.SendSettings();
-  EXPECT_TRUE(rig.host.Has("TakeV1PanelValues"));
   for (int i = 0; i < 20 && rig.State() == 5; ++i) rig.Tick();
   const auto sent = rig.TakeSent();
   ASSERT_EQ(sent.size(), 11u);
@@ -113,7 +112,7 @@ TEST_F(V1Test, StoreSendsTenPairsEachAfterTheLastWasAcknowledged) {
   // "Send Ok", then 0xE0 100 ms after the last acknowledgement.
   EXPECT_EQ(sent[10].bytes, Bytes{0xE0});
   EXPECT_EQ(sent[10].atMs - sent[9].atMs, 200u);
-  EXPECT_EQ(rig.host.Count("ShowV1SendDone"), 1u);
+  EXPECT_EQ(rig.host.Count("StoreDone v1-store"), 1u);
   EXPECT_EQ(rig.state.g_transferPending, 0);
 }
 
@@ -148,7 +147,7 @@ TEST_F(V1Test, MissingAcknowledgementRepeatsThePairThatWaitsNotTheFirst) {
     if (i != 5) pairs.push_back(sent[i].bytes);
   }
   EXPECT_EQ(pairs, kFactoryPairs);
-  EXPECT_EQ(rig.host.Count("ShowV1SendDone"), 1u);
+  EXPECT_EQ(rig.host.Count("StoreDone v1-store"), 1u);
 }
 
 TEST_F(V1Test, ValueOutsideItsListIsNeverSent) {

@@ -9,21 +9,6 @@
 
 namespace vuriru::test {
 
-bool RecordingHosts::HasMessage(std::string_view part) const {
-  for (const std::string& m : messages) {
-    if (m.find(part) != std::string::npos) return true;
-  }
-  return false;
-}
-
-void RecordingHosts::ShowProgress(uint32_t pos, uint32_t range) {
-  calls.push_back("ShowProgress " + std::to_string(pos) + "/" + std::to_string(range));
-}
-
-void RecordingHosts::ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon) {
-  messages.push_back(text + "|" + caption + "|" + (icon == MessageIcon::kExclamation ? "!" : ""));
-}
-
 std::string RecordingHosts::ChooseFirmwareFile(std::string_view filter, std::string_view defaultName) {
   dialogs.push_back(std::string(filter) + "|" + std::string(defaultName));
   return chosenFile;
@@ -33,7 +18,6 @@ TransferRig::TransferRig(SimTargetKind target, uint32_t answerDelayMs)
     : engine(TransactionEngine::Parts{link, scheduler, state, hosts, settings, v1, curves}) {
   LoadFactorySettings(settings);
   v1 = V1FactoryBlock();
-  hosts.transfer = &transfer;
   SimAdapterConfig config;
   config.path = SimulatedHidLibrary::SimPath(0);
   config.target = target;
@@ -49,7 +33,7 @@ TransferRig::TransferRig(SimTargetKind target, uint32_t answerDelayMs)
 
 bool TransferRig::ConnectAndSettle() {
   link.SetDevicePath(link.GetLastLinkDevicePath());
-  if (!link.ConnectLink()) return false;
+  if (!engine.ConnectAttempt()) return false;
   const bool box = Adapter().Config().target == SimTargetKind::kLcd;
   const bool settled = scheduler.RunUntil(
       [&] {

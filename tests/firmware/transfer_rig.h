@@ -11,11 +11,10 @@
 #include <vector>
 
 #include "common/event_loop_scheduler.h"
-#include "common/shared_state.h"
 #include "comms/engine/transaction_engine.h"
-#include "comms/engine/windowless_engine_host.h"
 #include "comms/firmware/firmware_transfer.h"
 #include "curves/curve_set.h"
+#include "engine/recording_host.h"
 #include "link/link_hotplug.h"
 #include "link/usb_link.h"
 #include "settings/settings_block.h"
@@ -29,38 +28,14 @@ struct SentBlock {
   std::vector<uint8_t> bytes;
 };
 
-class RecordingHosts : public WindowlessEngineHost, public FirmwareHost, public LinkHotplugHost {
+// Records what the engine and the transfer report (engine/recording_host.h)
+// and answers the file-open dialog.
+class RecordingHosts : public RecordingHost, public FirmwareHost {
  public:
-  std::vector<std::string> calls;
-  std::vector<std::string> messages;  // "text|caption|!" for an exclamation box
-  std::vector<std::string> progressTexts;
-  std::vector<std::string> v1Texts;
   std::string chosenFile;            // what the file-open dialog returns; empty: cancelled
   std::vector<std::string> dialogs;  // "filter|default name" per dialog shown
-  FirmwareTransfer* transfer = nullptr;
 
-  bool HasMessage(std::string_view part) const;
-
-  // EngineHost
-  void ShowProgress(uint32_t pos, uint32_t range) override;
-  void SetProgressText(const std::string& text) override { progressTexts.push_back(text); }
-  void HideProgress() override { calls.push_back("HideProgress"); }
-  void ShowPage(uint8_t page) override { calls.push_back("ShowPage " + std::to_string(page)); }
-  void ShowStatusIndicators(bool show) override { calls.push_back(show ? "ShowIndicators" : "HideIndicators"); }
-  void RedrawIndicators() override {}  // both the engine and the hot-plug handling ask for it
-  void ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon) override;
-
-  // FirmwareHost
   std::string ChooseFirmwareFile(std::string_view filter, std::string_view defaultName) override;
-  void ShowV1TransferText(const std::string& text) override { v1Texts.push_back(text); }
-  void ClearV1ReadBusy() override { calls.push_back("ClearV1ReadBusy"); }
-  void HideAllPages() override { calls.push_back("HideAllPages"); }
-
-  // LinkHotplugHost
-  void ShowStartPage() override {}
-  void OpenAdapterRemoved() override {
-    if (transfer != nullptr) transfer->OnAdapterRemoved();
-  }
 };
 
 class TransferRig {
@@ -87,15 +62,16 @@ class TransferRig {
   std::vector<std::vector<uint8_t>> TakeSentBytes();
 
   EventLoopScheduler scheduler{EventLoopScheduler::Clock::kVirtual};
-  SharedState state;
+  struct State : LinkState, EngineState {
+  } state;
   SimulatedHidLibrary hid{scheduler};
   UsbLink link{hid, state, scheduler};
   RecordingHosts hosts;
-  LinkHotplug hotplug{link, state, scheduler, hosts};
   SettingsBlock settings;
   V1SettingsBlock v1;
   CurveSet curves{settings};
   TransactionEngine engine;
+  LinkHotplug hotplug{link, state, scheduler, engine};
   FirmwareTransfer transfer{engine, hosts};
   std::vector<SentBlock> sent;
 

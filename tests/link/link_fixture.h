@@ -1,12 +1,12 @@
 #pragma once
-// A UsbLink over the recording fake, with a virtual-time scheduler and fresh
-// shared state.
+// A UsbLink over the recording fake, with a virtual-time scheduler and a
+// fresh link state.
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "common/event_loop_scheduler.h"
-#include "common/shared_state.h"
+#include "link/link_state.h"
 #include "link/usb_link.h"
 #include "support/fake_hid_library.h"
 
@@ -23,7 +23,7 @@ class LinkFixture : public ::testing::Test {
   }
 
   FakeHidLibrary hid;
-  SharedState state;
+  LinkState state;
   EventLoopScheduler scheduler;
   UsbLink link{hid, state, scheduler};
 };

@@ -1,5 +1,6 @@
 #pragma once
-// A LinkHotplugHost that records what the window was asked to do, by name.
+// A LinkChangeListener that records what the link handling reported, by
+// name, and answers its two questions as the test says.
 
 #include <string>
 #include <vector>
@@ -8,11 +9,17 @@
 
 namespace vuriru::test {
 
-class RecordingHotplugHost : public LinkHotplugHost {
+class RecordingHotplugHost : public LinkChangeListener {
  public:
-  void RedrawIndicators() override { calls.push_back("RedrawIndicators"); }
-  void ShowStartPage() override { calls.push_back("ShowStartPage"); }
-  void OpenAdapterRemoved() override { calls.push_back("OpenAdapterRemoved"); }
+  void OnAdapterArrived() override { calls.push_back("AdapterArrived"); }
+  bool IgnoresAdapterRemoval() const override { return ignoreRemoval; }
+  bool KeepsStateThroughAdapterRemoval() const override { return keepState; }
+  void OnOpenAdapterRemoved(bool reset) override { calls.push_back(reset ? "AdapterRemoved reset" : "AdapterRemoved"); }
+  void OnPortArrived() override { calls.push_back("PortArrived"); }
+  void OnPortRemoved() override { calls.push_back("PortRemoved"); }
+
+  bool ignoreRemoval = false;
+  bool keepState = false;
   std::vector<std::string> calls;
 };
 

@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include "common/event_loop_scheduler.h"
-#include "common/shared_state.h"
 #include "link/hotplug_watcher.h"
 #include "link/link_hotplug.h"
 #include "link/recording_hotplug_host.h"
@@ -72,38 +71,17 @@ class SimulatedAdapterPath : public ::testing::Test {
     return buffer;
   }
 
-  // The flags the engine sets once it has identified what is attached.
-  void MarkIdentified() {
-    state.g_adapterReady = 1;
-    state.g_escPresent = 1;
-    state.settingsRead = 1;
-    state.g_transferPending = 0;
-    state.g_refreshPages = 0;
-    state.g_currentPage = page::kGeneral;
-    state.g_selectedPage = page::kGeneral;
-    state.engineState = 2;
-  }
-
   void ExpectNoLinkState() {
     EXPECT_FALSE(link.IsOpen());
     EXPECT_EQ(lib.OpenHandles(), 0u);
     EXPECT_EQ(state.g_linkState, link_state::kNoLink);
-    EXPECT_EQ(state.g_adapterReady, 0);
-    EXPECT_EQ(state.g_escPresent, 0);
-    EXPECT_EQ(state.settingsRead, 0);
-    EXPECT_FALSE(state.g_lcdMode);
-    EXPECT_EQ(state.g_refreshPages, 1);
-    EXPECT_EQ(state.g_transferPending, 1);
-    EXPECT_EQ(state.g_currentPage, page::kNoneShown);
     EXPECT_EQ(link.DevicePath(), "");
-    EXPECT_TRUE(scheduler.IsTimerRunning(timer_id::kEngine));
-    EXPECT_EQ(scheduler.TimerPeriod(timer_id::kEngine), 100u);
-    EXPECT_THAT(host.calls, ElementsAre("ShowStartPage", "RedrawIndicators", "OpenAdapterRemoved"));
+    EXPECT_THAT(host.calls, ElementsAre("AdapterRemoved reset"));
   }
 
   EventLoopScheduler scheduler;
   SimulatedHidLibrary lib{scheduler};
-  SharedState state;
+  LinkState state;
   UsbLink link{lib, state, scheduler};
   RecordingHotplugHost host;
   LinkHotplug hotplug{link, state, scheduler, host};
@@ -134,15 +112,12 @@ TEST_P(SimulatedAdapterPathPerTarget, PlugConnectExchangeAndPull) {
   const TargetCase& target = GetParam();
   SimulatedAdapter& adapter = AddAdapter(target.kind, false);
   scheduler.StartTimer(timer_id::kConnect, 500);
-  state.g_transferPending = 0;
 
   // Arrival: the path is known and the search runs at 200 ms.
   Plug(adapter.Path());
   EXPECT_EQ(link.DevicePath(), adapter.Path());
   EXPECT_EQ(scheduler.TimerPeriod(timer_id::kConnect), 200u);
-  EXPECT_EQ(state.g_transferPending, 1);
-  EXPECT_EQ(state.g_progressRange, 440u);
-  EXPECT_THAT(host.calls, ElementsAre("RedrawIndicators"));
+  EXPECT_THAT(host.calls, ElementsAre("AdapterArrived"));
   host.calls.clear();
   EXPECT_FALSE(link.IsOpen());
 
@@ -157,7 +132,6 @@ TEST_P(SimulatedAdapterPathPerTarget, PlugConnectExchangeAndPull) {
   EXPECT_EQ(lib.GetReportTimeout(), 0u);
   EXPECT_EQ(lib.SetReportTimeout(), 1000u);
   EXPECT_EQ(state.g_linkState, link_state::kOpen);
-  EXPECT_EQ(state.engineState, 1);
   EXPECT_FALSE(scheduler.IsTimerRunning(timer_id::kConnect));
   EXPECT_EQ(scheduler.TimerPeriod(timer_id::kEngine), 100u);
 
@@ -177,10 +151,6 @@ TEST_P(SimulatedAdapterPathPerTarget, PlugConnectExchangeAndPull) {
   }
   // The target got exactly the blocks written, one output report each.
   EXPECT_THAT(adapter.Target().Memory().writes, ElementsAre(Bytes{0xD5}, target.request));
-
-  MarkIdentified();
-  state.g_lcdMode = target.kind == SimTargetKind::kLcd;
-  scheduler.StartTimer(timer_id::kEngine, 50);  // a fast phase of the engine, say
 
   Pull(adapter.Path());
   ExpectNoLinkState();
@@ -236,15 +206,10 @@ TEST_F(SimulatedAdapterPath, StartUpPicksTheLastAdapterAndOnlyItsRemovalClosesTh
   scheduler.AdvanceBy(10);
   link.DrainInput();
 
-  MarkIdentified();
-  const SharedState before = state;
   Pull(first.Path());
   EXPECT_TRUE(link.IsOpen());
   EXPECT_EQ(link.DevicePath(), second.Path());
   EXPECT_EQ(state.g_linkState, link_state::kOpen);
-  EXPECT_EQ(state.g_escPresent, before.g_escPresent);
-  EXPECT_EQ(state.settingsRead, before.settingsRead);
-  EXPECT_EQ(state.g_transferPending, before.g_transferPending);
   EXPECT_TRUE(host.calls.empty());
   EXPECT_EQ(Exchange({0xD5}), Bytes{0x2C});
 
@@ -258,7 +223,6 @@ TEST_F(SimulatedAdapterPath, AdapterLostInTheMiddleOfATransferIsHandledAsItsRemo
   adapter.Faults().pullAfterBytes = 70;
   Plug(adapter.Path());
   RunConnectTick();
-  MarkIdentified();
   host.calls.clear();
 
   // The second report of the block is the last the adapter takes; the report

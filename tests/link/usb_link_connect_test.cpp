@@ -60,7 +60,6 @@ TEST_F(LinkConnect, ConnectRunsTheWholeSequenceAndSendsTheConnectReportOverTheBu
   EXPECT_TRUE(scheduler.IsTimerRunning(timer_id::kEngine));
   EXPECT_EQ(scheduler.TimerPeriod(timer_id::kEngine), 100u);
   EXPECT_EQ(state.g_linkState, link_state::kOpen);
-  EXPECT_EQ(state.engineState, 1);
   EXPECT_TRUE(link.IsOpen());
 }
 
@@ -104,7 +103,6 @@ TEST_F(LinkConnect, FailedAttemptsLeaveNoHandleOpenAndChangeNoState) {
 
   EXPECT_FALSE(link.IsOpen());
   EXPECT_EQ(state.g_linkState, link_state::kNoLink);
-  EXPECT_EQ(state.engineState, 0);
   EXPECT_TRUE(scheduler.IsTimerRunning(timer_id::kConnect));
   EXPECT_FALSE(scheduler.IsTimerRunning(timer_id::kEngine));
 

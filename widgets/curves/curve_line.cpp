@@ -288,14 +288,16 @@ void CCurveLine::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CCurveLine::OnOk() {
-  m_model.StoreCurve(m_host.State());
+  m_model.StoreCurve();
+  m_host.State().g_curveEditorOpen = 0;
   AfterEdit();
   hide();
   emit Closed();
 }
 
 void CCurveLine::OnCancel() {
-  m_model.Cancel(m_host.State());
+  m_model.Cancel();
+  m_host.State().g_curveEditorOpen = 0;
   AfterEdit();
   hide();
   emit Closed();

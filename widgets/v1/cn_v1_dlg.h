@@ -3,6 +3,7 @@
 // turbo settings 11..13 shown only for controllers whose settings reply is 15
 // bytes or longer, and two boxes with the controller's versions.
 
+#include "comms/engine/engine_state.h"
 #include "v1/v1_settings_block.h"
 #include "widgets/v1/v1_panel_base.h"
 
@@ -17,7 +18,7 @@ class CCnV1Dlg : public CV1PanelBase {
   static constexpr int kDialogId = 180;
   static constexpr int kHardwareBoxId = 1065;
   static constexpr int kSoftwareBoxId = 1066;
-  static constexpr uint32_t kProgressTotal = 409;
+  static constexpr uint32_t kProgressTotal = kProgressRangeRead;
   inline static const char* const kUpdateDoneText = "Esc Software Update OK!";
 
   // The block and host outlive the panel.

@@ -3,6 +3,7 @@
 // for controllers that identified themselves as having it. It reads, edits and
 // stores the program-wide V1 settings block.
 
+#include "comms/engine/engine_state.h"
 #include "v1/v1_settings_block.h"
 #include "widgets/v1/v1_panel_base.h"
 
@@ -13,7 +14,7 @@ class CV1Dlg : public CV1PanelBase {
 
  public:
   static constexpr int kDialogId = 179;
-  static constexpr uint32_t kProgressTotal = 409;
+  static constexpr uint32_t kProgressTotal = kProgressRangeRead;
 
   // The block and host outlive the panel. Sets BEC-shown to hidden and shows
   // the factory values.

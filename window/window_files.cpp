@@ -1,10 +1,8 @@
 // The File menu: export the settings, running log and curves to a *.DATA
 // file, and import such a file back into the pages (sent only by Apply).
 
-#include "app/main_window.h"
 #include "files/data_file_io.h"
-#include "pages/data_page.h"
-#include "pages/settings_page.h"
+#include "window/window_controller.h"
 
 namespace vuriru {
 
@@ -15,7 +13,7 @@ constexpr const char* kOverwriteCaption = "Save as...";
 
 }  // namespace
 
-void CQorProDlg::OnExportData() {
+void WindowController::OnExportData() {
   if (IsBusy() || m_state.g_deviceType != device_type::kFull) {
     Refuse(WindowCommand::kExport);
     return;
@@ -25,13 +23,13 @@ void CQorProDlg::OnExportData() {
   ExportTo(chosen);
 }
 
-bool CQorProDlg::ExportTo(const std::string& chosen) {
+bool WindowController::ExportTo(const std::string& chosen) {
   const std::filesystem::path path = ExportFileName(chosen);
   if (FileExistsAndNotEmpty(path) &&
       m_dialogs.Ask(kOverwriteQuestion, kOverwriteCaption, QuestionButtons::kYesNo) != Answer::kYes) {
     return false;
   }
-  for (CSettingsPage* settings : SettingsPages()) settings->CollectSelections();
+  m_view.CollectSelections();
   m_curves.boost.LoadStoredCurve();
   m_curves.brake.LoadStoredCurve();
   m_curves.throttle.LoadStoredCurve();
@@ -40,11 +38,11 @@ bool CQorProDlg::ExportTo(const std::string& chosen) {
   // A file that could not be written is said so, rather than left for the
   // user to find missing later.
   if (!written.ok) m_dialogs.Tell(written.message, kExportErrorCaption, MessageIcon::kExclamation);
-  update();
+  m_view.Redraw();
   return written.ok;
 }
 
-void CQorProDlg::OnImportData() {
+void WindowController::OnImportData() {
   if (IsBusy() || m_state.g_deviceType != device_type::kFull) {
     Refuse(WindowCommand::kImport);
     return;
@@ -54,24 +52,25 @@ void CQorProDlg::OnImportData() {
   ImportFrom(path);
 }
 
-bool CQorProDlg::ImportFrom(const std::string& path) {
+bool WindowController::ImportFrom(const std::string& path) {
   const EscData base{m_settings, m_curves.boost.Stored(), m_curves.brake.Stored(), m_curves.throttle.Stored()};
   const DataFileImport imported = ReadDataFile(path, base);
   if (!imported.ok) {
     m_dialogs.Ask(imported.message, imported.caption, QuestionButtons::kOkCancel);
     return false;
   }
+  // The whole file has passed its checks; only now does anything change.
   m_settings = imported.data.settings;
   m_curves.boost.Stored() = imported.data.boostCurve;
   m_curves.brake.Stored() = imported.data.brakeCurve;
   m_curves.throttle.Stored() = imported.data.throttleCurve;
   for (CurveModel* model : {&m_curves.boost, &m_curves.brake, &m_curves.throttle}) model->LoadStoredCurve();
-  RedrawCurve(CurveNumber::Boost);
-  RedrawCurve(CurveNumber::Brake);
-  RedrawCurve(CurveNumber::Throttle);
-  RefreshPagesFromIndexes();
-  m_data->FormatRunningLog();
-  update();
+  m_view.RedrawCurve(CurveNumber::Boost);
+  m_view.RedrawCurve(CurveNumber::Brake);
+  m_view.RedrawCurve(CurveNumber::Throttle);
+  m_view.RefreshPages();
+  m_view.FormatRunningLog();
+  m_view.Redraw();
   return true;
 }
 

@@ -1,0 +1,265 @@
+// The main window's drawing steps, as the window controller asks for them,
+// and what the V1 panels ask of the window.
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "app/main_window.h"
+#include "pages/boost_page.h"
+#include "pages/brake_page.h"
+#include "pages/data_page.h"
+#include "pages/device_info_page.h"
+#include "pages/general_page.h"
+#include "pages/throttle_page.h"
+#include "pages/turbo_page.h"
+#include "widgets/kit/esc_process_dlg.h"
+#include "widgets/kit/owner_draw_button.h"
+#include "widgets/v1/cn_v1_dlg.h"
+#include "widgets/v1/v1_dlg.h"
+#include "window/button_art.h"
+#include "window/v1_busy_rule.h"
+
+namespace vuriru {
+
+// ---- WindowView: buttons, indicators, pages and pictures ----
+
+void CQorProDlg::SetButtonShown(int controlId, bool shown) {
+  if (CCownerDrawBton* button = Button(controlId)) button->setVisible(shown);
+}
+
+void CQorProDlg::SetButtonDimmed(int controlId, bool dimmed) {
+  if (CCownerDrawBton* button = Button(controlId)) button->SetDimmed(dimmed);
+}
+
+void CQorProDlg::RedrawButton(int controlId) {
+  if (CCownerDrawBton* button = Button(controlId)) button->update();
+}
+
+void CQorProDlg::FocusButton(int controlId) {
+  if (CCownerDrawBton* button = Button(controlId)) button->setFocus();
+}
+
+void CQorProDlg::SetIndicatorsShown(bool shown) {
+  SetButtonShown(button_id::kEscIndicator, shown);
+  SetButtonShown(button_id::kUsbIndicator, shown);
+}
+
+void CQorProDlg::RedrawIndicators() {
+  RedrawButton(button_id::kEscIndicator);
+  RedrawButton(button_id::kUsbIndicator);
+}
+
+void CQorProDlg::SetPageShown(uint8_t page, bool shown) {
+  if (QWidget* widget = PageWidget(page)) widget->setVisible(shown);
+}
+
+void CQorProDlg::HideCurveEditors() {
+  for (CCurveLine* editor : CurveEditors()) editor->hide();
+}
+
+void CQorProDlg::SetV1PanelShown(V1PanelKind panel, bool shown) {
+  QWidget* widget = panel == V1PanelKind::kV1 ? static_cast<QWidget*>(m_v1Dlg) : static_cast<QWidget*>(m_cnV1Dlg);
+  widget->setVisible(shown);
+}
+
+void CQorProDlg::SetBackground(const std::string& file) {
+  if (file == m_backgroundFile && !m_bmpBackground.isNull()) return;
+  // A picture that cannot be loaded ends the window, which ends the program.
+  if (!LoadPicture(file, m_bmpBackground)) {
+    reject();
+    return;
+  }
+  m_backgroundFile = file;
+  update();
+}
+
+void CQorProDlg::Redraw() {
+  update();
+}
+
+// ---- WindowView: the pages around a switch ----
+
+void CQorProDlg::PreparePageSwitch(uint8_t page) {
+  switch (page) {
+    case page::kDeviceInfo:
+      m_firmwarePage->ClearHelp();
+      break;
+    case page::kThrottle:
+      m_throttle->ClearHelp();
+      m_throttle->HideAll();
+      break;
+    case page::kData:
+      m_data->ClearHelp();
+      break;
+    default:
+      if (QWidget* widget = PageWidget(page)) {
+        auto* settings = static_cast<CSettingsPage*>(widget);
+        settings->ClearHelp();
+        settings->CloseAllLists();
+      }
+      break;
+  }
+}
+
+void CQorProDlg::FinishPageSwitch(uint8_t page) {
+  switch (page) {
+    case page::kBrake:
+      m_brake->PrepareForSwitch();
+      break;
+    case page::kThrottle:
+      m_throttle->PrepareForSwitch();
+      break;
+    case page::kDeviceInfo:
+      m_firmwarePage->RefreshDeviceInfo();
+      m_firmwarePage->ApplyTargetLook();
+      m_firmwarePage->update();
+      break;
+    default:
+      break;
+  }
+}
+
+void CQorProDlg::RefreshDeviceInfo() {
+  m_firmwarePage->RefreshDeviceInfo();
+}
+
+void CQorProDlg::ApplyDeviceLook() {
+  m_firmwarePage->ApplyTargetLook();
+}
+
+void CQorProDlg::RedrawNoteButtons() {
+  for (uint8_t page = page::kDeviceInfo; page <= page::kData; ++page) PageWidget(page)->update();
+}
+
+// ---- WindowView: settings, curves and texts ----
+
+void CQorProDlg::CollectSelections() {
+  for (CSettingsPage* settings : SettingsPages()) settings->CollectSelections();
+}
+
+void CQorProDlg::ApplyFactoryIndexes() {
+  for (CSettingsPage* settings : SettingsPages()) settings->ApplyFactoryIndexes();
+}
+
+void CQorProDlg::RefreshPages() {
+  for (CSettingsPage* settings : SettingsPages()) settings->RefreshFromIndexes();
+}
+
+void CQorProDlg::ResetCurveEditors() {
+  for (CCurveLine* editor : CurveEditors()) editor->ResetCurve();
+}
+
+void CQorProDlg::RedrawCurve(CurveNumber number) {
+  switch (number) {
+    case CurveNumber::Boost:
+      m_boost->Editor()->MapPoints();
+      break;
+    case CurveNumber::Brake:
+      m_brake->Editor()->MapPoints();
+      break;
+    case CurveNumber::Throttle:
+      m_throttle->Editor()->MapPoints();
+      break;
+  }
+}
+
+void CQorProDlg::FormatRunningLog() {
+  m_data->FormatRunningLog();
+}
+
+bool CQorProDlg::CloseOpenList() {
+  for (CSettingsPage* settings : SettingsPages()) {
+    if (settings->OpenListRow() != CSettingsPage::kNoOpenList) {
+      settings->CloseAllLists();
+      return true;
+    }
+  }
+  return false;
+}
+
+bool CQorProDlg::CancelOpenCurveEditor() {
+  for (CCurveLine* editor : CurveEditors()) {
+    if (editor->Model().CloseFlag() == CurveModel::kShown) {
+      editor->Button(button_id::kCancel)->click();
+      return true;
+    }
+  }
+  return false;
+}
+
+void CQorProDlg::SetHardwareVersion(const std::string& /*text*/) {
+  // The page reads the text from the engine; it enables its field and redraws.
+  m_firmwarePage->OnConnectVersionArrived();
+}
+
+void CQorProDlg::SetSoftwareVersion(const std::string& text) {
+  m_general->DeviceEdit()->setText(QString::fromStdString(text));
+}
+
+// ---- WindowView: the V1 panel, the progress dialog, the status line ----
+
+void CQorProDlg::ShowV1ReadValues() {
+  m_v1Dlg->ShowReadValues();
+}
+
+void CQorProDlg::ShowV1SendDone() {
+  m_v1Dlg->ShowSendDone();
+}
+
+void CQorProDlg::SetV1StatusText(const std::string& text) {
+  m_v1Dlg->SetStatusText(text);
+}
+
+void CQorProDlg::ShowProgress(uint32_t pos, uint32_t range) {
+  m_progress->ShowProgress(range, pos);
+}
+
+void CQorProDlg::SetProgressCaption(const std::string& text, uint32_t pos, uint32_t range) {
+  m_progress->SetCaption(QString::fromStdString(text));
+  // The bar follows the caption's figure.
+  m_progress->SetProgress(range, pos);
+}
+
+void CQorProDlg::HideProgress() {
+  m_progress->HideProgress();
+}
+
+void CQorProDlg::Beep() {
+  QApplication::beep();
+}
+
+void CQorProDlg::ShowStatusLine(const std::string& text) {
+  m_statusLine->setText(QString::fromStdString(text));
+  m_statusLine->setVisible(!text.empty());
+  if (!text.empty()) m_statusLine->raise();
+}
+
+// ---- V1PanelHost ----
+
+V1ConnectionIndicators CQorProDlg::ConnectionIndicators() const {
+  return {m_state.g_escPresent == 1 ? kIndicatorConnected : 0, m_state.g_adapterReady == 1 ? kIndicatorConnected : 0};
+}
+
+void CQorProDlg::StartV1Read() {
+  m_engine.StartV1Read();
+}
+
+void CQorProDlg::SendSettings() {
+  m_engine.PrepareUserStore(Transaction::kV1Store);
+  m_engine.SendSettings();
+}
+
+void CQorProDlg::SendFirmwareFile() {
+  m_controller.StartFirmwareUpdate();
+}
+
+void CQorProDlg::ShowProgress() {
+  m_progress->ShowProgress(m_state.g_progressRange, m_state.g_progressPos);
+}
+
+void CQorProDlg::FinishProgress() {
+  m_progress->HideProgress();
+}
+
+}  // namespace vuriru
