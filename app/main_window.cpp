@@ -147,58 +147,19 @@ QString CQorProDlg::StatusLineText() const {
 }
 
 void CQorProDlg::BuildPages() {
-  const QPoint at(kPageLeft, m_menuBar->sizeHint().height() + kPageTop);
-  m_firmwarePage = new CFirmware(
-      *this, m_engine.SoftwareVersionText(), m_engine.ConnectVersionText(),
-      [this] { m_controller.StartFirmwareUpdate(); }, this);
-  m_general = new CGeneral(m_settings, this);
-  m_throttle = new CThrottle(m_settings, m_curves, *this, this);
-  m_brake = new CBrake(m_settings, m_curves, *this, this);
-  m_boost = new CBoost(m_settings, m_curves, *this, this);
-  m_turbo = new CTurbo(m_settings, this);
-  m_data = new CData(m_settings, this);
-  for (uint8_t page = page::kDeviceInfo; page <= page::kData; ++page) {
-    QWidget* widget = PageWidget(page);
-    widget->move(at);
-    widget->hide();
-  }
+  const int top = m_menuBar->sizeHint().height() + kPageTop;
+  m_pages = std::make_unique<CPageSet>(
+      CPageSet::Parts{m_settings, m_curves, *this, m_engine.SoftwareVersionText(), m_engine.ConnectVersionText(),
+                      [this] { m_controller.StartFirmwareUpdate(); }},
+      this, kPageLeft, top);
   m_progress = new CEscProcessDlg(this);
   m_progress->hide();
   m_v1Dlg = new CV1Dlg(m_v1Settings, *this, this);
   m_cnV1Dlg = new CCnV1Dlg(m_cnV1Settings, *this, this);
   for (QWidget* panel : {static_cast<QWidget*>(m_v1Dlg), static_cast<QWidget*>(m_cnV1Dlg)}) {
-    panel->move(at);
+    panel->move(kPageLeft, top);
     panel->hide();
   }
-}
-
-QWidget* CQorProDlg::PageWidget(uint8_t page) const {
-  switch (page) {
-    case page::kDeviceInfo:
-      return m_firmwarePage;
-    case page::kGeneral:
-      return m_general;
-    case page::kThrottle:
-      return m_throttle;
-    case page::kBrake:
-      return m_brake;
-    case page::kBoost:
-      return m_boost;
-    case page::kTurbo:
-      return m_turbo;
-    case page::kData:
-      return m_data;
-    default:
-      return nullptr;
-  }
-}
-
-std::array<CSettingsPage*, 5> CQorProDlg::SettingsPages() const {
-  return {m_general, m_throttle, m_brake, m_boost, m_turbo};
-}
-
-std::array<CCurveLine*, 3> CQorProDlg::CurveEditors() const {
-  return {m_boost->Editor(), m_brake->Editor(), m_throttle->Editor()};
 }
 
 CCownerDrawBton* CQorProDlg::Button(int controlId) const {

@@ -21,6 +21,7 @@
 #include "link/hid_device.h"
 #include "link/link_hotplug.h"
 #include "link/usb_link.h"
+#include "pages/page_set.h"
 #include "settings/settings_block.h"
 #include "v1/v1_settings_block.h"
 #include "widgets/v1/v1_panel_host.h"
@@ -34,18 +35,9 @@ class QMenuBar;
 
 namespace vuriru {
 
-class CBoost;
-class CBrake;
 class CCnV1Dlg;
 class CCownerDrawBton;
-class CCurveLine;
-class CData;
 class CEscProcessDlg;
-class CFirmware;
-class CGeneral;
-class CSettingsPage;
-class CThrottle;
-class CTurbo;
 class CV1Dlg;
 
 inline constexpr const char* kMainWindowTitle = "Vuriru USB Link V11 Beta";
@@ -89,18 +81,18 @@ class CQorProDlg : public QDialog, public WindowView, public V1PanelHost {
   TransactionEngine& Engine() { return m_engine; }
   UsbLink& Link() { return m_link; }
   CCownerDrawBton* Button(int controlId) const;
-  CFirmware* DeviceInfoPage() const { return m_firmwarePage; }
-  CGeneral* GeneralPage() const { return m_general; }
-  CThrottle* ThrottlePage() const { return m_throttle; }
-  CBrake* BrakePage() const { return m_brake; }
-  CBoost* BoostPage() const { return m_boost; }
-  CTurbo* TurboPage() const { return m_turbo; }
-  CData* DataPage() const { return m_data; }
+  CFirmware* DeviceInfoPage() const { return m_pages->DeviceInfo(); }
+  CGeneral* GeneralPage() const { return m_pages->General(); }
+  CThrottle* ThrottlePage() const { return m_pages->Throttle(); }
+  CBrake* BrakePage() const { return m_pages->Brake(); }
+  CBoost* BoostPage() const { return m_pages->Boost(); }
+  CTurbo* TurboPage() const { return m_pages->Turbo(); }
+  CData* DataPage() const { return m_pages->Data(); }
   CV1Dlg* V1Panel() const { return m_v1Dlg; }
   CCnV1Dlg* CnV1Panel() const { return m_cnV1Dlg; }
   CEscProcessDlg* ProgressDialog() const { return m_progress; }
   // The page widget with this number (1..7), or nullptr.
-  QWidget* PageWidget(uint8_t page) const;
+  QWidget* PageWidget(uint8_t page) const { return m_pages->Page(page); }
   const std::string& BackgroundFile() const { return m_backgroundFile; }
   // The picture painted now: the start picture until a page was chosen.
   const QPixmap& PaintedBackground() const;
@@ -162,8 +154,6 @@ class CQorProDlg : public QDialog, public WindowView, public V1PanelHost {
   void BuildPages();
   void BuildStatusLine();
   bool LoadPicture(const std::string& file, QPixmap& into);
-  std::array<CSettingsPage*, 5> SettingsPages() const;
-  std::array<CCurveLine*, 3> CurveEditors() const;
 
   Scheduler& m_scheduler;
 
@@ -188,13 +178,7 @@ class CQorProDlg : public QDialog, public WindowView, public V1PanelHost {
   QMenuBar* m_menuBar = nullptr;
   QLabel* m_statusLine = nullptr;
 
-  CTurbo* m_turbo = nullptr;
-  CThrottle* m_throttle = nullptr;
-  CGeneral* m_general = nullptr;
-  CFirmware* m_firmwarePage = nullptr;
-  CData* m_data = nullptr;
-  CBrake* m_brake = nullptr;
-  CBoost* m_boost = nullptr;
+  std::unique_ptr<CPageSet> m_pages;
   CV1Dlg* m_v1Dlg = nullptr;
   CCnV1Dlg* m_cnV1Dlg = nullptr;
   CEscProcessDlg* m_progress = nullptr;

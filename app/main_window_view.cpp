@@ -51,11 +51,11 @@ void CQorProDlg::RedrawIndicators() {
 }
 
 void CQorProDlg::SetPageShown(uint8_t page, bool shown) {
-  if (QWidget* widget = PageWidget(page)) widget->setVisible(shown);
+  m_pages->SetShown(page, shown);
 }
 
 void CQorProDlg::HideCurveEditors() {
-  for (CCurveLine* editor : CurveEditors()) editor->hide();
+  m_pages->HideEditors();
 }
 
 void CQorProDlg::SetV1PanelShown(V1PanelKind panel, bool shown) {
@@ -81,51 +81,19 @@ void CQorProDlg::Redraw() {
 // ---- WindowView: the pages around a switch ----
 
 void CQorProDlg::PreparePageSwitch(uint8_t page) {
-  switch (page) {
-    case page::kDeviceInfo:
-      m_firmwarePage->ClearHelp();
-      break;
-    case page::kThrottle:
-      m_throttle->ClearHelp();
-      m_throttle->HideAll();
-      break;
-    case page::kData:
-      m_data->ClearHelp();
-      break;
-    default:
-      if (QWidget* widget = PageWidget(page)) {
-        auto* settings = static_cast<CSettingsPage*>(widget);
-        settings->ClearHelp();
-        settings->CloseAllLists();
-      }
-      break;
-  }
+  m_pages->PrepareSwitch(page);
 }
 
 void CQorProDlg::FinishPageSwitch(uint8_t page) {
-  switch (page) {
-    case page::kBrake:
-      m_brake->PrepareForSwitch();
-      break;
-    case page::kThrottle:
-      m_throttle->PrepareForSwitch();
-      break;
-    case page::kDeviceInfo:
-      m_firmwarePage->RefreshDeviceInfo();
-      m_firmwarePage->ApplyTargetLook();
-      m_firmwarePage->update();
-      break;
-    default:
-      break;
-  }
+  m_pages->FinishSwitch(page);
 }
 
 void CQorProDlg::RefreshDeviceInfo() {
-  m_firmwarePage->RefreshDeviceInfo();
+  m_pages->DeviceInfo()->RefreshDeviceInfo();
 }
 
 void CQorProDlg::ApplyDeviceLook() {
-  m_firmwarePage->ApplyTargetLook();
+  m_pages->DeviceInfo()->ApplyTargetLook();
 }
 
 void CQorProDlg::RedrawNoteButtons() {
@@ -135,66 +103,44 @@ void CQorProDlg::RedrawNoteButtons() {
 // ---- WindowView: settings, curves and texts ----
 
 void CQorProDlg::CollectSelections() {
-  for (CSettingsPage* settings : SettingsPages()) settings->CollectSelections();
+  m_pages->CollectSelections();
 }
 
 void CQorProDlg::ApplyFactoryIndexes() {
-  for (CSettingsPage* settings : SettingsPages()) settings->ApplyFactoryIndexes();
+  m_pages->ApplyFactoryIndexes();
 }
 
 void CQorProDlg::RefreshPages() {
-  for (CSettingsPage* settings : SettingsPages()) settings->RefreshFromIndexes();
+  m_pages->RefreshFromIndexes();
 }
 
 void CQorProDlg::ResetCurveEditors() {
-  for (CCurveLine* editor : CurveEditors()) editor->ResetCurve();
+  m_pages->ResetEditors();
 }
 
 void CQorProDlg::RedrawCurve(CurveNumber number) {
-  switch (number) {
-    case CurveNumber::Boost:
-      m_boost->Editor()->MapPoints();
-      break;
-    case CurveNumber::Brake:
-      m_brake->Editor()->MapPoints();
-      break;
-    case CurveNumber::Throttle:
-      m_throttle->Editor()->MapPoints();
-      break;
-  }
+  m_pages->RedrawCurve(number);
 }
 
 void CQorProDlg::FormatRunningLog() {
-  m_data->FormatRunningLog();
+  DataPage()->FormatRunningLog();
 }
 
 bool CQorProDlg::CloseOpenList() {
-  for (CSettingsPage* settings : SettingsPages()) {
-    if (settings->OpenListRow() != CSettingsPage::kNoOpenList) {
-      settings->CloseAllLists();
-      return true;
-    }
-  }
-  return false;
+  return m_pages->CloseOpenList();
 }
 
 bool CQorProDlg::CancelOpenCurveEditor() {
-  for (CCurveLine* editor : CurveEditors()) {
-    if (editor->Model().CloseFlag() == CurveModel::kShown) {
-      editor->Button(button_id::kCancel)->click();
-      return true;
-    }
-  }
-  return false;
+  return m_pages->CancelOpenEditor();
 }
 
 void CQorProDlg::SetHardwareVersion(const std::string& /*text*/) {
   // The page reads the text from the engine; it enables its field and redraws.
-  m_firmwarePage->OnConnectVersionArrived();
+  DeviceInfoPage()->OnConnectVersionArrived();
 }
 
 void CQorProDlg::SetSoftwareVersion(const std::string& text) {
-  m_general->DeviceEdit()->setText(QString::fromStdString(text));
+  GeneralPage()->DeviceEdit()->setText(QString::fromStdString(text));
 }
 
 // ---- WindowView: the V1 panel, the progress dialog, the status line ----
