@@ -39,9 +39,14 @@ bool SimRecordLoader::Feed(uint8_t byte, uint64_t nowMs, SimAnswers& answers, Si
 
   if (faults != nullptr && faults->Has(SimFault::kBlockRefused) && m_recordsTaken == faults->refusedBlock) {
     answers.push_back(SimAnswer{{kRefused}});
+  } else if (m_recordsTaken > 0 && m_record == m_lastRecord) {
+    // The host sends a record again when it misread the answer to it: the
+    // loader writes it where it wrote it before, so it is taken once.
+    answers.push_back(SimAnswer{{kTaken}});
   } else {
     m_image.insert(m_image.end(), m_record.begin(), m_record.end());
     ++m_recordsTaken;
+    m_lastRecord = m_record;
     answers.push_back(SimAnswer{{kTaken}});
   }
   m_record.clear();

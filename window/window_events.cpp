@@ -221,6 +221,8 @@ void WindowController::OnLinkChanged(const EngineEvent& event) {
       m_view.Redraw();
       break;
     case LinkChange::kVersionFailed:
+      // The read it was part of is over: its progress dialog must not stay.
+      m_view.HideProgress();
       m_view.SetV1PanelShown(V1PanelKind::kThirteenSettings, false);
       ReloadBackground();
       ShowStatusIndicators(true);

@@ -187,3 +187,16 @@ TEST_F(WindowControllerTest, MessagesGoToTheDialogs) {
 
 }  // namespace
 }  // namespace vuriru::test
+
+namespace vuriru::test {
+namespace {
+
+TEST_F(WindowControllerTest, AFailedVersionReadTakesTheReadsProgressDialogAway) {
+  // The read after connecting had shown its dialog; the failure ends that read.
+  ReadyOnGeneralPage();
+  Report(engine_event::LinkChanged(LinkChange::kVersionFailed));
+  EXPECT_EQ(view.steps.front(), "Progress hidden");
+}
+
+}  // namespace
+}  // namespace vuriru::test

@@ -1,0 +1,114 @@
+#include <random>
+
+#include "settings/settings_wire.h"
+#include "tools/fault_matrix/fault_matrix.h"
+#include "tools/fault_matrix/matrix_rig.h"
+
+namespace vuriru::matrix {
+
+SoakResult RunSoak(uint32_t transactions, uint32_t seed) {
+  SoakResult result;
+  std::mt19937 random(seed);
+  MatrixRig rig(SimTargetKind::kFull);
+  if (!rig.StartAndSettle()) {
+    result.problems.push_back("the controller could not be read at the start");
+    return result;
+  }
+  const uint64_t startedAt = rig.clock.NowMs();
+  for (uint32_t n = 0; n < transactions; ++n) {
+    ++result.transactions;
+    SimFaults& faults = rig.Adapter().Faults();
+    faults = SimFaults();
+    const uint32_t pick = random() % 10;
+    const size_t toldFrom = rig.dialogs.told.size();
+    const size_t eventsFrom = rig.events.events.size();
+    if (pick == 1) faults.Set(SimFault::kSplit20);
+    if (pick == 2) faults.Set(SimFault::kGarbage);
+    if (pick == 3) faults.Set(SimFault::kNoFirstAck);
+    if (pick == 4) {
+      faults.Set(SimFault::kPullAfterBytes);
+      faults.pullAfterBytes = rig.Adapter().BytesWritten() + 1 + random() % 500;
+    }
+    if (pick == 5) faults.Set(SimFault::kNoAnswer);
+
+    // Apply a random change, or Default.
+    const bool factory = random() % 4 == 0;
+    if (!factory) {
+      rig.settings.Current(Setting::PunchRate1) = static_cast<int32_t>(random() % 30);
+      rig.settings.Current(Setting::DragBrake) = static_cast<int32_t>(random() % 101);
+    }
+    if (rig.controller.IsBusy()) {
+      result.problems.push_back("transaction " + std::to_string(n) + ": commands refused before it");
+      break;
+    }
+    if (factory) {
+      rig.controller.OnDefault();
+    } else {
+      rig.controller.OnApply();
+    }
+    const SettingsFrame sent = BuildSettingsFrame(rig.settings);
+    const bool ended = rig.RunUntil(
+        [&] {
+          if (rig.dialogs.told.size() > toldFrom || !rig.link.IsOpen()) return true;
+          for (size_t i = eventsFrom; i < rig.events.events.size(); ++i) {
+            if (rig.events.events[i].kind == EngineEventKind::kStoreDone) return true;
+          }
+          return false;
+        },
+        120000);
+    rig.clock.AdvanceBy(1000);
+    bool stored = false;
+    for (size_t i = eventsFrom; i < rig.events.events.size(); ++i) {
+      stored = stored || rig.events.events[i].kind == EngineEventKind::kStoreDone;
+    }
+    const size_t told = rig.dialogs.told.size() - toldFrom;
+    if (stored && told == 0) {
+      ++result.succeeded;
+      // Read back, without the fault (a settings reply carries no check, so
+      // junk before it would be read as settings): the controller holds what
+      // was sent.
+      faults = SimFaults();
+      rig.state.settingsRead = 0;
+      if (!rig.RunUntil([&] { return rig.ReadDone(); }, 30000)) {
+        result.problems.push_back("transaction " + std::to_string(n) + ": the read-back did not end");
+        break;
+      }
+      const SettingsFrame back = BuildSettingsFrame(rig.settings);
+      if (back != sent) {
+        std::string where;
+        for (size_t i = 0; i < back.size(); ++i) {
+          if (back[i] != sent[i]) {
+            where += " byte " + std::to_string(i) + ": sent " + std::to_string(sent[i]) + ", read " +
+                     std::to_string(back[i]);
+          }
+        }
+        result.problems.push_back("transaction " + std::to_string(n) + " (pick " + std::to_string(pick) +
+                                  (factory ? ", Default" : ", Apply") +
+                                  "): the read-back differs from what was sent:" + where);
+      } else {
+        ++result.storesVerified;
+      }
+    } else if (told == 1) {
+      ++result.failedAndTold;
+    } else if (!ended) {
+      ++result.waited;
+      result.problems.push_back("transaction " + std::to_string(n) + ": neither stored nor told");
+    } else {
+      result.problems.push_back("transaction " + std::to_string(n) + ": told " + std::to_string(told) + " times");
+    }
+    if (rig.view.progressShown) result.problems.push_back("transaction " + std::to_string(n) + ": dialog left up");
+
+    // Back to a working controller for the next one.
+    faults = SimFaults();
+    if (!rig.Adapter().Plugged()) rig.hid.Plug(rig.Adapter().Path());
+    if (!rig.RunUntil([&] { return rig.ReadDone(); }, 60000)) {
+      result.problems.push_back("transaction " + std::to_string(n) + ": the controller was not read again");
+      break;
+    }
+    if (result.problems.size() > 20) break;
+  }
+  result.virtualMs = rig.clock.NowMs() - startedAt;
+  return result;
+}
+
+}  // namespace vuriru::matrix
