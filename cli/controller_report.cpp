@@ -82,7 +82,7 @@ const std::vector<ReportedSetting>& ReportedSettings() {
     for (const PageTable* table : AllPageTables()) {
       for (const PageSettingRow& row : table->rows) {
         if (IsPageOnly(row.setting)) continue;
-        result.push_back({table->title + "/" + row.caption, row.setting, &row.options});
+        result.push_back({table->title + "/" + SettingRowFor(row.setting).caption, row.setting, &row.options});
       }
     }
     return result;

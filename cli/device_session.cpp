@@ -1,10 +1,6 @@
 #include "cli/device_session.h"
 
 #include "comms/firmware/firmware_messages.h"
-#include "link/hidapi/hidapi_library.h"
-#include "sim/sim_fault.h"
-#include "sim/sim_target_factory.h"
-#include "sim/simulated_hid_library.h"
 
 namespace vuriru {
 
@@ -12,17 +8,6 @@ namespace {
 
 // The message box the engine shows when the controller never answers 0xD7.
 constexpr const char* kVersionFailureText = "Failed to get ESC Version";
-
-std::unique_ptr<HidLibrary> MakeBackend(const CliOptions& options, Scheduler& scheduler) {
-  if (!options.Simulated()) return std::make_unique<HidapiLibrary>();
-  auto library = std::make_unique<SimulatedHidLibrary>(scheduler);
-  SimAdapterConfig config;
-  config.path = SimulatedHidLibrary::SimPath(0);
-  // The option parser only lets known names through.
-  ParseSimTarget(options.simulate, &config.target);
-  library->AddAdapter(config);
-  return library;
-}
 
 std::string CurveName(CurveNumber number) {
   switch (number) {
@@ -50,8 +35,8 @@ DeviceSession::DeviceSession(const CliOptions& options, ProgressBar& progress)
       m_progress(progress),
       m_scheduler(options.virtualTime ? EventLoopScheduler::Clock::kVirtual : EventLoopScheduler::Clock::kReal),
       m_deadlineMs(m_scheduler.NowMs() + options.TimeoutMs()),
-      m_hid(MakeBackend(options, m_scheduler)),
-      m_link(*m_hid, m_state, m_scheduler),
+      m_backend(MakeHidBackend({options.simulate, options.faults}, m_scheduler)),
+      m_link(*m_backend.library, m_state, m_scheduler),
       m_engine({m_link, m_scheduler, m_state, m_host, m_settings, m_v1, m_curves}) {
   m_scheduler.SetTimerHandler([this](int id) { m_engine.HandleTimer(id); });
 }
@@ -62,19 +47,11 @@ DeviceSession::~DeviceSession() {
 }
 
 CommandResult DeviceSession::Prepare() {
-  if (auto* simulated = dynamic_cast<SimulatedHidLibrary*>(m_hid.get())) {
-    simulated->SetDeviceChangeHandler([this](const DeviceChangeEvent& event) { OnDeviceChange(event); });
-    SimFaults& faults = simulated->Adapter(0).Faults();
-    for (const std::string& fault : m_options.faults) {
-      std::string error;
-      if (!ParseSimFaultArgument(fault, faults, &error)) {
-        return CommandResult::Fail(ExitCode::kUsage,
-                                   "--fault: " + error + "; run 'vuriru-cli --help' for the fault names");
-      }
-    }
-  } else if (auto* hidapi = dynamic_cast<HidapiLibrary*>(m_hid.get())) {
-    hidapi->SetRemovalReporter([this](const DeviceChangeEvent& event) { OnDeviceChange(event); });
+  if (m_backend.error) {
+    return CommandResult::Fail(ExitCode::kUsage,
+                               m_backend.error.what + "; run 'vuriru-cli --help' for the " + m_backend.error.helpTopic);
   }
+  m_backend.ReportDeviceChanges([this](const DeviceChangeEvent& event) { OnDeviceChange(event); });
   if (!m_options.tracePath.empty()) {
     m_trace.emplace(m_options.tracePath, m_scheduler);
     if (!m_trace->IsOpen()) {
@@ -102,21 +79,21 @@ void DeviceSession::OnDeviceChange(const DeviceChangeEvent& event) {
 
 std::vector<AdapterEntry> DeviceSession::ListAdapters() {
   std::vector<AdapterEntry> adapters;
-  const uint32_t count = m_hid->HidDevice_GetNumHidDevices(kLinkVendorId, kLinkProductId);
+  const uint32_t count = m_backend.library->HidDevice_GetNumHidDevices(kLinkVendorId, kLinkProductId);
   for (uint32_t index = 0; index < count; ++index) {
     char path[kHidPathBufferLength] = {};
-    if (m_hid->HidDevice_GetHidString(index, kLinkVendorId, kLinkProductId, HID_PATH_STRING, path, sizeof path) !=
-        HID_DEVICE_SUCCESS) {
+    if (m_backend.library->HidDevice_GetHidString(index, kLinkVendorId, kLinkProductId, HID_PATH_STRING, path,
+                                                  sizeof path) != HID_DEVICE_SUCCESS) {
       continue;
     }
     path[sizeof path - 1] = '\0';
     AdapterEntry entry{path, false};
     HID_DEVICE device = nullptr;
-    if (m_hid->HidDevice_Open(&device, index, kLinkVendorId, kLinkProductId, kInputBuffersAtOpen) ==
+    if (m_backend.library->HidDevice_Open(&device, index, kLinkVendorId, kLinkProductId, kInputBuffersAtOpen) ==
             HID_DEVICE_SUCCESS &&
         device != nullptr) {
-      entry.opens = m_hid->HidDevice_IsOpened(device);
-      m_hid->HidDevice_Close(device);
+      entry.opens = m_backend.library->HidDevice_IsOpened(device);
+      m_backend.library->HidDevice_Close(device);
     }
     adapters.push_back(std::move(entry));
   }

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "backend/hid_backend.h"
 #include "cli/cli_options.h"
 #include "cli/console_firmware_host.h"
 #include "cli/console_host.h"
@@ -104,7 +105,7 @@ class DeviceSession {
   ProgressBar& Progress() { return m_progress; }
   // The HID backend; with --simulate a SimulatedHidLibrary, which tests reach
   // through here to look at the simulated target.
-  HidLibrary& Backend() { return *m_hid; }
+  HidLibrary& Backend() { return *m_backend.library; }
 
  private:
   bool ReadDone() const;
@@ -118,7 +119,7 @@ class DeviceSession {
   EventLoopScheduler m_scheduler;
   uint64_t m_deadlineMs;
   // The backend outlives the link, which closes the adapter through it.
-  std::unique_ptr<HidLibrary> m_hid;
+  HidBackend m_backend;
   SessionState m_state;
   SettingsBlock m_settings;
   V1SettingsBlock m_v1;

@@ -173,10 +173,6 @@ uint32_t UsbLink::MaxReportRequest() {
   return IsOpen() ? m_hid.HidDevice_GetMaxReportRequest(m_handle) : 0;
 }
 
-void UsbLink::BusyWait(uint32_t ms, std::function<void()> then) {
-  m_scheduler.RunAfter(ms, std::move(then));
-}
-
 bool UsbLink::IsOpen() const {
   return m_handle != nullptr;
 }

@@ -54,10 +54,6 @@ class UsbLink {
   void DrainInput();
   uint32_t MaxReportRequest();
 
-  // A fixed wait inside a transaction: runs `then` after `ms` through the
-  // scheduler instead of blocking the thread.
-  void BusyWait(uint32_t ms, std::function<void()> then);
-
   bool IsOpen() const;
   // Closes the adapter, if open, and kills the engine timer. The destructor
   // does the same, so the library and the scheduler must outlive the link.

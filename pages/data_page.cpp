@@ -4,12 +4,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPlainTextEdit>
 
 #include "settings/page_table.h"
 #include "settings/running_log_text.h"
+#include "settings/settings_table.h"
 #include "widgets/kit/artwork.h"
-#include "widgets/layout/dialog_units.h"
+#include "widgets/kit/widget_setup.h"
 
 namespace vuriru {
 namespace {
@@ -17,7 +17,6 @@ namespace {
 struct ValueLayout {
   RunningLog value;
   int labelId;
-  const char* caption;
   DialogPoint labelPos;
   int labelWidth;
   bool labelShown;
@@ -30,7 +29,6 @@ struct ValueLayout {
 const ValueLayout kLayout[] = {
     {RunningLog::BatteryMinVoltage,
      1056,
-     "BATT MIN VOLTAGE",
      {138, 17},
      80,
      true,
@@ -39,7 +37,6 @@ const ValueLayout kLayout[] = {
      "TO SHOW THE MINIMUM \r\nBATTERY VOLTAGE WHEN \r\nIN THE RUNNING"},
     {RunningLog::EscMaxTemp,
      1057,
-     "ESC MAX TEMP",
      {138, 52},
      79,
      true,
@@ -49,7 +46,6 @@ const ValueLayout kLayout[] = {
     // Stored and exported, but nothing on the page shows it.
     {RunningLog::MotorMaxTemp,
      1058,
-     "MOT MAX TEMP",
      {137, 122},
      79,
      false,
@@ -58,7 +54,6 @@ const ValueLayout kLayout[] = {
      "TO SHOW THE MOTOR \r\nMAXIMUM TEMPERATURE \r\nWHEN IN THE RUNNING"},
     {RunningLog::MotorMaxRpm,
      1059,
-     "MOT MAX RPM",
      {138, 87},
      80,
      true,
@@ -69,48 +64,19 @@ const ValueLayout kLayout[] = {
 static_assert(std::size(kLayout) == kRunningLogCount);
 
 constexpr DialogPoint kPageSize{400, 240};
-constexpr DialogPoint kHelpPanelPos{290, 40};
-constexpr DialogPoint kHelpPanelSize{107, 145};
+constexpr PixelRect kHelpPanelPlace = DuRect(290, 40, 107, 145);
 constexpr DialogPoint kValueBoxSize{80, 12};
 constexpr int kLabelHeight = 8;
-
-QRect ToQRect(const PixelRect& r) {
-  return QRect(r.x, r.y, r.width, r.height);
-}
-
-void SetTextColour(QWidget* widget, const QColor& colour) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::WindowText, colour);
-  palette.setColor(QPalette::Text, colour);
-  widget->setPalette(palette);
-}
-
-QFont PageFont() {
-  QFont font(QStringLiteral("DejaVu Sans"));
-  font.setPixelSize(10);
-  return font;
-}
 
 }  // namespace
 
 CData::CData(const SettingsBlock& block, QWidget* parent)
-    : QWidget(parent), m_block(block), m_helpPanel(new QPlainTextEdit(this)) {
+    : QWidget(parent), m_block(block), m_helpPanel(new HelpTextPanel(kHelpPanelId, kHelpPanelPlace, this)) {
   setObjectName(QStringLiteral("dialog171"));
   setFixedSize(DuX(kPageSize.x), DuY(kPageSize.y));
   setFont(PageFont());
   // A missing or unreadable picture leaves the page without one.
   m_background = LoadArtwork("7.bmp");
-
-  m_helpPanel->setObjectName(QStringLiteral("help%1").arg(kHelpPanelId));
-  m_helpPanel->setReadOnly(true);
-  m_helpPanel->setFrameShape(QFrame::NoFrame);
-  m_helpPanel->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  m_helpPanel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  m_helpPanel->setGeometry(ToQRect(DuRect(kHelpPanelPos.x, kHelpPanelPos.y, kHelpPanelSize.x, kHelpPanelSize.y)));
-  // The help is drawn straight onto the picture's dark help frame, in white
-  // as on the settings pages, so that it stays readable.
-  m_helpPanel->setStyleSheet(QStringLiteral("QPlainTextEdit { background: transparent; color: #ffffff; }"));
-  m_helpPanel->viewport()->setAutoFillBackground(false);
 
   for (const ValueLayout& layout : kLayout) BuildValue(layout.value);
   ShowHelpFor(RunningLog::BatteryMinVoltage);
@@ -121,7 +87,7 @@ void CData::BuildValue(RunningLog value) {
   ValueControls& controls = m_controls[Index(value)];
 
   // The caption shows until the first FormatRunningLog replaces it.
-  controls.label = new QLabel(QString::fromLatin1(layout.caption), this);
+  controls.label = new QLabel(QString::fromLatin1(RunningLogRowFor(value).caption), this);
   controls.label->setObjectName(QStringLiteral("label%1").arg(layout.labelId));
   controls.label->setAlignment(Qt::AlignCenter);
   controls.label->setGeometry(ToQRect(DuRect(layout.labelPos.x, layout.labelPos.y, layout.labelWidth, kLabelHeight)));
@@ -152,17 +118,12 @@ void CData::FormatRunningLog() {
 
 void CData::ShowHelpFor(RunningLog value) {
   m_helpText = kLayout[Index(value)].helpText;
-  QString shown = QString::fromStdString(m_helpText);
-  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  m_helpPanel->setPlainText(shown);
-  m_helpPanel->show();
-  m_helpPanel->update();
+  m_helpPanel->ShowText(m_helpText);
 }
 
 void CData::ClearHelp() {
   m_helpText.clear();
-  m_helpPanel->clear();
-  m_helpPanel->hide();
+  m_helpPanel->Clear();
 }
 
 QColor CData::TextColor(int controlId) const {

@@ -12,10 +12,10 @@
 #include <QWidget>
 
 #include "settings/settings_block.h"
+#include "widgets/kit/widget_setup.h"
 
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 
 namespace vuriru {
 
@@ -60,7 +60,7 @@ class CData : public QWidget {
   const SettingsBlock& m_block;
   QPixmap m_background;
   std::array<ValueControls, kRunningLogCount> m_controls{};
-  QPlainTextEdit* m_helpPanel;
+  HelpTextPanel* m_helpPanel;
   std::string m_helpText;
 };
 

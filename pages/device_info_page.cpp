@@ -5,12 +5,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
-#include <QPlainTextEdit>
 
 #include "settings/page_table.h"
 #include "widgets/kit/artwork.h"
 #include "widgets/kit/owner_draw_button.h"
-#include "widgets/layout/dialog_units.h"
+#include "widgets/kit/widget_setup.h"
 #include "window/button_art.h"
 #include "window/shared_state.h"
 
@@ -53,18 +52,7 @@ constexpr int kLabelX = 145;
 constexpr DialogPoint kLabelSize{80, 14};
 constexpr int kNameX = 8;
 constexpr DialogPoint kUpdateButtonPos{145, 140};
-constexpr DialogPoint kHelpPanelPos{290, 40};
-constexpr DialogPoint kHelpPanelSize{100, 145};
-
-QRect ToQRect(const PixelRect& r) {
-  return QRect(r.x, r.y, r.width, r.height);
-}
-
-QFont PageFont() {
-  QFont font(QStringLiteral("DejaVu Sans"));
-  font.setPixelSize(10);
-  return font;
-}
+constexpr PixelRect kHelpPanelPlace = DuRect(290, 40, 100, 145);
 
 // The device picture has no light value slots; the labels bring their own so
 // that their black text reads on the dark ground.
@@ -97,16 +85,7 @@ CFirmware::CFirmware(ButtonHost& host, const std::string& softwareVersion, const
       QRect(QPoint(DuX(kUpdateButtonPos.x), DuY(kUpdateButtonPos.y)), m_updateButton->sizeHint()));
   connect(m_updateButton, &QAbstractButton::clicked, this, [this] { PressUpdate(); });
 
-  m_helpPanel = new QPlainTextEdit(this);
-  m_helpPanel->setObjectName(QStringLiteral("help%1").arg(kHelpPanelId));
-  m_helpPanel->setReadOnly(true);
-  m_helpPanel->setFrameShape(QFrame::NoFrame);
-  m_helpPanel->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  m_helpPanel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  m_helpPanel->setGeometry(ToQRect(DuRect(kHelpPanelPos.x, kHelpPanelPos.y, kHelpPanelSize.x, kHelpPanelSize.y)));
-  // White on the picture's dark help frame, as on every other page.
-  m_helpPanel->setStyleSheet(QStringLiteral("QPlainTextEdit { background: transparent; color: #ffffff; }"));
-  m_helpPanel->viewport()->setAutoFillBackground(false);
+  m_helpPanel = new HelpTextPanel(kHelpPanelId, kHelpPanelPlace, this);
 
   m_labels[kDevice]->setText(QStringLiteral("Device"));
   m_labels[kHardware]->setText(QStringLiteral("TURBO"));
@@ -230,17 +209,12 @@ void CFirmware::ShowHelpFor(int labelId) {
 
 void CFirmware::SetHelpText(const std::string& text) {
   m_helpText = text;
-  QString shown = QString::fromStdString(text);
-  shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  m_helpPanel->setPlainText(shown);
-  m_helpPanel->show();
-  m_helpPanel->update();
+  m_helpPanel->ShowText(text);
 }
 
 void CFirmware::ClearHelp() {
   m_helpText.clear();
-  m_helpPanel->clear();
-  m_helpPanel->hide();
+  m_helpPanel->Clear();
 }
 
 QLabel* CFirmware::Label(int labelId) const {

@@ -11,12 +11,12 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include "widgets/kit/widget_setup.h"
 #include "window/button_host.h"
 
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QPlainTextEdit;
 
 namespace vuriru {
 
@@ -92,7 +92,7 @@ class CFirmware : public QWidget {
   std::array<QLineEdit*, 5> m_valueEdits{};
   QListWidget* m_versionList = nullptr;
   CCownerDrawBton* m_updateButton = nullptr;
-  QPlainTextEdit* m_helpPanel = nullptr;
+  HelpTextPanel* m_helpPanel = nullptr;
   std::string m_helpText;
 };
 

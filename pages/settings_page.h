@@ -13,11 +13,11 @@
 
 #include "settings/page_table.h"
 #include "settings/settings_block.h"
+#include "widgets/kit/widget_setup.h"
 
 class QKeyEvent;
 class QLabel;
 class QListWidget;
-class QPlainTextEdit;
 
 namespace vuriru {
 
@@ -105,7 +105,7 @@ class CSettingsPage : public QWidget {
   const PageTable& m_table;
   SettingsBlock& m_block;
   std::vector<Row> m_rows;
-  QPlainTextEdit* m_helpPanel;
+  HelpTextPanel* m_helpPanel;
   std::string m_helpText;
   QPixmap m_background;
 };

@@ -23,7 +23,6 @@ const PageTable& BoostPageTable() {
 
     t.rows = {
         {Setting::BoostTiming,
-         "BOOST TIMING",
          1091,
          {152, 20},
          1031,
@@ -33,7 +32,6 @@ const PageTable& BoostPageTable() {
          "INCREASE MORE POWER TO THE MOTOR",
          true},
         {Setting::BoostStartRpm,
-         "START RPM",
          1096,
          {152, 53},
          1030,
@@ -43,7 +41,6 @@ const PageTable& BoostPageTable() {
          "BOOST TIMING START UP",
          true},
         {Setting::BoostEndRpm,
-         "END RPM",
          1097,
          {152, 86},
          1027,
@@ -53,7 +50,6 @@ const PageTable& BoostPageTable() {
          "TIMING UP",
          true},
         {Setting::BoostSlope,
-         "SLOPE",
          1098,
          {152, 117},
          1029,
@@ -67,7 +63,6 @@ const PageTable& BoostPageTable() {
         // Offered in the column below SLOPE rather than in the corner the
         // template leaves it in, where its name would have no room.
         {Setting::StablityAssist,
-         "STABLITY ASSIST",
          1099,
          {152, 148},
          1032,

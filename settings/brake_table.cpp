@@ -26,17 +26,8 @@ const PageTable& BrakePageTable() {
     t.blackTextIds.push_back(1063);
 
     t.rows = {
-        {Setting::InitialBrake,
-         "INITIAL BRAKE",
-         1042,
-         {146, 18},
-         1061,
-         40,
-         NumberedOptions(1, 20, "%", 9),
-         kInitialBrakeHelp,
-         true},
+        {Setting::InitialBrake, 1042, {146, 18}, 1061, 40, NumberedOptions(1, 20, "%", 9), kInitialBrakeHelp, true},
         {Setting::DragBrake,
-         "DRAG BRAKE",
          1043,
          {146, 44},
          1060,
@@ -47,7 +38,6 @@ const PageTable& BrakePageTable() {
          "\r\nFUNCTIONS",
          true},
         {Setting::BrakeStrength,
-         "BRAKE STRENGTH",
          1044,
          {146, 70},
          1059,
@@ -56,7 +46,6 @@ const PageTable& BrakePageTable() {
          "TO CONTROL THE MOTOR \r\nBRAKE FORCE.HIGHER \r\nVALUE HAVE HIGHER \r\nMOTOR BRAKE FORCE",
          true},
         {Setting::BrakeRate1,
-         "BRAKE RATE1",
          1045,
          {146, 95},
          1058,
@@ -67,7 +56,6 @@ const PageTable& BrakePageTable() {
          "VALUE",
          true},
         {Setting::BrakeRate2,
-         "BRAKE RATE2",
          1046,
          {146, 118},
          1057,
@@ -78,7 +66,6 @@ const PageTable& BrakePageTable() {
          "ADJUST TO HIGHER VALUE. FOR LOW TRACTION TRACK, IT SHOULD SET TO LOWER VALUE",
          true},
         {Setting::BrakeSwitchPoint,
-         "SWITCH POINT",
          1047,
          {146, 142},
          1118,
@@ -87,7 +74,6 @@ const PageTable& BrakePageTable() {
          "HIGH FREQUENCY VALUE HAVE SMOOTH BRAKE FEELING. LOW VALUE HAVE AGGRESSIVE BRAKE FEELING",
          true},
         {Setting::BrakeCurve,
-         "BRAKE CURVE",
          1048,
          {146, 166},
          1056,
@@ -98,7 +84,7 @@ const PageTable& BrakePageTable() {
          true,
          true,
          true},
-        {Setting::DBrakeRate, "D.Brake Rate", 1063, {4, 226}, 1062, 24, NumberedOptions(0, 100, "%", 10), "", false},
+        {Setting::DBrakeRate, 1063, {4, 226}, 1062, 24, NumberedOptions(0, 100, "%", 10), "", false},
     };
     return t;
   }();

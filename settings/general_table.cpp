@@ -43,7 +43,6 @@ PageTable BuildGeneralTable() {
   table.blackTextIds = {1071, 1072, 1073, 1074, 1084, 1085, 1218};
   table.rows = {
       {.setting = Setting::RunMode,
-       .caption = "RUN MODE",
        .labelId = 1071,
        .labelPos = {145, 19},
        .listId = 1082,
@@ -51,7 +50,6 @@ PageTable BuildGeneralTable() {
        .options = {"Forward/Brake(*)", "Forward/Brake/Reverse", "Forward/Reverse"},
        .helpText = kRunModeHelp},
       {.setting = Setting::VoltageCutoff,
-       .caption = "VOLTAGE CUTOFF",
        .labelId = 1072,
        .labelPos = {145, 45},
        .listId = 1024,
@@ -61,7 +59,6 @@ PageTable BuildGeneralTable() {
                    "FAILURE,SO IT CAN \r\n USE THIS FUNCTION TO SET THE MINIMUM \r\n WORKING VOLTAGE TO \r\n PROTECT "
                    "THE BATTERY"},
       {.setting = Setting::EscHeatProtect,
-       .caption = "ESC HEAT PROTECT",
        .labelId = 1073,
        .labelPos = {145, 69},
        .listId = 1083,
@@ -70,7 +67,6 @@ PageTable BuildGeneralTable() {
        .helpText = "WHEN ESC DEFAULT \r\n TEMPERATURE IS \r\n ACHIEVED,IT WILL HAVE \r\n ADAPTIVE SYSTEM TO \r\n "
                    "CONTROL THE MAX \r\n POWER OUTPUT TO THE \r\n MOTOR TO AVOID \r\n BURNING THE ESC "},
       {.setting = Setting::MoterRotation,
-       .caption = "Moter Rotation",
        .labelId = 1074,
        .labelPos = {145, 94},
        .listId = 1025,
@@ -78,7 +74,6 @@ PageTable BuildGeneralTable() {
        .options = {"Normal(*)", "Reverse "},
        .helpText = "IT DETERMINES THE MOTOR RUNNING DIRECTION (CLOCKWISE OR ANTI-CLOCKWISE)"},
       {.setting = Setting::RaceMode,
-       .caption = "RACE MODE",
        .labelId = 1084,
        .labelPos = {145, 118},
        .listId = 1026,
@@ -87,7 +82,6 @@ PageTable BuildGeneralTable() {
        .helpText = "TO RUN WITH MODIFY MOTOR (4.5T~9.5T),PLEASE SELECT \r\n\" MODIFY \" MODE. TO RUN WITH STOCK "
                    "MOTOR (10.5T OR OVER), PLEASE SELECT \r\n\" STOCK \" MODE "},
       {.setting = Setting::DeadBand,
-       .caption = "DEAD BAND",
        .labelId = 1085,
        .labelPos = {145, 142},
        .listId = 1081,
@@ -97,7 +91,6 @@ PageTable BuildGeneralTable() {
                    "VALUE IS LOWER, IT WILL BE MORE SENSITIVE TO PULL THE MOTOR UP OR DOWN IN ROTATION AT NEUTRAL "
                    "POSITION"},
       {.setting = Setting::BecOutput,
-       .caption = "BEC Output",
        .labelId = 1218,
        .labelPos = {145, 167},
        .listId = 1088,
@@ -107,7 +100,6 @@ PageTable BuildGeneralTable() {
       // Collected with the others but never shown and never defaulted; its
       // option source is empty.
       {.setting = Setting::Profile,
-       .caption = "PROFILE",
        .labelId = 1070,
        .labelPos = {145, 0},
        .listId = 1023,

@@ -1,8 +1,10 @@
 #pragma once
 // The settings pages described as data: one table per page, one row per
 // setting. The page widgets build themselves from these tables; the
-// command-line tool reads the captions and option texts from them, and the
-// artwork generator prints the captions where the value labels sit. Plain C++.
+// command-line tool reads the option texts from them, and the artwork
+// generator prints each setting's caption where its value label sits. A row
+// names its setting; the caption is the settings table's (settings_table.h),
+// and the factory index is the option marked "(*)". Plain C++.
 
 #include <string>
 #include <vector>
@@ -19,7 +21,6 @@ struct DialogPoint {
 
 struct PageSettingRow {
   Setting setting;
-  std::string caption;               // the name the setting is known by, e.g. "RUN MODE"
   int labelId = 0;                   // value label control id
   DialogPoint labelPos;              // value label top-left
   int listId = 0;                    // option list control id

@@ -2,7 +2,10 @@
 // One row per setting and per running-log value: where each travels in the
 // settings reply, the settings frame and the settings file, its factory index,
 // its page and its caption. The reply parser, the frame builder and the file
-// codec all read their layouts from these rows, so a new setting is one row.
+// codec all read their layouts from these rows, so a new setting is one row
+// here (and its place, options and help text in its page's table). The
+// caption is written here only: the pages, the command-line tool and the
+// artwork read it from these rows.
 
 #include <cstdint>
 #include <span>
@@ -22,7 +25,7 @@ struct SettingRow {
   int frameSlot;         // pair number in the settings frame (tag at 2·slot), or kNotCarried
   int frameTag;          // byte before the value in the settings frame, or kNotCarried
   int fileOffset;        // offset in the settings file's block, or kNotCarried
-  int32_t factoryIndex;  // position of the option marked "(*)", 0 where none is marked
+  int32_t factoryIndex;  // position of the option marked "(*)" in its page's list, 0 where none is marked
 };
 
 struct RunningLogRow {

@@ -28,7 +28,6 @@ const PageTable& ThrottlePageTable() {
 
     t.rows = {
         {Setting::PunchRate1,
-         "PUNCH RATE1",
          1083,
          {143, 21},
          1120,
@@ -38,7 +37,6 @@ const PageTable& ThrottlePageTable() {
          "TRACTION TRACK CAN ADJUST TO HIGHER VALUE. FOR LOW TRACTION TRACK, IT SHOULD SET TO LOWER VALUE",
          true},
         {Setting::PunchRate2,
-         "PUNCH RATE2",
          1084,
          {143, 51},
          1121,
@@ -48,7 +46,6 @@ const PageTable& ThrottlePageTable() {
          "TRACK CAN ADJUST TO HIGHER VALUE. FOR LOW TRACTION TRACK, IT SHOULD SET TO LOWER VALUE",
          true},
         {Setting::ThrottleSwitchPoint,
-         "SWITCHPOINT",
          1047,
          {143, 81},
          1055,
@@ -57,7 +54,6 @@ const PageTable& ThrottlePageTable() {
          "High frequency value have smooth throttle feeling. Low value have aggressive throttle feeling",
          true},
         {Setting::RpmLock,
-         "RPM Lock",
          1094,
          {143, 113},
          1092,
@@ -66,7 +62,6 @@ const PageTable& ThrottlePageTable() {
          "TO LOCK THE MOTOR RPM THAT IS USED FOR DRIFT CAR. HIGHER VALUE LOCK LESS ON RPM. LOW VALUE LOCK MORE ON RPM",
          true},
         {Setting::ThCurve,
-         "THCURVE",
          1085,
          {143, 145},
          1122,
@@ -78,15 +73,7 @@ const PageTable& ThrottlePageTable() {
          true,
          true,
          true},
-        {Setting::ThReverseSpd,
-         "THREVERSE SPD",
-         1086,
-         {23, 198},
-         1091,
-         24,
-         {"25%(*)", "50%", "75%", "100%"},
-         "",
-         false},
+        {Setting::ThReverseSpd, 1086, {23, 198}, 1091, 24, {"25%(*)", "50%", "75%", "100%"}, "", false},
     };
     return t;
   }();

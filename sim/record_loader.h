@@ -24,7 +24,7 @@ class SimRecordLoader {
 
  private:
   uint64_t m_lastByteMs = 0;
-  std::vector<uint8_t> m_record;  // the record being received, length bytes first
+  std::vector<uint8_t> m_record;      // the record being received, length bytes first
   std::vector<uint8_t> m_lastRecord;  // the last record taken, which a repeat leaves alone
   uint32_t m_recordsTaken = 0;
   std::vector<uint8_t> m_image;

@@ -1,7 +1,10 @@
 // The vuriru-link executable's command line, run as a process. The options
-// that only print must answer before Qt starts, so the runs get no display
-// and a platform that cannot open one: were Qt started, it would abort.
+// that only print, and the mistakes, must be answered before Qt starts, so
+// those runs get no display and a platform that cannot open one: were Qt
+// started, it would abort.
 
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
@@ -10,6 +13,7 @@
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -35,7 +39,15 @@ std::string ReadAll(const std::filesystem::path& path) {
   return text.str();
 }
 
-ProgramRun RunLink(const std::vector<std::string>& args) {
+// Without a display: Qt, were it started, could open no window and would abort.
+const char* const kNoDisplay = "QT_QPA_PLATFORM=xcb";
+// The offscreen platform, for runs that open the window.
+const char* const kOffscreen = "QT_QPA_PLATFORM=offscreen";
+
+// Runs the program with `platform` and waits at most `limit` for it; a run
+// that takes longer is killed and reported with exit code -1.
+ProgramRun RunLink(const std::vector<std::string>& args, const char* platform = kNoDisplay,
+                   std::chrono::seconds limit = std::chrono::seconds(60)) {
   const std::filesystem::path scratch =
       std::filesystem::temp_directory_path() / ("vuriru-link-test-" + std::to_string(getpid()));
   std::filesystem::create_directories(scratch);
@@ -46,7 +58,11 @@ ProgramRun RunLink(const std::vector<std::string>& args) {
   std::vector<char*> pointers;
   for (std::string& arg : argv) pointers.push_back(arg.data());
   pointers.push_back(nullptr);
-  std::vector<std::string> env = {"QT_QPA_PLATFORM=xcb", "PATH=/usr/bin:/bin"};
+  std::vector<std::string> env = {platform, "PATH=/usr/bin:/bin"};
+  // The sanitizer build's settings reach the program as they reach the test.
+  for (const char* name : {"ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS"}) {
+    if (const char* value = std::getenv(name)) env.push_back(std::string(name) + "=" + value);
+  }
   std::vector<char*> envPointers;
   for (std::string& entry : env) envPointers.push_back(entry.data());
   envPointers.push_back(nullptr);
@@ -60,7 +76,15 @@ ProgramRun RunLink(const std::vector<std::string>& args) {
   pid_t pid = 0;
   if (posix_spawn(&pid, argv[0].c_str(), &actions, nullptr, pointers.data(), envPointers.data()) == 0) {
     int status = 0;
-    waitpid(pid, &status, 0);
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    while (waitpid(pid, &status, WNOHANG) == 0) {
+      if (std::chrono::steady_clock::now() > deadline) {
+        kill(pid, SIGKILL);
+        waitpid(pid, &status, 0);
+        break;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
   posix_spawn_file_actions_destroy(&actions);
@@ -84,6 +108,53 @@ TEST(LinkProgram, VersionAndHelpAnswerWithoutADisplay) {
   const ProgramRun wrong = RunLink({"--versions"});
   EXPECT_EQ(wrong.exitCode, 2);
   EXPECT_THAT(wrong.err, HasSubstr("unknown option '--versions'"));
+}
+
+TEST(LinkProgram, HelpListsEveryOptionAndTheSimulatorsNames) {
+  const ProgramRun help = RunLink({"-h"});
+  EXPECT_EQ(help.exitCode, 0) << help.err;
+  for (const char* text :
+       {"--simulate KIND", "--fault NAME", "--verbose", "--quit-after-read", "--version", "v1-bec", "pull-after"}) {
+    EXPECT_THAT(help.out, HasSubstr(text));
+  }
+}
+
+// Every mistake is a usage error (2) with one line that names it, and none
+// gets as far as starting Qt: a bad fault name included, which only the
+// simulator knows.
+TEST(LinkProgram, MistakesAreUsageErrorsAnsweredBeforeQtStarts) {
+  const struct {
+    std::vector<std::string> args;
+    const char* says;
+  } cases[] = {
+      {{"--fault", "silent"}, "--fault works only with --simulate"},
+      {{"--simulate", "bogus"}, "unknown --simulate kind 'bogus'; run 'vuriru-link --help' for the kinds"},
+      {{"--simulate="}, "--simulate"},
+      {{"--simulate"}, "--simulate"},
+      {{"--simulate", "full", "--fault", "toast"}, "--fault: unknown fault"},
+      {{"--simulate", "full", "--fault", "pull-after=x"}, "--fault:"},
+      {{"--simulate", "full", "--fault", "silent", "extra"}, "unknown option 'extra'"},
+  };
+  for (const auto& c : cases) {
+    const ProgramRun run = RunLink(c.args);
+    EXPECT_EQ(run.exitCode, 2) << c.args.back() << ": " << run.err;
+    EXPECT_THAT(run.err, StartsWith("vuriru-link: ")) << c.args.back();
+    EXPECT_THAT(run.err, HasSubstr(c.says)) << c.args.back();
+    EXPECT_EQ(run.out, "") << c.args.back();
+  }
+}
+
+// For packaging checks: the window starts offscreen, reads the simulated
+// controller and ends by itself with 0.
+TEST(LinkProgram, QuitAfterReadEndsTheWindowOnceTheControllerIsRead) {
+  for (const char* kind : {"full", "v1"}) {
+    const ProgramRun run = RunLink({"--simulate", kind, "--quit-after-read", "--verbose"}, kOffscreen);
+    EXPECT_EQ(run.exitCode, 0) << kind << ": " << run.err;
+    EXPECT_THAT(run.err, HasSubstr("vuriru-link: controller read")) << kind;
+  }
+  // A later --simulate replaces an earlier one, as before.
+  const ProgramRun last = RunLink({"--simulate", "none", "--simulate", "full", "--quit-after-read"}, kOffscreen);
+  EXPECT_EQ(last.exitCode, 0) << last.err;
 }
 
 }  // namespace

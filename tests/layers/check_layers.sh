@@ -16,6 +16,7 @@ v1 1
 curves 2
 link/hidapi 2
 sim 2
+backend 3
 comms/engine 3
 comms/firmware 4
 files 4
@@ -64,7 +65,7 @@ while IFS= read -r file; do
       failures=$((failures + 1))
     fi
   fi
-done < <(find common settings link v1 curves sim comms files window widgets pages app cli tools bench fuzz \
+done < <(find common settings link v1 curves sim backend comms files window widgets pages app cli tools bench fuzz \
            -name '*.h' -o -name '*.cpp' 2>/dev/null | sort)
 
 if [ "$failures" -gt 0 ]; then

@@ -12,6 +12,7 @@
 #include "pages/qt_app.h"
 #include "pages/settings_page.h"
 #include "settings/settings_pages.h"
+#include "settings/settings_table.h"
 
 namespace vuriru {
 namespace {
@@ -28,7 +29,6 @@ PageTable KeysTable() {
   auto row = [](Setting setting, int labelId, int y, std::vector<std::string> options, bool visible) {
     PageSettingRow r;
     r.setting = setting;
-    r.caption = "ROW" + std::to_string(labelId);
     r.labelId = labelId;
     r.labelPos = {145, y};
     r.listId = labelId + 10;
@@ -203,7 +203,7 @@ TEST(OptionListSizes, ShortListsShowWholeLongOnesScroll) {
       QListWidget* list = page.OptionList(row);
       QApplication::processEvents();
       const QFontMetrics metrics(list->font());
-      const std::string where = table->title + " " + setting.caption;
+      const std::string where = table->title + " " + SettingRowFor(setting.setting).caption;
       if (setting.options.size() <= 4) {
         EXPECT_FALSE(list->verticalScrollBar()->isVisible()) << where;
         for (int i = 0; i < list->count(); ++i) {

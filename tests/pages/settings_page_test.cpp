@@ -31,7 +31,6 @@ PageTable MadeUpTable() {
   for (int i = 0; i < 20; ++i) twenty.push_back("o" + std::to_string(i) + (i == 4 ? "(*)" : ""));
   table.rows = {
       {.setting = Setting::BrakeStrength,
-       .caption = "STRENGTH",
        .labelId = 911,
        .labelPos = {145, 20},
        .listId = 921,
@@ -39,7 +38,6 @@ PageTable MadeUpTable() {
        .options = twenty,
        .helpText = "STRENGTH HELP"},
       {.setting = Setting::ThCurve,
-       .caption = "CURVE",
        .labelId = 912,
        .labelPos = {145, 45},
        .listId = 922,
@@ -48,7 +46,6 @@ PageTable MadeUpTable() {
        .helpText = "CURVE HELP",
        .curveSelector = true},
       {.setting = Setting::PunchRate1,
-       .caption = "PUNCH",
        .labelId = 913,
        .labelPos = {145, 70},
        .listId = 923,
@@ -56,7 +53,6 @@ PageTable MadeUpTable() {
        .options = {"50%(*)", "75%", "100%(*)"},
        .helpText = "PUNCH HELP"},
       {.setting = Setting::PunchRate2,
-       .caption = "PLAIN",
        .labelId = 914,
        .labelPos = {145, 95},
        .listId = 924,

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "settings/settings_pages.h"
+#include "settings/settings_table.h"
 
 namespace vuriru {
 namespace {
@@ -45,7 +46,7 @@ TEST(GeneralTable, FactoryOptionsAndOddTextsKeptExactly) {
   EXPECT_EQ(factoryTexts, (std::vector<std::string>{"Forward/Brake(*)", "Auto(*)", "105 degree Celsius(*)", "Normal(*)",
                                                     "Modify(*)", "4%(*)", "6v(*)"}));
   EXPECT_EQ(RowOf(table, Setting::MoterRotation).options[1], "Reverse ");
-  EXPECT_EQ(RowOf(table, Setting::MoterRotation).caption, "Moter Rotation");
+  EXPECT_EQ(SettingRowFor(Setting::MoterRotation).caption, std::string("Moter Rotation"));
   const std::vector<std::string>& deadBand = RowOf(table, Setting::DeadBand).options;
   ASSERT_EQ(deadBand.size(), 12u);
   EXPECT_EQ(deadBand.back(), "15%");
@@ -84,12 +85,12 @@ TEST(AllPageTables, RowsAreDistinctAndVisibleOnesHaveOptions) {
     for (size_t i = 0; i < table->rows.size(); ++i) {
       const PageSettingRow& row = table->rows[i];
       if (row.visible) {
-        EXPECT_FALSE(row.options.empty()) << row.caption;
+        EXPECT_FALSE(row.options.empty()) << SettingRowFor(row.setting).caption;
       }
       for (size_t j = i + 1; j < table->rows.size(); ++j) {
-        EXPECT_NE(row.setting, table->rows[j].setting) << row.caption;
-        EXPECT_NE(row.labelId, table->rows[j].labelId) << row.caption;
-        EXPECT_NE(row.listId, table->rows[j].listId) << row.caption;
+        EXPECT_NE(row.setting, table->rows[j].setting) << SettingRowFor(row.setting).caption;
+        EXPECT_NE(row.labelId, table->rows[j].labelId) << SettingRowFor(row.setting).caption;
+        EXPECT_NE(row.listId, table->rows[j].listId) << SettingRowFor(row.setting).caption;
       }
     }
   }

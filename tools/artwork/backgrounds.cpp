@@ -1,12 +1,14 @@
 #include "tools/artwork/backgrounds.h"
 
 #include <string>
+#include <vector>
 
 #include <QDir>
 #include <QImage>
 #include <QPainterPath>
 
 #include "settings/settings_pages.h"
+#include "settings/settings_table.h"
 #include "tools/artwork/art_style.h"
 #include "widgets/layout/dialog_units.h"
 #include "widgets/layout/v1_panel_layout.h"
@@ -50,12 +52,26 @@ void DrawHelpFrame(QPainter& painter, const PageTable& table) {
   painter.drawText(QPointF(frame.left() + 2, frame.top() - 6), QStringLiteral("HELP"));
 }
 
-// Each visible setting: its name, right-aligned before the value label, and a
-// light slot under the label so that the label's dark text reads well.
-void DrawSettingRows(QPainter& painter, const PageTable& table) {
+// A value label and the name printed before it.
+struct NamedSlot {
+  std::string caption;
+  DialogPoint labelPos;
+};
+
+// The visible settings of a page table, named as the settings table names them.
+std::vector<NamedSlot> SlotsOf(const PageTable& table) {
+  std::vector<NamedSlot> places;
   for (const PageSettingRow& row : table.rows) {
-    if (!row.visible) continue;
-    QRectF slot = ToRect(DuRect(row.labelPos.x, row.labelPos.y, table.labelSize.x, table.labelSize.y));
+    if (row.visible) places.push_back({SettingRowFor(row.setting).caption, row.labelPos});
+  }
+  return places;
+}
+
+// Each slot: its name, right-aligned before the value label, and a light
+// place under the label so that the label's dark text reads well.
+void DrawSettingRows(QPainter& painter, const std::vector<NamedSlot>& places, DialogPoint labelSize) {
+  for (const NamedSlot& shown : places) {
+    QRectF slot = ToRect(DuRect(shown.labelPos.x, shown.labelPos.y, labelSize.x, labelSize.y));
     painter.setPen(Qt::NoPen);
     painter.setBrush(kSlot);
     painter.drawRoundedRect(slot.adjusted(-4, -2, 4, 2), 4, 4);
@@ -64,19 +80,23 @@ void DrawSettingRows(QPainter& painter, const PageTable& table) {
     QRectF name(DuX(8), slot.top() - 2, slot.left() - DuX(8) - 14, slot.height() + 4);
     painter.setFont(Font(11, true));
     painter.setPen(kText);
-    painter.drawText(name, Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(row.caption));
+    painter.drawText(name, Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(shown.caption));
   }
 }
 
-QImage PagePicture(const PageTable& table) {
+QImage PagePicture(const PageTable& table, const std::vector<NamedSlot>& places) {
   QImage image = NewPicture(DuX(table.size.x), DuY(table.size.y));
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
   FillGround(painter, image.rect());
   DrawHeading(painter, QString::fromStdString(table.title), DuX(8), 2);
-  DrawSettingRows(painter, table);
+  DrawSettingRows(painter, places, table.labelSize);
   DrawHelpFrame(painter, table);
   return image;
+}
+
+QImage PagePicture(const PageTable& table) {
+  return PagePicture(table, SlotsOf(table));
 }
 
 // A page whose table is not written yet: its title and the help frame only.
@@ -178,14 +198,11 @@ QImage DataPagePicture() {
   table.title = "Data";
   table.size = {400, 240};
   table.labelSize = {80, 8};
-  auto row = [](const char* caption, DialogPoint at) {
-    PageSettingRow shown;
-    shown.caption = caption;
-    shown.labelPos = at;
-    return shown;
-  };
-  table.rows = {row("BATT MIN VOLTAGE", {138, 17}), row("ESC MAX TEMP", {138, 52}), row("MOT MAX RPM", {138, 87})};
-  return PagePicture(table);
+  const auto slot = [](RunningLog value, DialogPoint at) { return NamedSlot{RunningLogRowFor(value).caption, at}; };
+  const std::vector<NamedSlot> places = {slot(RunningLog::BatteryMinVoltage, {138, 17}),
+                                         slot(RunningLog::EscMaxTemp, {138, 52}),
+                                         slot(RunningLog::MotorMaxRpm, {138, 87})};
+  return PagePicture(table, places);
 }
 
 const PageTable* TableFor(int pageNumber) {

@@ -7,6 +7,7 @@
 
 #include "widgets/kit/artwork.h"
 #include "widgets/kit/owner_draw_button.h"
+#include "widgets/kit/widget_setup.h"
 #include "widgets/layout/theme_colours.h"
 #include "window/button_art.h"
 
@@ -57,8 +58,8 @@ constexpr int kReadoutWidth = 160;
 constexpr int kReadoutHeight = 22;
 
 void SetRedText(QWidget* widget) {
+  SetTextColour(widget, kReadoutText);
   QPalette palette = widget->palette();
-  palette.setColor(QPalette::WindowText, kReadoutText);
   palette.setColor(QPalette::Window, Qt::black);
   widget->setPalette(palette);
 }
@@ -108,18 +109,14 @@ CCurveLine::CCurveLine(CurveModel& model, ButtonHost& host, int plotFrameId, con
 void CCurveLine::MakeTitle() {
   // Named as the pages name themselves: white capitals over an accent rule.
   m_title->setObjectName(QStringLiteral("title"));
-  QFont font(QStringLiteral("DejaVu Sans"));
-  font.setPixelSize(12);
-  font.setBold(true);
-  m_title->setFont(font);
-  QPalette palette = m_title->palette();
-  palette.setColor(QPalette::WindowText, QColor(theme::kText));
-  m_title->setPalette(palette);
+  m_title->setFont(KitFont(12, true));
+  SetTextColour(m_title, QColor(theme::kText));
   m_title->setGeometry(kTitlePlace);
   auto* rule = new QWidget(this);
   rule->setObjectName(QStringLiteral("titleRule"));
   rule->setGeometry(kTitlePlace.left(), kTitlePlace.bottom() + 2, 28, 2);
   rule->setAutoFillBackground(true);
+  QPalette palette = rule->palette();
   palette.setColor(QPalette::Window, QColor(theme::kAccent));
   rule->setPalette(palette);
 }

@@ -4,17 +4,9 @@
 #include <QPushButton>
 
 #include "widgets/kit/artwork.h"
-#include "widgets/layout/dialog_units.h"
+#include "widgets/kit/widget_setup.h"
 
 namespace vuriru {
-namespace {
-
-QRect ToQRect(const PixelRect& r) {
-  return QRect(r.x, r.y, r.width, r.height);
-}
-
-}  // namespace
-
 CAboutDlg::CAboutDlg(QWidget* parent)
     : QDialog(parent),
       m_icon(new QLabel(this)),

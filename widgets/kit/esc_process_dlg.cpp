@@ -7,6 +7,7 @@
 #include <QProgressBar>
 
 #include "widgets/kit/client_area.h"
+#include "widgets/kit/widget_setup.h"
 #include "widgets/layout/dialog_units.h"
 #include "widgets/layout/theme_colours.h"
 
@@ -26,13 +27,6 @@ const QColor kPanel(theme::kPanel);
 const QColor kEdge(theme::kAccent);
 const QColor kCaptionText(theme::kText);
 
-QFont CaptionFont() {
-  QFont font(QStringLiteral("DejaVu Sans"));
-  font.setPixelSize(12);
-  font.setBold(true);
-  return font;
-}
-
 }  // namespace
 
 CEscProcessDlg::CEscProcessDlg(QWidget* parent)
@@ -44,7 +38,7 @@ CEscProcessDlg::CEscProcessDlg(QWidget* parent)
   setWindowTitle(m_caption);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFixedSize(kPlace.width, kPlace.height);
-  setFont(CaptionFont());
+  setFont(KitFont(12, true));
   m_bar->setObjectName(QStringLiteral("progress%1").arg(kProgressBarId));
   m_bar->setRange(0, 100);
   m_bar->setTextVisible(false);

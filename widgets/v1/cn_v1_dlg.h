@@ -18,18 +18,14 @@ class CCnV1Dlg : public CV1PanelBase {
   static constexpr int kDialogId = 180;
   static constexpr int kHardwareBoxId = 1065;
   static constexpr int kSoftwareBoxId = 1066;
-  static constexpr uint32_t kProgressTotal = kProgressRangeRead;
   inline static const char* const kUpdateDoneText = "Esc Software Update OK!";
 
   // The block and host outlive the panel.
   CCnV1Dlg(CnV1SettingsBlock& block, V1PanelHost& host, QWidget* parent = nullptr);
 
-  void ShowFactoryValues();
   // After a read whose reply was `replyLength` bytes long: the block into the
   // members and lists, the turbo settings shown for 15 bytes or more.
   void ShowReadValues(size_t replyLength);
-  void TakePanelValues();
-  void ShowSendDone();
   void SetVersionTexts(const std::string& hardware, const std::string& software);
 
   bool AreTurboSettingsShown() const;
@@ -37,15 +33,15 @@ class CCnV1Dlg : public CV1PanelBase {
   QLineEdit* SoftwareBox() const { return m_softwareBox; }
 
  protected:
-  void OnReadSettings() override;
+  // A read or send started in the middle of a store or a firmware transfer
+  // would cut it off, so a running transfer refuses the press; the
+  // indicators do not count here.
+  bool IsPanelBusy() const override;
   void OnSendSettings() override;
-  void OnUpdateFirmware() override;
 
  private:
   void ShowTurboSettings(bool shown);
-  void CopyMembersToBlock();
 
-  CnV1SettingsBlock& m_block;
   QLineEdit* m_hardwareBox;
   QLineEdit* m_softwareBox;
 };

@@ -14,31 +14,24 @@ class CV1Dlg : public CV1PanelBase {
 
  public:
   static constexpr int kDialogId = 179;
-  static constexpr uint32_t kProgressTotal = kProgressRangeRead;
 
   // The block and host outlive the panel. Sets BEC-shown to hidden and shows
   // the factory values.
   CV1Dlg(V1SettingsBlock& block, V1PanelHost& host, QWidget* parent = nullptr);
 
-  // Factory indexes into the members and lists, "Default Ok", beep.
-  void ShowFactoryValues();
   // After a V1 read: the block into the members and lists, BEC shown or
   // hidden by the block, "Read Ok", beep.
   void ShowReadValues();
-  // The lists into the members and the members into the block (before a send).
-  void TakePanelValues();
-  // The last pair of a send was acknowledged: "Send Ok", the transfer is over.
-  void ShowSendDone();
 
   bool IsBecShown() const;
 
  protected:
-  void OnReadSettings() override;
+  // Busy while a transfer runs, a curve editor is open, or the indicators do
+  // not show the link its state claims (window/v1_busy_rule.h).
+  bool IsPanelBusy() const override;
   void OnSendSettings() override;
-  void OnUpdateFirmware() override;
 
  private:
-  void CopyMembersToBlock();
   void ShowBec(bool shown);
 
   V1SettingsBlock& m_block;

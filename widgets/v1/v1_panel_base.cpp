@@ -15,6 +15,7 @@
 #include "widgets/kit/artwork.h"
 #include "widgets/kit/client_area.h"
 #include "widgets/kit/owner_draw_button.h"
+#include "widgets/kit/widget_setup.h"
 #include "widgets/layout/theme_colours.h"
 #include "widgets/layout/v1_panel_layout.h"
 
@@ -22,17 +23,6 @@ namespace vuriru {
 namespace {
 
 using namespace v1_layout;
-
-QRect ToQRect(const PixelRect& r) {
-  return QRect(r.x, r.y, r.width, r.height);
-}
-
-void SetTextColour(QWidget* widget, const QColor& colour) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::WindowText, colour);
-  palette.setColor(QPalette::Text, colour);
-  widget->setPalette(palette);
-}
 
 // Static texts are drawn white straight onto the picture.
 QLabel* WhiteLabel(const QString& text, QWidget* parent) {
@@ -79,7 +69,8 @@ void UseAccentHighlight(QComboBox* list) {
 
 }  // namespace
 
-CV1PanelBase::CV1PanelBase(int dialogId, V1PanelHost& host, QWidget* parent) : QWidget(parent), m_host(host) {
+CV1PanelBase::CV1PanelBase(int dialogId, std::span<int32_t> block, V1PanelHost& host, QWidget* parent)
+    : QWidget(parent), m_host(host), m_blockIndexes(block) {
   setObjectName(QStringLiteral("dialog%1").arg(dialogId));
   setFixedSize(kWidth, kHeight);
   // A missing picture leaves the panel without one; nothing is reported.
@@ -156,7 +147,8 @@ QRect CV1PanelBase::SlotRect(size_t slot, size_t slotCount, bool forList) const 
   return QRect(x, RowTop(row, rows), forList ? kListWidth : kCaptionWidth - 6, kRowHeight);
 }
 
-void CV1PanelBase::AddSetting(const std::string& caption, int listId, const std::vector<std::string>& options) {
+void CV1PanelBase::AddSetting(const std::string& caption, int listId, const std::vector<std::string>& options,
+                              int32_t factoryIndex) {
   Row row;
   row.caption = WhiteLabel(QString::fromStdString(caption), this);
   row.list = new ElidingComboBox(this);
@@ -166,6 +158,7 @@ void CV1PanelBase::AddSetting(const std::string& caption, int listId, const std:
   row.list->view()->setMinimumWidth(row.list->view()->sizeHintForColumn(0) + 24);
   m_rows.push_back(row);
   m_index.push_back(0);
+  m_factory.push_back(factoryIndex);
   // The rows spread over the grid's height, however many the layout has.
   for (size_t i = 0; i < m_rows.size(); ++i) {
     m_rows[i].caption->setGeometry(SlotRect(i, m_rows.size(), false));
@@ -209,6 +202,55 @@ void CV1PanelBase::ReadLists() {
     const int chosen = m_rows[i].list->currentIndex();
     if (chosen >= 0) m_index[i] = chosen;
   }
+}
+
+void CV1PanelBase::ShowFactoryValues() {
+  m_index = m_factory;
+  RefreshLists();
+  SetStatusText(kDefaultOkText);
+  m_host.Beep();
+}
+
+void CV1PanelBase::ShowBlockValues() {
+  for (size_t i = 0; i < std::min(m_index.size(), m_blockIndexes.size()); ++i) m_index[i] = m_blockIndexes[i];
+  RefreshLists();
+  SetStatusText(kReadOkText);
+  m_host.Beep();
+}
+
+void CV1PanelBase::TakePanelValues() {
+  ReadLists();
+  CopyMembersToBlock();
+}
+
+void CV1PanelBase::CopyMembersToBlock() {
+  for (size_t i = 0; i < std::min(m_index.size(), m_blockIndexes.size()); ++i) m_blockIndexes[i] = m_index[i];
+}
+
+void CV1PanelBase::ShowSendDone() {
+  SetStatusText(kSendOkText);
+  m_host.State().g_transferPending = 0;
+  m_host.FinishProgress();
+  m_host.Beep();
+}
+
+void CV1PanelBase::OnReadSettings() {
+  if (IsPanelBusy()) return;
+  SharedState& state = m_host.State();
+  RefreshLists();
+  state.g_curveEditorOpen = 0;
+  if (state.g_linkState == link_state::kOpen) {
+    m_host.StartV1Read();
+  } else {
+    state.g_progressRange = kProgressTotal;
+    state.g_transferPending = 1;
+    m_host.ShowProgress();
+  }
+  SetStatusText(kReadingText);
+}
+
+void CV1PanelBase::OnUpdateFirmware() {
+  if (m_host.State().g_linkState == link_state::kOpen) m_host.SendFirmwareFile();
 }
 
 void CV1PanelBase::SetStatusText(const std::string& text) {

@@ -1,17 +1,22 @@
 #pragma once
 // What both V1 panel layouts share: the background picture, the caption
-// labels and drop-down lists (one per setting, exchanged with the panel's
-// index members), the status box, the bitmap buttons and the reaction to a
-// click on the background. The layouts add their settings and their rules
-// for "Read Settings", "Send Settings" and "Update Firmware".
+// labels and drop-down lists (one per row of the layout's settings table,
+// exchanged with the panel's index members), the status box, the bitmap
+// buttons, the reaction to a click on the background, and the exchange of the
+// members with the layout's settings block and factory indexes. The layouts
+// add what is shown only for some controllers, their busy rule, and their
+// rules for "Send Settings".
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
 #include <QPixmap>
 #include <QWidget>
 
+#include "comms/engine/engine_state.h"
+#include "v1/v1_settings_table.h"
 #include "widgets/v1/v1_panel_host.h"
 
 class QComboBox;
@@ -33,6 +38,8 @@ class CV1PanelBase : public QWidget {
   static constexpr int kEscIndicatorId = 1104;
   static constexpr int kUsbIndicatorId = 1105;
   static constexpr size_t kStatusTextLimit = 50;
+  // The progress total of a read or send.
+  static constexpr uint32_t kProgressTotal = kProgressRangeRead;
 
   inline static const char* const kReadingText = "Esc Reading......";
   inline static const char* const kSendingText = "Esc Sending......";
@@ -67,18 +74,42 @@ class CV1PanelBase : public QWidget {
   // keeps its member.
   void ReadLists();
 
- protected:
-  CV1PanelBase(int dialogId, V1PanelHost& host, QWidget* parent);
+  // Factory indexes into the members and lists, "Default Ok", beep.
+  void ShowFactoryValues();
+  // The lists into the members and the members into the block (before a send).
+  void TakePanelValues();
+  // The last pair of a send was acknowledged: "Send Ok", the transfer is over.
+  void ShowSendDone();
 
-  void AddSetting(const std::string& caption, int listId, const std::vector<std::string>& options);
+ protected:
+  // `block` is the layout's settings block, one index per row of its table;
+  // the block and the host outlive the panel.
+  CV1PanelBase(int dialogId, std::span<int32_t> block, V1PanelHost& host, QWidget* parent);
+
+  // One caption and drop-down list per row, in the table's order.
+  template <typename SettingT>
+  void AddSettings(const std::vector<V1SettingRow<SettingT>>& table) {
+    for (const auto& row : table) AddSetting(row.caption, row.listId, row.options, row.factoryIndex);
+  }
   // A list the template holds but that never carries a setting.
   void AddUnusedList(int listId, const std::vector<std::string>& options);
   void ShowSetting(size_t setting, bool shown);
   QLineEdit* AddVersionBox(int editId, const QString& caption, int row);
 
-  virtual void OnReadSettings() = 0;
+  // After a read: the block into the members and lists, "Read Ok", beep.
+  void ShowBlockValues();
+  void CopyMembersToBlock();
+
+  // The layout's busy rule: while it holds, "Read Settings" and "Send
+  // Settings" do nothing.
+  virtual bool IsPanelBusy() const = 0;
+  // "Read Settings": unsent changes in the lists are dropped; with the link
+  // open the engine reads, otherwise the progress dialog's own handling ends
+  // the wait. Either way the status box says "Esc Reading......".
+  void OnReadSettings();
   virtual void OnSendSettings() = 0;
-  virtual void OnUpdateFirmware() = 0;
+  // "Update Firmware": the firmware transfer needs the open link to write to.
+  void OnUpdateFirmware();
 
   void showEvent(QShowEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
@@ -93,11 +124,15 @@ class CV1PanelBase : public QWidget {
     QComboBox* list = nullptr;
   };
 
+  void AddSetting(const std::string& caption, int listId, const std::vector<std::string>& options,
+                  int32_t factoryIndex);
   QLabel* AddStaticText(int id, const QString& text);
   CCownerDrawBton* AddButton(int controlId, const QString& text);
   // Setting `slot` of `slotCount`, in two columns.
   QRect SlotRect(size_t slot, size_t slotCount, bool forList) const;
 
+  std::span<int32_t> m_blockIndexes;
+  std::vector<int32_t> m_factory;
   std::vector<Row> m_rows;
   QPixmap m_background;
   std::string m_backgroundFile;
