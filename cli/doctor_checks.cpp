@@ -160,7 +160,8 @@ void CheckBitmapFiles(DoctorReport& report, const std::filesystem::path& exeFold
   for (const std::filesystem::path& folder : ArtworkFolders(exeFolder)) {
     looked += (looked.empty() ? "" : " and ") + folder.string();
   }
-  report.Fail("bitmap files", "missing " + missing + " (looked in " + looked + ")" + (found.empty() ? "" : "; " + found),
+  report.Fail("bitmap files",
+              "missing " + missing + " (looked in " + looked + ")" + (found.empty() ? "" : "; " + found),
               "reinstall the vuriru-link package; in a build tree, build the target vuriru_artwork_files");
 }
 

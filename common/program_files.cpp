@@ -9,8 +9,8 @@ namespace vuriru {
 namespace fs = std::filesystem;
 
 const std::vector<std::string>& BitmapFileNames() {
-  static const std::vector<std::string> kNames = {"1.bmp", "2.bmp",      "3.bmp",      "4.bmp",        "5.bmp",
-                                                  "6.bmp", "7.bmp",      "8.bmp",      "9.bmp",        "V1Menu.bmp",
+  static const std::vector<std::string> kNames = {"1.bmp",      "2.bmp",        "3.bmp",  "4.bmp", "5.bmp",
+                                                  "6.bmp",      "7.bmp",        "8.bmp",  "9.bmp", "V1Menu.bmp",
                                                   "V3Menu.bmp", "CnV1Menu.bmp", "V1.bmp", "LB.bmp"};
   return kNames;
 }

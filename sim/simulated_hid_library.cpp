@@ -217,8 +217,8 @@ std::vector<AdapterFacts> SimulatedHidLibrary::InspectAdapters() {
     facts.productId = config.productId;
     facts.manufacturer = "Vuriru";
     facts.product = "USB Link (simulated)";
-    facts.access = NodeAccess{"crw-rw----", "simulation", "simulation",
-                              !adapter->Faults().Has(SimFault::kAccessDenied)};
+    facts.access =
+        NodeAccess{"crw-rw----", "simulation", "simulation", !adapter->Faults().Has(SimFault::kAccessDenied)};
     facts.reportDescriptor = SimReportDescriptor(config.reportLength);
     facts.interruptOut = false;
     adapters.push_back(std::move(facts));

@@ -7,17 +7,16 @@
 // ep_XX folders name each endpoint's type and direction.
 
 #include <fcntl.h>
+#include <filesystem>
+#include <fstream>
 #include <grp.h>
+#include <iterator>
 #include <linux/hidraw.h>
 #include <pwd.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <system_error>
+#include <unistd.h>
 
 #include "link/hidapi/node_inspector.h"
 
