@@ -84,7 +84,10 @@ ParseOutcome ParseCommandLine(std::span<const std::string> args, std::span<const
 
   // CLI11 wants the arguments without the program name, last first.
   std::vector<std::string> reversed(args.rbegin(), args.rend());
-  if (!reversed.empty()) reversed.pop_back();
+  if (!reversed.empty()) {
+    o.programPath = reversed.back();
+    reversed.pop_back();
+  }
   try {
     app.parse(reversed);
   } catch (const CLI::CallForHelp&) {

@@ -18,8 +18,9 @@ const std::vector<std::string>& SimulatedKindNames();
 
 struct CliOptions {
   std::string command;
-  std::string file;      // the command's file argument, when it takes one
-  std::string simulate;  // empty: a real adapter through hidapi
+  std::string programPath;  // how the program was started (argv[0])
+  std::string file;         // the command's file argument, when it takes one
+  std::string simulate;     // empty: a real adapter through hidapi
   std::vector<std::string> faults;
   bool virtualTime = false;
   std::string devicePath;

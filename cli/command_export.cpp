@@ -4,6 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/adapter_refusal.h"
 #include "cli/commands.h"
 #include "cli/device_session.h"
 #include "cli/page_actions.h"
@@ -20,10 +21,8 @@ CommandResult RunExportCommand(const CliOptions& options, CommandIo& io) {
   }
 
   DeviceSession session(options, io.progress);
-  for (auto step : {&DeviceSession::Prepare, &DeviceSession::Connect, &DeviceSession::WaitForRead}) {
-    CommandResult result = (session.*step)();
-    if (!result.ok()) return result;
-  }
+  CommandResult started = StartSession(session, options, &DeviceSession::WaitForRead);
+  if (!started.ok()) return started;
   if (!session.IsFullController()) {
     return CommandResult::Fail(ExitCode::kDeviceFailure, "export needs a full controller, but the adapter reports a " +
                                                              session.ControllerKind() +

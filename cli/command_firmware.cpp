@@ -10,6 +10,7 @@
 #include <nlohmann/json.hpp>
 #include <system_error>
 
+#include "cli/adapter_refusal.h"
 #include "cli/commands.h"
 #include "cli/device_session.h"
 #include "comms/firmware/firmware_file.h"
@@ -59,11 +60,10 @@ CommandResult CheckFile(const CliOptions& options, FirmwareKind kind, const std:
 
 // Runs until the device is identified and the engine idles between
 // transactions, so that the update starts as it would from the window.
-CommandResult ReachTarget(DeviceSession& session, bool lcd) {
-  for (auto step : {&DeviceSession::Prepare, &DeviceSession::Connect, &DeviceSession::WaitForIdentity}) {
-    CommandResult result = (session.*step)();
-    if (!result.ok()) return result;
-  }
+CommandResult ReachTarget(DeviceSession& session, const CliOptions& options) {
+  const bool lcd = options.LcdTarget();
+  CommandResult started = StartSession(session, options, &DeviceSession::WaitForIdentity);
+  if (!started.ok()) return started;
   if (lcd && !session.IsDisplayBox()) {
     return CommandResult::Fail(ExitCode::kDeviceFailure,
                                "--target lcd, but the adapter reports a " + session.ControllerKind() +
@@ -119,7 +119,7 @@ void PrintSent(const CliOptions& options, const FirmwareTransfer& transfer, cons
 
 CommandResult RunFirmwareOnSession(DeviceSession& session, const CliOptions& options, CommandIo& io) {
   const bool lcd = options.LcdTarget();
-  CommandResult reached = ReachTarget(session, lcd);
+  CommandResult reached = ReachTarget(session, options);
   if (!reached.ok()) return reached;
 
   const std::string deviceName = DeviceName(session, lcd);

@@ -1,5 +1,6 @@
 // info and read: connect, identify, and print what the controller told.
 
+#include "cli/adapter_refusal.h"
 #include "cli/commands.h"
 #include "cli/device_session.h"
 #include "cli/report_output.h"
@@ -8,10 +9,8 @@ namespace vuriru {
 
 CommandResult RunInfoCommand(const CliOptions& options, CommandIo& io) {
   DeviceSession session(options, io.progress);
-  for (auto step : {&DeviceSession::Prepare, &DeviceSession::Connect, &DeviceSession::WaitForIdentity}) {
-    CommandResult result = (session.*step)();
-    if (!result.ok()) return result;
-  }
+  CommandResult started = StartSession(session, options, &DeviceSession::WaitForIdentity);
+  if (!started.ok()) return started;
   io.progress.Finish();
   PrintReport(SessionReport(session, false), options.json, io.out);
   return CommandResult::Ok();
@@ -19,10 +18,8 @@ CommandResult RunInfoCommand(const CliOptions& options, CommandIo& io) {
 
 CommandResult RunReadCommand(const CliOptions& options, CommandIo& io) {
   DeviceSession session(options, io.progress);
-  for (auto step : {&DeviceSession::Prepare, &DeviceSession::Connect, &DeviceSession::WaitForRead}) {
-    CommandResult result = (session.*step)();
-    if (!result.ok()) return result;
-  }
+  CommandResult started = StartSession(session, options, &DeviceSession::WaitForRead);
+  if (!started.ok()) return started;
   io.progress.Finish();
   PrintReport(SessionReport(session, true), options.json, io.out);
   return CommandResult::Ok();

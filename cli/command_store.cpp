@@ -4,6 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/adapter_refusal.h"
 #include "cli/commands.h"
 #include "cli/device_session.h"
 #include "cli/page_actions.h"
@@ -19,12 +20,8 @@ SentCurves CurvesOf(const CurveSet& curves) {
   return {curves.boost.Stored(), curves.brake.Stored(), curves.throttle.Stored()};
 }
 
-CommandResult ConnectAndRead(DeviceSession& session) {
-  for (auto step : {&DeviceSession::Prepare, &DeviceSession::Connect, &DeviceSession::WaitForRead}) {
-    CommandResult result = (session.*step)();
-    if (!result.ok()) return result;
-  }
-  return CommandResult::Ok();
+CommandResult ConnectAndRead(DeviceSession& session, const CliOptions& options) {
+  return StartSession(session, options, &DeviceSession::WaitForRead);
 }
 
 CommandResult Mismatch(const std::vector<std::string>& differences) {
@@ -76,7 +73,7 @@ CommandResult RunApplyCommand(const CliOptions& options, CommandIo& io) {
   if (!loaded.ok()) return loaded;
 
   DeviceSession session(options, io.progress);
-  CommandResult read = ConnectAndRead(session);
+  CommandResult read = ConnectAndRead(session, options);
   if (!read.ok()) return read;
   if (!session.IsFullController()) {
     return CommandResult::Fail(ExitCode::kDeviceFailure,
@@ -92,7 +89,7 @@ CommandResult RunApplyCommand(const CliOptions& options, CommandIo& io) {
 
 CommandResult RunDefaultCommand(const CliOptions& options, CommandIo& io) {
   DeviceSession session(options, io.progress);
-  CommandResult read = ConnectAndRead(session);
+  CommandResult read = ConnectAndRead(session, options);
   if (!read.ok()) return read;
   if (session.IsV1Controller()) {
     session.V1Settings() = V1FactoryBlock(session.V1Settings().becShown);

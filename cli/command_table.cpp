@@ -22,6 +22,11 @@ const std::vector<CliCommand>& CliCommands() {
       {{"show", "Print a settings file as 'read' prints a controller (no device needed)", "FILE.DATA",
         "The settings file to print"},
        RunShowCommand},
+      {{"doctor",
+        "Check what a working link needs, from the HID backend and the udev rule to the adapter's reports, the "
+        "controller's answer and the bitmap files, and say how to mend each failure",
+        "", ""},
+       RunDoctorCommand},
   };
   return commands;
 }

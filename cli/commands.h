@@ -37,6 +37,7 @@ CommandResult RunDefaultCommand(const CliOptions& options, CommandIo& io);
 CommandResult RunExportCommand(const CliOptions& options, CommandIo& io);
 CommandResult RunShowCommand(const CliOptions& options, CommandIo& io);
 CommandResult RunFirmwareCommand(const CliOptions& options, CommandIo& io);
+CommandResult RunDoctorCommand(const CliOptions& options, CommandIo& io);
 // The firmware command after its device-free checks, on a session the caller
 // made (tests then look at the simulated target through it).
 CommandResult RunFirmwareOnSession(DeviceSession& session, const CliOptions& options, CommandIo& io);

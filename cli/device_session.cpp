@@ -60,6 +60,7 @@ CommandResult DeviceSession::Prepare() {
     }
     m_link.SetTrace(
         [this](bool outgoing, const uint8_t* bytes, uint32_t length) { m_trace->Record(outgoing, bytes, length); });
+    m_link.SetTraceNote([this](const std::string& note) { m_trace->Note(note); });
   }
   return CommandResult::Ok();
 }

@@ -2,12 +2,20 @@
 
 #include <iostream>
 #include <string>
-#include <unistd.h>
 #include <vector>
+
+#if defined(_WIN32)
+#include <io.h>
+#define VURIRU_ISATTY(fd) _isatty(fd)
+#else
+#include <unistd.h>
+#define VURIRU_ISATTY(fd) isatty(fd)
+#endif
 
 #include "cli/cli_app.h"
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv, argv + argc);
-  return vuriru::RunCli(args, std::cout, std::cerr, isatty(STDERR_FILENO) == 1);
+  // The progress bar only draws on a terminal; 2 is standard error everywhere.
+  return vuriru::RunCli(args, std::cout, std::cerr, VURIRU_ISATTY(2) == 1);
 }

@@ -22,4 +22,10 @@ void TraceWriter::Record(bool outgoing, const uint8_t* bytes, uint32_t length) {
   m_out.flush();
 }
 
+void TraceWriter::Note(const std::string& text) {
+  if (!m_out.is_open() || text.empty()) return;
+  m_out << (m_clock.NowMs() - m_startMs) << " # " << text << '\n';
+  m_out.flush();
+}
+
 }  // namespace vuriru

@@ -2,6 +2,8 @@
 // Records the link traffic for --trace: one line per block written and per
 // non-empty block read, "<ms> > HEX…" or "<ms> < HEX…", with the time in
 // milliseconds since the command started (virtual when the clock is virtual).
+// A remark on the traffic, such as the route the connect report took, is a
+// line of its own: "<ms> # text".
 
 #include <cstdint>
 #include <fstream>
@@ -18,6 +20,8 @@ class TraceWriter {
   TraceWriter(const std::string& path, const Scheduler& clock);
   bool IsOpen() const { return m_out.is_open(); }
   void Record(bool outgoing, const uint8_t* bytes, uint32_t length);
+  // For UsbLink::SetTraceNote.
+  void Note(const std::string& text);
 
  private:
   std::ofstream m_out;

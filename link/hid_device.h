@@ -20,6 +20,11 @@ inline constexpr HidResult HID_DEVICE_TRANSFER_FAILED = 0x05;
 inline constexpr HidResult HID_DEVICE_INVALID_BUFFER_SIZE = 0x08;
 inline constexpr HidResult HID_DEVICE_SYSTEM_CODE = 0x09;
 inline constexpr HidResult HID_DEVICE_UNKNOWN_ERROR = 0xFF;
+// Results of this program's own, beside the vendor's: HidDevice_Open found the
+// device but the system refused this user access to its node (no permission),
+// or its report descriptor gives reports too short for the link's framing.
+inline constexpr HidResult HID_DEVICE_ACCESS_DENIED = 0x10;
+inline constexpr HidResult HID_DEVICE_REPORTS_TOO_SHORT = 0x11;
 
 // String type 3: the device path.
 inline constexpr uint8_t HID_PATH_STRING = 3;
@@ -27,6 +32,12 @@ inline constexpr uint32_t kHidPathBufferLength = 260;
 
 inline constexpr uint16_t kLinkVendorId = 0x10C4;
 inline constexpr uint16_t kLinkProductId = 0x8468;
+
+// How a report handed to HidDevice_SetOutputReport_Control really travels.
+// The vendor library sends it as a control transfer (SET_REPORT); a backend
+// that can only write reports may send it over the interrupt OUT endpoint
+// when the device has one, which an adapter may not listen to for it.
+enum class ReportRoute : uint8_t { kControlTransfer, kInterruptOut, kUnknown };
 
 class HidLibrary {
  public:
@@ -50,6 +61,10 @@ class HidLibrary {
   virtual HidResult HidDevice_GetString(HID_DEVICE device, uint8_t hidStringType, char* deviceString,
                                         uint32_t deviceStringLength) = 0;
   virtual HidResult HidDevice_Close(HID_DEVICE device) = 0;
+
+  // Not the vendor's: the route that HidDevice_SetOutputReport_Control takes
+  // on this open device, for the trace and the diagnosis.
+  virtual ReportRoute HidDevice_GetControlReportRoute(HID_DEVICE) { return ReportRoute::kControlTransfer; }
 };
 
 }  // namespace vuriru

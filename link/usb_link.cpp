@@ -61,9 +61,24 @@ bool UsbLink::FindLinkDevice(const std::string& path, uint32_t* index) {
   return false;
 }
 
+std::string ReportRouteText(ReportRoute route) {
+  switch (route) {
+    case ReportRoute::kControlTransfer:
+      return "a control transfer";
+    case ReportRoute::kInterruptOut:
+      return "the interrupt OUT endpoint";
+    case ReportRoute::kUnknown:
+      break;
+  }
+  return "an unknown route";
+}
+
 bool UsbLink::ConnectLink() {
   uint32_t index = 0;
-  if (!FindLinkDevice(m_devicePath, &index)) return false;
+  if (!FindLinkDevice(m_devicePath, &index)) {
+    NoteRefusal(LinkRefusal::kNone);
+    return false;
+  }
 
   // At most one adapter is open: a handle left from an earlier link (a port
   // removal, or any device arrival, restarts the search without closing) is
@@ -74,11 +89,13 @@ bool UsbLink::ConnectLink() {
     m_state.g_linkState = link_state::kNoLink;
   }
 
-  m_hid.HidDevice_Open(&m_handle, index, kLinkVendorId, kLinkProductId, kInputBuffersAtOpen);
+  const HidResult opened = m_hid.HidDevice_Open(&m_handle, index, kLinkVendorId, kLinkProductId, kInputBuffersAtOpen);
   if (m_handle == nullptr || !m_hid.HidDevice_IsOpened(m_handle)) {
     CloseDevice();
+    NoteRefusal(RefusalFromOpenResult(opened));
     return false;
   }
+  NoteRefusal(LinkRefusal::kNone);
 
   // Every failure after the open closes the device again, so that the next
   // attempt (which opens anew) leaks no handle.
@@ -90,6 +107,8 @@ bool UsbLink::ConnectLink() {
   std::vector<uint8_t> report(reportLength, 0);
   std::copy(std::begin(kConnectReport), std::end(kConnectReport), report.begin());
   Trace(true, kConnectReport, sizeof kConnectReport);
+  m_connectRoute = m_hid.HidDevice_GetControlReportRoute(m_handle);
+  if (m_note) m_note("connect report over " + ReportRouteText(m_connectRoute));
   if (m_hid.HidDevice_SetOutputReport_Control(m_handle, report.data(), reportLength) != HID_DEVICE_SUCCESS) {
     CloseDevice();
     return false;
@@ -187,6 +206,19 @@ void UsbLink::CloseDevice() {
   if (m_handle == nullptr) return;
   m_hid.HidDevice_Close(m_handle);
   m_handle = nullptr;
+}
+
+void UsbLink::NoteRefusal(LinkRefusal refusal) {
+  const std::string node = refusal == LinkRefusal::kNone ? std::string() : m_devicePath;
+  if (refusal != m_refusal || node != m_refusedNode) m_refusalNoticed = false;
+  m_refusal = refusal;
+  m_refusedNode = node;
+}
+
+bool UsbLink::TakeRefusalNotice() {
+  if (m_refusal == LinkRefusal::kNone || m_refusalNoticed) return false;
+  m_refusalNoticed = true;
+  return true;
 }
 
 void UsbLink::Trace(bool outgoing, const uint8_t* bytes, uint32_t length) {

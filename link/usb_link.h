@@ -11,6 +11,7 @@
 
 #include "common/scheduler.h"
 #include "link/hid_device.h"
+#include "link/link_refusal.h"
 #include "link/link_state.h"
 
 namespace vuriru {
@@ -28,6 +29,8 @@ class UsbLink {
   // Called with every block that WriteFrame sends (outgoing) and every
   // non-empty block that ReadReports returns, and with the connect report.
   using TraceFn = std::function<void(bool outgoing, const uint8_t* bytes, uint32_t length)>;
+  // Called with a remark about the traffic: the route the connect report took.
+  using NoteFn = std::function<void(const std::string& note)>;
 
   UsbLink(HidLibrary& hid, LinkState& state, Scheduler& scheduler);
   ~UsbLink();
@@ -36,12 +39,30 @@ class UsbLink {
   bool FindLinkDevice(const std::string& path, uint32_t* index);
 
   // One connect attempt (the connect timer's tick). On success the connect and
-  // port timers are killed, the engine timer runs at 100 ms and g_linkState
-  // is 2; the engine, which makes the attempt, then starts at its state 1. A handle still open from an earlier link is
-  // closed before the open (g_linkState drops to 0 until this attempt succeeds), and a device that was opened but then
-  // failed (report buffer below 5 bytes, connect report refused) is closed again, so that the next attempt, which opens
-  // anew, leaks no handle.
+  // port timers are killed, the engine timer runs at 100 ms and g_linkState is
+  // 2; the engine, which makes the attempt, then starts at its state 1. A
+  // handle still open from an earlier link is closed before the open
+  // (g_linkState drops to 0 until this attempt succeeds), and a device that
+  // was opened but then failed (report buffer below 5 bytes, connect report
+  // refused) is closed again, so that the next attempt, which opens anew,
+  // leaks no handle.
+  // An adapter that is there but refused (no access to its node, reports too
+  // short) is remembered with its node until an attempt opens an adapter or
+  // finds none; the search goes on, so that the link opens by itself once
+  // access is granted and the adapter plugged in again.
   bool ConnectLink();
+
+  // Why the last connect attempt could not open the adapter it found, and
+  // that adapter's node; kNone and empty when it opened or found none.
+  LinkRefusal Refusal() const { return m_refusal; }
+  const std::string& RefusedNode() const { return m_refusedNode; }
+  // True once for each refusal: at the first attempt refused for this node
+  // and reason since the link was last open or the adapter last missing.
+  // The window then shows LinkRefusalMessage(Refusal(), RefusedNode()).
+  bool TakeRefusalNotice();
+
+  // How the last connect report travelled (HidDevice_GetControlReportRoute).
+  ReportRoute ConnectReportRoute() const { return m_connectRoute; }
 
   // Sends the block as data reports of at most 59 payload bytes; true only if
   // every byte went out. An output report buffer below 61 bytes sends nothing.
@@ -67,9 +88,11 @@ class UsbLink {
   HidLibrary& Library() { return m_hid; }
 
   void SetTrace(TraceFn trace) { m_trace = std::move(trace); }
+  void SetTraceNote(NoteFn note) { m_note = std::move(note); }
 
  private:
   void Trace(bool outgoing, const uint8_t* bytes, uint32_t length);
+  void NoteRefusal(LinkRefusal refusal);
 
   HidLibrary& m_hid;
   LinkState& m_state;
@@ -77,6 +100,14 @@ class UsbLink {
   HID_DEVICE m_handle = nullptr;
   std::string m_devicePath;
   TraceFn m_trace;
+  NoteFn m_note;
+  LinkRefusal m_refusal = LinkRefusal::kNone;
+  std::string m_refusedNode;
+  bool m_refusalNoticed = false;
+  ReportRoute m_connectRoute = ReportRoute::kUnknown;
 };
+
+// "a control transfer", "the interrupt OUT endpoint" or "an unknown route".
+std::string ReportRouteText(ReportRoute route);
 
 }  // namespace vuriru

@@ -16,6 +16,7 @@ const std::vector<SimFaultInfo>& SimFaultList() {
        "the adapter is pulled out after N bytes written since opening (pull-after=N, default 100)"},
       {SimFault::kBlockRefused, "refuse-block",
        "firmware block or record number K (from 0) is refused (refuse-block=K, default 1)"},
+      {SimFault::kAccessDenied, "access-denied", "the adapter is there but this user may not open its node"},
   };
   return kList;
 }

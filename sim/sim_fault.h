@@ -19,6 +19,7 @@ enum class SimFault : uint8_t {
   kGarbage,          // every third answer is preceded by a report of junk bytes
   kPullAfterBytes,   // the adapter is pulled out once the host has written N bytes
   kBlockRefused,     // one firmware block or record is refused
+  kAccessDenied,     // the adapter's node may not be opened by this user
 };
 
 struct SimFaultInfo {

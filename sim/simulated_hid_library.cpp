@@ -11,6 +11,27 @@ SimulatedHidLibrary::~SimulatedHidLibrary() {
   *m_alive = false;
 }
 
+std::vector<uint8_t> SimReportDescriptor(uint16_t reportLength) {
+  const uint16_t count = reportLength > 1 ? reportLength - 1 : 0;
+  const auto lo = static_cast<uint8_t>(count & 0xFF);
+  const auto hi = static_cast<uint8_t>(count >> 8);
+  // Report Count with two data bytes, so that any length fits.
+  const std::vector<uint8_t> reportCount = {0x96, lo, hi};
+  std::vector<uint8_t> descriptor = {0x06, 0x00, 0xFF,  // Usage Page (vendor)
+                                     0x09, 0x01,        // Usage
+                                     0xA1, 0x01,        // Collection (Application)
+                                     0x15, 0x00,        //   Logical Minimum 0
+                                     0x26, 0xFF, 0x00,  //   Logical Maximum 255
+                                     0x75, 0x08};       //   Report Size 8
+  for (const auto& [id, main] : {std::pair<uint8_t, uint8_t>{0x01, 0x81}, {0x02, 0x91}, {0xFD, 0x91}}) {
+    descriptor.insert(descriptor.end(), {0x85, id});  // Report ID
+    descriptor.insert(descriptor.end(), reportCount.begin(), reportCount.end());
+    descriptor.insert(descriptor.end(), {0x09, 0x01, main, 0x02});  // Usage, Input or Output (Data, Var, Abs)
+  }
+  descriptor.push_back(0xC0);  // End Collection
+  return descriptor;
+}
+
 std::string SimulatedHidLibrary::SimPath(int n) {
   return "/dev/hidraw-sim" + std::to_string(n);
 }
@@ -98,6 +119,7 @@ HidResult SimulatedHidLibrary::HidDevice_Open(HID_DEVICE* device, uint32_t devic
                                 [adapter](const Handle& handle) { return handle.adapter == adapter; });
   // One handle per adapter: a second open while the first is not closed fails.
   if (busy) return HID_DEVICE_ALREADY_OPENED;
+  if (adapter->Faults().Has(SimFault::kAccessDenied)) return HID_DEVICE_ACCESS_DENIED;
   adapter->Open(numInputBuffers);
   m_handles.push_back(Handle{m_nextHandle++, adapter});
   *device = reinterpret_cast<HID_DEVICE>(m_handles.back().id);
@@ -182,6 +204,26 @@ HidResult SimulatedHidLibrary::HidDevice_Close(HID_DEVICE device) {
   if (handle == nullptr) return HID_DEVICE_NOT_OPENED;
   m_handles.erase(m_handles.begin() + (handle - m_handles.data()));
   return HID_DEVICE_SUCCESS;
+}
+
+std::vector<AdapterFacts> SimulatedHidLibrary::InspectAdapters() {
+  std::vector<AdapterFacts> adapters;
+  for (const auto& adapter : m_adapters) {
+    const SimAdapterConfig& config = adapter->Config();
+    if (!adapter->Plugged() || config.vendorId != kLinkVendorId || config.productId != kLinkProductId) continue;
+    AdapterFacts facts;
+    facts.path = config.path;
+    facts.vendorId = config.vendorId;
+    facts.productId = config.productId;
+    facts.manufacturer = "Vuriru";
+    facts.product = "USB Link (simulated)";
+    facts.access =
+        NodeAccess{"crw-rw----", "simulation", "simulation", !adapter->Faults().Has(SimFault::kAccessDenied)};
+    facts.reportDescriptor = SimReportDescriptor(config.reportLength);
+    facts.interruptOut = false;
+    adapters.push_back(std::move(facts));
+  }
+  return adapters;
 }
 
 }  // namespace vuriru

@@ -18,13 +18,19 @@
 #include <vector>
 
 #include "common/scheduler.h"
+#include "link/adapter_facts.h"
 #include "link/device_change.h"
 #include "link/hid_device.h"
 #include "sim/simulated_adapter.h"
 
 namespace vuriru {
 
-class SimulatedHidLibrary : public HidLibrary {
+// The report descriptor of a simulated adapter with this output report buffer
+// length: vendor reports of length - 1 bytes, input report 1, output reports
+// 2 (data) and 0xFD (the connect report).
+std::vector<uint8_t> SimReportDescriptor(uint16_t reportLength);
+
+class SimulatedHidLibrary : public HidLibrary, public AdapterInspector {
  public:
   explicit SimulatedHidLibrary(Scheduler& scheduler);
   ~SimulatedHidLibrary() override;
@@ -62,6 +68,13 @@ class SimulatedHidLibrary : public HidLibrary {
   HidResult HidDevice_GetString(HID_DEVICE device, uint8_t hidStringType, char* deviceString,
                                 uint32_t deviceStringLength) override;
   HidResult HidDevice_Close(HID_DEVICE device) override;
+
+  // The plugged adapters as a real one would describe itself: the link's
+  // ids, its strings, a node only the simulation opens, a report descriptor
+  // for its report length, and no interrupt OUT endpoint, so that the
+  // connect report travels as a control transfer, as the adapter wants it.
+  std::string BackendName() override { return "simulated adapter"; }
+  std::vector<AdapterFacts> InspectAdapters() override;
 
   size_t OpenHandles() const { return m_handles.size(); }
   // The time-outs last set on the handle of this adapter (0, 0 when none).

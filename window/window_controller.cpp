@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "link/link_refusal.h"
 #include "window/button_art.h"
 
 namespace vuriru {
@@ -36,6 +37,12 @@ WindowController::WindowController(const Parts& parts)
 void WindowController::Start() {
   m_scheduler.SetTimerHandler([this](int id) {
     m_engine.HandleTimer(id);
+    // An adapter that is plugged in but may not be opened would otherwise look
+    // like no adapter at all; say why, and how to mend it, once per refusal.
+    if (id == timer_id::kConnect && m_link.TakeRefusalNotice()) {
+      m_dialogs.Tell(LinkRefusalMessage(m_link.Refusal(), m_link.RefusedNode()), kRefusedAdapterCaption,
+                     MessageIcon::kExclamation);
+    }
     // Whatever the tick changed, the buttons' looks follow within a tick.
     UpdateCommandLooks();
   });

@@ -27,6 +27,8 @@ namespace vuriru {
 
 inline constexpr const char* kDataFileFilter = "(*.DATA)|*.DATA|All File (*.*)|*.*||";
 inline constexpr const char* kReadProgressCaption = "Read From Esc Process......";
+// The caption of the message about an adapter the link may not open.
+inline constexpr const char* kRefusedAdapterCaption = "USB Link Adapter";
 
 class WindowController : public EngineListener, public FirmwareHost {
  public:

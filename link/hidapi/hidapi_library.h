@@ -1,5 +1,6 @@
 #pragma once
-// The HidDevice_* seam over hidapi (hidraw flavour), for real link adapters.
+// The HidDevice_* seam over hidapi (its hidraw flavour on Linux), for real
+// link adapters.
 //
 // - Enumeration: GetNumHidDevices takes a snapshot of hid_enumerate for the
 //   ids; the indices of GetHidString and Open refer to that snapshot. The
@@ -8,13 +9,24 @@
 //   byte being the report id (0xFD for the connect report, 2 for data).
 //   hidraw picks the endpoint, so the control and interrupt variants are the
 //   same call; a write blocks until done and ignores the set-report time-out.
-// - Output report buffer length: 64, the adapter's report size with the id
-//   byte. hidapi 0.13 cannot read the report descriptor, so it is fixed here.
-// - Input reports: one hid_read_timeout per report into its own 64-byte slot
-//   of the caller's buffer, report i at offset 64*i. The adapter numbers its
-//   reports, so hidraw delivers the report id as byte 0 and the length byte at
-//   offset 1, as the link expects. A slot's unused tail is zeroed and the byte
-//   count is 64 per report read, so the link can walk the buffer at stride 64.
+//   hidraw sends every output report over the interrupt OUT endpoint when
+//   the device has one, and over the control endpoint (SET_REPORT) only when
+//   it has none; GetControlReportRoute says which, from sysfs.
+// - Output report buffer length: the largest output report of the device's
+//   report descriptor plus 1 for the report id. hidapi 0.13 cannot read the
+//   descriptor, so the node inspector reads it (sysfs, or the hidraw ioctls).
+//   Where it cannot be read or parsed, 64, the adapter's usual size, is taken.
+//   A device whose reports are too short for the link's framing (61 bytes:
+//   report id, length byte, 59 payload bytes) is refused at open with
+//   HID_DEVICE_REPORTS_TOO_SHORT.
+// - Open: a node this user may not open (errno EACCES or EPERM) gives
+//   HID_DEVICE_ACCESS_DENIED, so that the link can tell it from no adapter.
+// - Input reports: one hid_read_timeout per report into its own slot of the
+//   output report buffer length L in the caller's buffer, report i at offset
+//   L*i. The adapter numbers its reports, so hidraw delivers the report id as
+//   byte 0 and the length byte at offset 1, as the link expects. A slot's
+//   unused tail is zeroed and the byte count is L per report read, so the
+//   link can walk the buffer at stride L.
 //   Reading stops at the first read with nothing waiting; with the get-report
 //   time-out of 0 no read waits. Fewer reports than asked for is the time-out
 //   result 4.
@@ -27,16 +39,20 @@
 #include <string>
 #include <vector>
 
+#include "link/adapter_facts.h"
 #include "link/device_change.h"
 #include "link/hid_device.h"
+#include "link/hidapi/node_inspector.h"
 
 namespace vuriru {
 
-class HidapiLibrary : public HidLibrary {
+class HidapiLibrary : public HidLibrary, public AdapterInspector {
  public:
+  // The adapter's usual output report buffer length, taken when its report
+  // descriptor cannot be read.
   static constexpr uint16_t kReportLength = 64;
 
-  HidapiLibrary();
+  explicit HidapiLibrary(std::unique_ptr<NodeInspector> inspector = MakeSystemNodeInspector());
   ~HidapiLibrary() override;
 
   // Receives the removal event when a read finds the open adapter gone. Wire
@@ -59,6 +75,11 @@ class HidapiLibrary : public HidLibrary {
   HidResult HidDevice_GetString(HID_DEVICE device, uint8_t hidStringType, char* deviceString,
                                 uint32_t deviceStringLength) override;
   HidResult HidDevice_Close(HID_DEVICE device) override;
+  ReportRoute HidDevice_GetControlReportRoute(HID_DEVICE device) override;
+
+  // "hidapi 0.13.1 (hidraw)".
+  std::string BackendName() override;
+  std::vector<AdapterFacts> InspectAdapters() override;
 
  private:
   struct Device;
@@ -71,6 +92,7 @@ class HidapiLibrary : public HidLibrary {
   uint16_t m_snapshotVid = 0;
   uint16_t m_snapshotPid = 0;
   bool m_hasSnapshot = false;
+  std::unique_ptr<NodeInspector> m_inspector;
   std::vector<std::unique_ptr<Device>> m_devices;
   DeviceChangeHandler m_removalReporter;
 };

@@ -5,7 +5,6 @@
 #include <libudev.h>
 
 #include "link/hid_device.h"
-#include "link/hidapi/enumeration_hotplug_watcher.h"
 
 namespace vuriru {
 
@@ -65,11 +64,6 @@ void UdevHotplugWatcher::Collect() {
     }
     udev_device_unref(device);
   }
-}
-
-std::unique_ptr<HotplugWatcher> MakeHotplugWatcher() {
-  if (auto watcher = UdevHotplugWatcher::Create()) return watcher;
-  return std::make_unique<EnumerationHotplugWatcher>();
 }
 
 }  // namespace vuriru

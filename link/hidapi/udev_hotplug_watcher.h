@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 
+#include "link/hidapi/hotplug_watcher_factory.h"
 #include "link/hotplug_watcher.h"
 
 struct udev;
@@ -41,8 +42,5 @@ class UdevHotplugWatcher : public HotplugWatcher {
   udev* m_udev;
   udev_monitor* m_monitor;
 };
-
-// The udev watcher where it can be had, otherwise the enumeration fallback.
-std::unique_ptr<HotplugWatcher> MakeHotplugWatcher();
 
 }  // namespace vuriru

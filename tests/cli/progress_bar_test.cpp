@@ -2,11 +2,15 @@
 
 #include "cli/progress_bar.h"
 
+#include <filesystem>
+#include <fstream>
 #include <sstream>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include "cli/trace_writer.h"
+#include "common/event_loop_scheduler.h"
 
 namespace vuriru {
 namespace {
@@ -58,6 +62,25 @@ TEST(TraceLine, TimeDirectionAndUpperCaseHexPairs) {
   const uint8_t bytes[] = {0xFD, 0x0a, 0x00};
   EXPECT_EQ(TraceLine(1234, true, bytes, 3), "1234 > FD 0A 00");
   EXPECT_EQ(TraceLine(0, false, bytes, 1), "0 < FD");
+}
+
+TEST(TraceWriter, RemarksAreLinesOfTheirOwnBetweenTheBlocks) {
+  const std::filesystem::path path =
+      std::filesystem::temp_directory_path() / ("vuriru-trace-" + std::to_string(getpid()) + ".txt");
+  EventLoopScheduler clock(EventLoopScheduler::Clock::kVirtual);
+  {
+    TraceWriter writer(path.string(), clock);
+    const uint8_t connect[] = {0xFD, 'C', 'O', 'N', 'N'};
+    writer.Record(true, connect, 5);
+    writer.Note("connect report over a control transfer");
+    clock.AdvanceBy(100);
+    writer.Record(false, connect, 1);
+  }
+  std::ifstream in(path);
+  std::stringstream text;
+  text << in.rdbuf();
+  EXPECT_EQ(text.str(), "0 > FD 43 4F 4E 4E\n0 # connect report over a control transfer\n100 < FD\n");
+  std::filesystem::remove(path);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <cwchar>
 #include <hidapi.h>
 #include <string>
 
@@ -15,6 +16,27 @@ namespace vuriru::test {
 FakeHidapi& FakeHidapi::Get() {
   static FakeHidapi fake;
   return fake;
+}
+
+std::optional<std::vector<uint8_t>> FakeNodeInspector::ReportDescriptor(const std::string& node) {
+  const auto& descriptors = FakeHidapi::Get().descriptors;
+  const auto found = descriptors.find(node);
+  if (found == descriptors.end()) return std::nullopt;
+  return std::vector<uint8_t>(found->second.begin(), found->second.end());
+}
+
+std::optional<bool> FakeNodeInspector::HasInterruptOut(const std::string& node) {
+  const auto& endpoints = FakeHidapi::Get().interruptOut;
+  const auto found = endpoints.find(node);
+  if (found == endpoints.end()) return std::nullopt;
+  return found->second;
+}
+
+std::optional<NodeAccess> FakeNodeInspector::Access(const std::string& node) {
+  const auto& rights = FakeHidapi::Get().access;
+  const auto found = rights.find(node);
+  if (found == rights.end()) return std::nullopt;
+  return found->second;
 }
 
 }  // namespace vuriru::test
@@ -34,6 +56,9 @@ hid_device_info* hid_enumerate(unsigned short vendor_id, unsigned short product_
     info->path = strdup(device.path.c_str());
     info->vendor_id = device.vendorId;
     info->product_id = device.productId;
+    if (const auto product = fake.products.find(device.path); product != fake.products.end()) {
+      info->product_string = wcsdup(product->second.c_str());
+    }
     *tail = info;
     tail = &info->next;
   }
@@ -44,6 +69,7 @@ void hid_free_enumeration(hid_device_info* devs) {
   while (devs) {
     hid_device_info* next = devs->next;
     free(devs->path);
+    free(devs->product_string);
     delete devs;
     devs = next;
   }
@@ -52,7 +78,10 @@ void hid_free_enumeration(hid_device_info* devs) {
 hid_device* hid_open_path(const char* path) {
   FakeHidapi& fake = FakeHidapi::Get();
   fake.calls.push_back(std::string("hid_open_path ") + path);
-  if (std::count(fake.unopenable.begin(), fake.unopenable.end(), path)) return nullptr;
+  if (std::count(fake.unopenable.begin(), fake.unopenable.end(), path)) {
+    errno = fake.openErrno;
+    return nullptr;
+  }
   ++fake.openCount;
   return new hid_device_{path};
 }
@@ -75,6 +104,10 @@ int hid_read_timeout(hid_device* dev, unsigned char* data, size_t length, int mi
   const size_t n = std::min(report.size(), length);
   std::memcpy(data, report.data(), n);
   return static_cast<int>(n);
+}
+
+const char* hid_version_str() {
+  return "0.13.1";
 }
 
 void hid_close(hid_device* dev) {

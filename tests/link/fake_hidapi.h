@@ -3,9 +3,13 @@
 // in place of the real library. It records every call and plays back what the
 // test queued. One program-wide instance, reset by each test.
 
+#include <cerrno>
 #include <deque>
+#include <map>
 #include <string>
 #include <vector>
+
+#include "link/hidapi/node_inspector.h"
 
 namespace vuriru::test {
 
@@ -18,6 +22,15 @@ struct FakeHidapi {
 
   std::vector<Enumerated> devices;
   std::vector<std::string> unopenable;
+  // The errno hid_open_path leaves for an unopenable path.
+  int openErrno = ENOENT;
+  // What the node inspector answers per path; a path missing from a map has
+  // nothing to tell.
+  std::map<std::string, std::vector<unsigned char>> descriptors;
+  std::map<std::string, bool> interruptOut;
+  std::map<std::string, NodeAccess> access;
+  // The product string hid_enumerate gives per path.
+  std::map<std::string, std::wstring> products;
   int writeResult = -2;  // -2: the length written, as hidraw answers
 
   std::vector<std::string> calls;
@@ -30,6 +43,14 @@ struct FakeHidapi {
 
   static FakeHidapi& Get();
   void Reset() { Get() = FakeHidapi(); }
+};
+
+// The node inspector for the backend under test: it answers from FakeHidapi.
+class FakeNodeInspector : public NodeInspector {
+ public:
+  std::optional<std::vector<uint8_t>> ReportDescriptor(const std::string& node) override;
+  std::optional<bool> HasInterruptOut(const std::string& node) override;
+  std::optional<NodeAccess> Access(const std::string& node) override;
 };
 
 }  // namespace vuriru::test

@@ -33,7 +33,7 @@ TEST(HidapiLink, ConnectExchangeAndPulledAdapter) {
   FakeHidapi& fake = FakeHidapi::Get();
   fake.Reset();
   fake.devices = {{"/dev/hidraw2", kLinkVendorId, kLinkProductId}};
-  HidapiLibrary hid;
+  HidapiLibrary hid{std::make_unique<FakeNodeInspector>()};
   LinkState state;
   EventLoopScheduler scheduler;
   UsbLink link(hid, state, scheduler);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "block_protocol.h"
+#include "link/report_descriptor.h"
 #include "sim/starting_memory.h"
 
 namespace vuriru::test {
@@ -185,6 +186,34 @@ TEST(SimFaults, RefusedFirmwareBlockOrRecordIsNotKept) {
   EXPECT_EQ(full.Exchange({0x00, 0x01, 0x55}), Bytes{0x12});
   EXPECT_EQ(full.Exchange({0xD5}), Bytes{0x2A});
   EXPECT_TRUE(full.Memory().firmwareImage.empty());
+}
+
+TEST(SimFaults, AccessDeniedRefusesEveryOpenButTheDiagnosisStillSeesTheAdapter) {
+  SimHarness h;
+  h.adapter->Faults().Set(SimFault::kAccessDenied);
+  HID_DEVICE handle = nullptr;
+  EXPECT_EQ(h.lib.HidDevice_Open(&handle, 0, kLinkVendorId, kLinkProductId, 512), HID_DEVICE_ACCESS_DENIED);
+  EXPECT_EQ(handle, nullptr);
+  EXPECT_EQ(h.lib.OpenHandles(), 0u);
+  const std::vector<AdapterFacts> adapters = h.lib.InspectAdapters();
+  ASSERT_EQ(adapters.size(), 1u);
+  ASSERT_TRUE(adapters[0].access);
+  EXPECT_FALSE(adapters[0].access->readWrite);
+
+  // Access granted: the next open succeeds.
+  h.adapter->Faults().Set(SimFault::kAccessDenied, false);
+  h.Open();
+}
+
+TEST(SimAdapterFacts, TheDescriptorGivesTheAdaptersReportLength) {
+  for (uint16_t length : {uint16_t{61}, kSimReportLength, uint16_t{300}}) {
+    ReportSizes sizes;
+    ASSERT_TRUE(ParseReportDescriptor(SimReportDescriptor(length), &sizes, nullptr)) << length;
+    EXPECT_EQ(sizes.OutputReportBufferLength(), length);
+    EXPECT_EQ(sizes.LargestInput() + 1, length);
+    EXPECT_EQ(sizes.output.count(2), 1u);
+    EXPECT_EQ(sizes.output.count(0xFD), 1u);
+  }
 }
 
 }  // namespace

@@ -47,7 +47,8 @@ HidResult FakeHidLibrary::HidDevice_Open(HID_DEVICE* device, uint32_t deviceInde
                                          uint32_t numInputBuffers) {
   calls.push_back("Open " + std::to_string(deviceIndex) + " " + std::to_string(vid) + " " + std::to_string(pid) + " " +
                   std::to_string(numInputBuffers));
-  if (!openSucceeds || deviceIndex >= devicePaths.size()) return HID_DEVICE_NOT_FOUND;
+  if (deviceIndex >= devicePaths.size()) return HID_DEVICE_NOT_FOUND;
+  if (!openSucceeds) return openFailure;
   *device = &m_handleStorage;
   m_opened = devicePaths[deviceIndex];
   ++openHandles;

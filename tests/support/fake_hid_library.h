@@ -29,6 +29,10 @@ class FakeHidLibrary : public HidLibrary {
   // Indices whose GetHidString fails.
   std::vector<uint32_t> failingStrings;
   bool openSucceeds = true;
+  // What an open answers when it does not succeed: permission denied, say.
+  HidResult openFailure = HID_DEVICE_NOT_FOUND;
+  // What GetControlReportRoute answers.
+  ReportRoute controlRoute = ReportRoute::kControlTransfer;
   // Output report buffer length; input reports use it as their stride too.
   uint16_t outputReportLength = 64;
   HidResult controlResult = HID_DEVICE_SUCCESS;
@@ -75,6 +79,7 @@ class FakeHidLibrary : public HidLibrary {
   HidResult HidDevice_GetString(HID_DEVICE device, uint8_t hidStringType, char* deviceString,
                                 uint32_t deviceStringLength) override;
   HidResult HidDevice_Close(HID_DEVICE device) override;
+  ReportRoute HidDevice_GetControlReportRoute(HID_DEVICE) override { return controlRoute; }
 
  private:
   struct InputReport {

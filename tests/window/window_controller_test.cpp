@@ -198,5 +198,23 @@ TEST_F(WindowControllerTest, AFailedVersionReadTakesTheReadsProgressDialogAway) 
   EXPECT_EQ(view.steps.front(), "Progress hidden");
 }
 
+TEST_F(WindowControllerTest, AnAdapterThatMayNotBeOpenedIsExplainedOnceAndOpensOnceAllowed) {
+  hid.openSucceeds = false;
+  hid.openFailure = HID_DEVICE_ACCESS_DENIED;
+  controller.Start();
+  scheduler.AdvanceBy(2000);  // four connect attempts, all refused
+  ASSERT_EQ(dialogs.told.size(), 1u);
+  EXPECT_NE(dialogs.told.front().find(kRefusedAdapterCaption), std::string::npos);
+  EXPECT_NE(dialogs.told.front().find(link.RefusedNode()), std::string::npos);
+  EXPECT_EQ(state.g_linkState, link_state::kNoLink);
+
+  // Access granted: the search that went on opens the adapter by itself.
+  hid.openSucceeds = true;
+  scheduler.AdvanceBy(600);
+  EXPECT_EQ(state.g_linkState, link_state::kOpen);
+  EXPECT_EQ(dialogs.told.size(), 1u);
+  controller.Stop();
+}
+
 }  // namespace
 }  // namespace vuriru::test

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainterPath>
@@ -65,7 +66,23 @@ bool WriteAppIconImages(const QString& dir, std::vector<int>& ids) {
   return ok;
 }
 
+bool WriteHicolorIcons(const QString& dir) {
+  bool ok = WriteAppIconSvg(QDir(dir).filePath(QStringLiteral("scalable/apps/vuriru-link.svg")));
+  for (int size : {16, 24, 32, 48, 64, 128, 256, 512}) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    DrawAppIcon(painter, size);
+    painter.end();
+    const QString file = QStringLiteral("%1x%1/apps/vuriru-link.png").arg(size);
+    ok = QDir(dir).mkpath(QFileInfo(QDir(dir).filePath(file)).path()) && ok;
+    ok = image.save(QDir(dir).filePath(file), "PNG") && ok;
+  }
+  return ok;
+}
+
 bool WriteAppIconSvg(const QString& path) {
+  QDir().mkpath(QFileInfo(path).path());
   QSvgGenerator svg;
   svg.setFileName(path);
   svg.setSize(QSize(static_cast<int>(kGrid), static_cast<int>(kGrid)));

@@ -19,4 +19,9 @@ bool WriteAppIconImages(const QString& dir, std::vector<int>& ids);
 // Writes the icon as a scalable picture to `path`.
 bool WriteAppIconSvg(const QString& path);
 
+// Writes the icon theme's files for the desktop under `dir`, laid out as in
+// /usr/share/icons/hicolor: scalable/apps/vuriru-link.svg and
+// NxN/apps/vuriru-link.png for the usual sizes from 16 to 512.
+bool WriteHicolorIcons(const QString& dir);
+
 }  // namespace vuriru::art

@@ -3,6 +3,8 @@
 //   vuriru-artwork backgrounds DIR   page and window backgrounds (*.bmp), and the
 //                                    application icon for the desktop (vuriru-link.svg)
 //   vuriru-artwork images DIR        button images and their resource file
+//   vuriru-artwork icons DIR         the icon theme's files for the package
+//                                    (DIR/hicolor/NxN/apps/vuriru-link.png, ...)
 
 #include <cstdio>
 #include <cstring>
@@ -16,8 +18,9 @@
 
 int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
-  if (argc != 3 || (std::strcmp(argv[1], "backgrounds") != 0 && std::strcmp(argv[1], "images") != 0)) {
-    std::fprintf(stderr, "usage: vuriru-artwork backgrounds|images DIR\n");
+  if (argc != 3 || (std::strcmp(argv[1], "backgrounds") != 0 && std::strcmp(argv[1], "images") != 0 &&
+                    std::strcmp(argv[1], "icons") != 0)) {
+    std::fprintf(stderr, "usage: vuriru-artwork backgrounds|images|icons DIR\n");
     return 2;
   }
   QString dir = QString::fromLocal8Bit(argv[2]);
@@ -29,6 +32,8 @@ int main(int argc, char** argv) {
   if (std::strcmp(argv[1], "backgrounds") == 0) {
     written = vuriru::art::WriteBackgrounds(dir);
     written = vuriru::art::WriteAppIconSvg(QDir(dir).filePath(QStringLiteral("vuriru-link.svg"))) && written;
+  } else if (std::strcmp(argv[1], "icons") == 0) {
+    written = vuriru::art::WriteHicolorIcons(QDir(dir).filePath(QStringLiteral("hicolor")));
   } else {
     written = vuriru::art::WriteButtonImages(dir);
   }

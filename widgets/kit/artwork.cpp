@@ -2,8 +2,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QPixmapCache>
 
+#include "common/program_files.h"
 #include "window/button_art.h"
 
 // The resource is compiled into this static library; initialising it by name
@@ -15,7 +17,11 @@ static void InitImageResource() {
 namespace vuriru {
 
 QString ArtworkPath(const std::string& fileName) {
-  return QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromStdString(fileName));
+  const QString exeFolder = QCoreApplication::applicationDirPath();
+  const std::filesystem::path found = FindArtworkFile(QFile::encodeName(exeFolder).toStdString(), fileName);
+  if (!found.empty()) return QFile::decodeName(QByteArray::fromStdString(found.string()));
+  // Missing everywhere: the path beside the program, for the message that names it.
+  return QDir(exeFolder).filePath(QString::fromStdString(fileName));
 }
 
 QPixmap LoadArtwork(const std::string& fileName) {

@@ -11,8 +11,10 @@
 
 namespace vuriru {
 
-// The full path of a bitmap file beside the running executable, so that the
-// pictures are found wherever the program is started from.
+// The full path of a bitmap file: beside the running executable, or else in
+// ../share/vuriru-link relative to it (where the package installs them), so
+// that the pictures are found wherever the program is started from. Missing
+// in both, the path beside the executable.
 QString ArtworkPath(const std::string& fileName);
 
 // The picture in that file, or a null pixmap when it is missing or unreadable.
