@@ -234,8 +234,8 @@ class Decoder {
       const std::optional<int32_t> named = OptionIndexOfText(options, text);
       if (!named) return Problem(name + ": " + Quoted(text) + " is not one of its options");
       if (index && *index != *named) {
-        return Problem(name + ": index " + std::to_string(*index) + " is " + Quoted(options[static_cast<size_t>(*index)]) +
-                       ", but the text says " + Quoted(text));
+        return Problem(name + ": index " + std::to_string(*index) + " is " +
+                       Quoted(options[static_cast<size_t>(*index)]) + ", but the text says " + Quoted(text));
       }
       index = named;
     }

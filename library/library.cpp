@@ -1,7 +1,9 @@
 #include "library/library.h"
 
+#include <cctype>
 #include <chrono>
 #include <system_error>
+#include <unistd.h>
 
 #include "library/library_rows.h"
 #include "library/library_schema.h"
@@ -21,7 +23,8 @@ std::string Quoted(const std::string& name) {
 
 std::string SetupNameProblem(const std::string& name) {
   if (name.empty()) return "a setup needs a name";
-  if (name.size() > kLongestSetupName) return "a setup's name is at most " + std::to_string(kLongestSetupName) + " bytes";
+  if (name.size() > kLongestSetupName)
+    return "a setup's name is at most " + std::to_string(kLongestSetupName) + " bytes";
   bool digitsOnly = true;
   for (unsigned char c : name) {
     if (c < 0x20 || c == 0x7F) return "a setup's name holds no control characters";
@@ -54,68 +57,122 @@ void Library::Open() {
     }
   }
   const char* vfs = m_options.vfs.empty() ? nullptr : m_options.vfs.c_str();
-  int rc = sqlite3_open_v2(m_path.c_str(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, vfs);
-  m_writable = rc == SQLITE_OK;
-  if (rc != SQLITE_OK && std::filesystem::exists(m_path, error)) {
-    // A file that cannot be written may still be read.
-    sqlite3_close_v2(m_db);
-    m_db = nullptr;
-    rc = sqlite3_open_v2(m_path.c_str(), &m_db, SQLITE_OPEN_READONLY, vfs);
-    if (rc == SQLITE_OK) Trouble(LibraryProblem::kReadOnly);
+  const int rc = sqlite3_open_v2(m_path.c_str(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, vfs);
+  const bool exists = std::filesystem::exists(m_path, error);
+  if (rc == SQLITE_OK && sqlite3_db_readonly(m_db, "main") != 1) {
+    m_readable = true;
+    m_writable = true;
+    Configure();
+    CheckAndMigrate();
+    return;
   }
-  if (rc != SQLITE_OK) {
-    const std::string detail = m_db != nullptr ? sqlite3_errmsg(m_db) : sqlite3_errstr(rc);
-    sqlite3_close_v2(m_db);
-    m_db = nullptr;
-    m_writable = false;
-    Trouble(ProblemOfSqliteResult(rc) == LibraryProblem::kReadOnly ? LibraryProblem::kReadOnly
-                                                                   : LibraryProblem::kCannotOpen,
+  const std::string detail = m_db != nullptr ? sqlite3_errmsg(m_db) : sqlite3_errstr(rc);
+  sqlite3_close_v2(m_db);
+  m_db = nullptr;
+  if (!exists) {
+    // Nothing to read, and no file can be made: most likely a folder that
+    // cannot be written.
+    Trouble(access(folder.empty() ? "." : folder.c_str(), W_OK) != 0 ? LibraryProblem::kReadOnly
+                                                                     : LibraryProblem::kCannotOpen,
             detail);
     return;
   }
+  // A file that cannot be written may still be read.
+  Trouble(LibraryProblem::kReadOnly);
+  if (OpenReadOnly()) {
+    m_readable = true;
+    CheckAndMigrate();
+  }
+}
+
+bool Library::OpenReadOnly() {
+  // The path as a URI, so that the read-only options can follow it.
+  std::string uri = "file:";
+  for (unsigned char c : m_path.string()) {
+    if (std::isalnum(c) || c == '/' || c == '.' || c == '_' || c == '-' || c == '~') {
+      uri += static_cast<char>(c);
+    } else {
+      static const char* const kHex = "0123456789ABCDEF";
+      uri += '%';
+      uri += kHex[c >> 4];
+      uri += kHex[c & 0xF];
+    }
+  }
+  const char* vfs = m_options.vfs.empty() ? nullptr : m_options.vfs.c_str();
+  // A library kept with write-ahead logging needs its shared-memory file to
+  // be read; where that file is missing and cannot be made (a read-only
+  // folder), the file is read as it stands, as nobody can be writing it.
+  for (const char* options : {"?mode=ro", "?mode=ro&immutable=1"}) {
+    const std::string name = uri + options;
+    if (sqlite3_open_v2(name.c_str(), &m_db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, vfs) == SQLITE_OK) {
+      Configure();
+      SqliteStatement probe(m_db, "SELECT count(*) FROM sqlite_schema");
+      const int rc = probe.Step();
+      if (rc == SQLITE_ROW) return true;
+      const LibraryProblem problem = ProblemOfSqliteResult(rc);
+      if (problem != LibraryProblem::kReadOnly && problem != LibraryProblem::kCannotOpen) {
+        // Damaged or locked: said as such, and not read at all.
+        m_problem = LibraryProblem::kNone;
+        Trouble(rc);
+        return false;
+      }
+    }
+    sqlite3_close_v2(m_db);
+    m_db = nullptr;
+  }
+  m_readable = false;
+  return false;
+}
+
+void Library::Configure() {
   sqlite3_extended_result_codes(m_db, 1);
   sqlite3_busy_timeout(m_db, m_options.busyTimeoutMs);
-  m_readable = true;
-  if (m_writable && sqlite3_db_readonly(m_db, "main") == 1) {
-    m_writable = false;
-    Trouble(LibraryProblem::kReadOnly);
-  }
-  CheckAndMigrate();
 }
 
 bool Library::CheckAndMigrate() {
+  if (!CheckAndMigrateSchema()) {
+    // A file whose schema was not seen to be this program's is not read.
+    if (!m_schemaKnown || !ProblemLeavesReading(m_problem)) m_readable = false;
+    return false;
+  }
+  return true;
+}
+
+bool Library::CheckAndMigrateSchema() {
   // The first read of the file: a damaged or foreign file shows here, before
-  // anything is written to it.
-  SqliteStatement objects(m_db, "SELECT count(*) FROM sqlite_schema");
-  int rc = objects.Step();
-  if (rc != SQLITE_ROW) return Trouble(rc);
-  const int64_t objectCount = objects.Int(0);
-  SqliteStatement application(m_db, "PRAGMA application_id");
-  rc = application.Step();
-  if (rc != SQLITE_ROW) return Trouble(rc);
-  if (objectCount > 0 && application.Int(0) != kLibraryApplicationId) return Trouble(LibraryProblem::kNotALibrary);
+  // anything is written to it. The statements end before the journal mode
+  // changes, which no open read may span.
+  int64_t objectCount = 0;
+  int64_t applicationId = 0;
+  {
+    SqliteStatement objects(m_db, "SELECT count(*) FROM sqlite_schema");
+    const int rc = objects.Step();
+    if (rc != SQLITE_ROW) return Trouble(rc);
+    objectCount = objects.Int(0);
+  }
+  {
+    SqliteStatement application(m_db, "PRAGMA application_id");
+    const int rc = application.Step();
+    if (rc != SQLITE_ROW) return Trouble(rc);
+    applicationId = application.Int(0);
+  }
+  if (objectCount > 0 && applicationId != kLibraryApplicationId) return Trouble(LibraryProblem::kNotALibrary);
   const int version = ReadSchemaVersion(m_db);
   if (version < 0) return Trouble(-version);
   if (version > LatestLibraryVersion()) return Trouble(LibraryProblem::kNewer);
 
+  m_schemaKnown = version == LatestLibraryVersion();
   if (m_writable) {
     SqliteStatement wal(m_db, "PRAGMA journal_mode = WAL");
-    rc = wal.Step();
+    const int rc = wal.Step();
     if (rc != SQLITE_ROW) return Trouble(rc);
   }
-  if (version == LatestLibraryVersion()) return true;
-  if (!m_writable) {
-    // An older schema is only read once it has been brought up to date.
-    m_readable = false;
-    return false;
-  }
-  rc = MigrateLibrary(m_db);
-  if (rc != SQLITE_OK) {
-    Trouble(rc);
-    // Nothing was migrated; the old tables are not ones this program reads.
-    m_readable = false;
-    return false;
-  }
+  if (m_schemaKnown) return true;
+  // An older schema is only read once it has been brought up to date.
+  if (!m_writable) return false;
+  const int rc = MigrateLibrary(m_db);
+  if (rc != SQLITE_OK) return Trouble(rc);
+  m_schemaKnown = true;
   return true;
 }
 
@@ -188,11 +245,12 @@ LibraryResult Library::RecordSnapshot(const ControllerRecord& record, SnapshotRe
     } else if (step != SQLITE_DONE) {
       return step;
     }
-    SqliteStatement insert(m_db,
-                           "INSERT INTO snapshots (taken_at, last_seen_at, seen_count, reason, kind, software, adapter, "
-                           "program, settings, battery_min_dv, esc_max_c, motor_max_c, motor_max_krpm, boost_curve, "
-                           "brake_curve, throttle_curve) VALUES (?1, ?1, 1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, "
-                           "?12, ?13, ?14)");
+    SqliteStatement insert(
+        m_db,
+        "INSERT INTO snapshots (taken_at, last_seen_at, seen_count, reason, kind, software, adapter, "
+        "program, settings, battery_min_dv, esc_max_c, motor_max_c, motor_max_krpm, boost_curve, "
+        "brake_curve, throttle_curve) VALUES (?1, ?1, 1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, "
+        "?12, ?13, ?14)");
     insert.Bind(1, now);
     insert.Bind(2, std::string_view(ReasonText(reason)));
     insert.Bind(3, record.kind);
@@ -367,7 +425,8 @@ LibraryResult Library::DeleteSetup(const std::string& name) {
 std::vector<SetupInfo> Library::ListSetups() {
   std::vector<SetupInfo> infos;
   if (!m_readable) return infos;
-  SqliteStatement select(m_db, std::string("SELECT ") + kSetupColumns + " FROM setups ORDER BY changed_at DESC, id DESC");
+  SqliteStatement select(m_db,
+                         std::string("SELECT ") + kSetupColumns + " FROM setups ORDER BY changed_at DESC, id DESC");
   int rc = SQLITE_OK;
   while ((rc = select.Step()) == SQLITE_ROW) {
     if (std::optional<SetupInfo> info = ReadSetupInfo(select)) infos.push_back(std::move(*info));
@@ -376,8 +435,8 @@ std::vector<SetupInfo> Library::ListSetups() {
   return infos;
 }
 
-std::optional<Setup> Library::GetSetup(const std::string& name, std::string* why) {
-  const auto fail = [&](std::string text) -> std::optional<Setup> {
+std::optional<NamedSetup> Library::GetSetup(const std::string& name, std::string* why) {
+  const auto fail = [&](std::string text) -> std::optional<NamedSetup> {
     if (why != nullptr) *why = std::move(text);
     return std::nullopt;
   };
@@ -390,7 +449,7 @@ std::optional<Setup> Library::GetSetup(const std::string& name, std::string* why
     Trouble(rc);
     return fail(Refused().message);
   }
-  std::optional<Setup> setup = ReadSetup(select);
+  std::optional<NamedSetup> setup = ReadSetup(select);
   if (!setup) return fail("the setup " + Quoted(name) + " is damaged in the library and cannot be read");
   return setup;
 }

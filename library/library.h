@@ -10,12 +10,11 @@
 // nothing it cannot do, and the one message that says why is handed out
 // once (TakeNotice). The file itself is never replaced or deleted.
 
-#include <sqlite3.h>
-
 #include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <sqlite3.h>
 #include <string>
 #include <vector>
 
@@ -81,11 +80,15 @@ class Library {
   LibraryResult DeleteSetup(const std::string& name);
   // Newest change first.
   std::vector<SetupInfo> ListSetups();
-  std::optional<Setup> GetSetup(const std::string& name, std::string* why = nullptr);
+  std::optional<NamedSetup> GetSetup(const std::string& name, std::string* why = nullptr);
 
  private:
   void Open();
+  // Opens an existing file for reading only; false when even that fails.
+  bool OpenReadOnly();
+  void Configure();
   bool CheckAndMigrate();
+  bool CheckAndMigrateSchema();
   // Takes the failure into the library's state; returns false for chaining.
   bool Trouble(int rc);
   bool Trouble(LibraryProblem problem, const std::string& detail = "");
@@ -99,6 +102,8 @@ class Library {
   sqlite3* m_db = nullptr;
   bool m_readable = false;
   bool m_writable = false;
+  // The file's schema is the one this program reads.
+  bool m_schemaKnown = false;
   LibraryProblem m_problem = LibraryProblem::kNone;
   std::string m_message;
   bool m_noticeGiven = false;

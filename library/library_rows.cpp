@@ -239,14 +239,14 @@ std::optional<SetupInfo> ReadSetupInfo(const SqliteStatement& row) {
   return SetupInfo{*id, *name, *note, *software, *createdAt, *changedAt};
 }
 
-std::optional<Setup> ReadSetup(const SqliteStatement& row) {
+std::optional<NamedSetup> ReadSetup(const SqliteStatement& row) {
   std::optional<SetupInfo> info = ReadSetupInfo(row);
   if (!info) return std::nullopt;
   const std::optional<RecordColumns> columns = ReadRecordColumns(row, kSetupRecordAt);
   if (!columns) return std::nullopt;
   const std::optional<ControllerRecord> record = DecodeRecordColumns(kFullKind, info->software, "", *columns);
   if (!record || !record->full) return std::nullopt;
-  return Setup{std::move(*info), *record->full};
+  return NamedSetup{std::move(*info), *record->full};
 }
 
 }  // namespace vuriru

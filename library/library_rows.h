@@ -63,6 +63,6 @@ void BindRecordColumns(SqliteStatement& statement, int at, const RecordColumns& 
 std::optional<SnapshotInfo> ReadSnapshotInfo(const SqliteStatement& row);
 std::optional<Snapshot> ReadSnapshot(const SqliteStatement& row);
 std::optional<SetupInfo> ReadSetupInfo(const SqliteStatement& row);
-std::optional<Setup> ReadSetup(const SqliteStatement& row);
+std::optional<NamedSetup> ReadSetup(const SqliteStatement& row);
 
 }  // namespace vuriru

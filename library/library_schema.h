@@ -4,9 +4,8 @@
 // from the version before it to its own, and all that a file lacks run in one
 // transaction, so a file is either migrated whole or left as it was.
 
-#include <sqlite3.h>
-
 #include <span>
+#include <sqlite3.h>
 
 namespace vuriru {
 

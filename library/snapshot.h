@@ -76,7 +76,7 @@ struct SetupInfo {
 };
 
 // Setups hold a full controller's settings and curves.
-struct Setup {
+struct NamedSetup {
   SetupInfo info;
   EscData data;
 };

@@ -3,10 +3,9 @@
 // column calls the library uses. Every call reports SQLite's result code;
 // none throws.
 
-#include <sqlite3.h>
-
 #include <cstdint>
 #include <span>
+#include <sqlite3.h>
 #include <string>
 #include <string_view>
 #include <vector>

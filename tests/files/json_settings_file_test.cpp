@@ -102,11 +102,11 @@ TEST(JsonFileImport, CurvesAreSampledAsTheEditorSamplesThem) {
 
 TEST(JsonFileImport, TakesAnIndexOrATextWithOrWithoutMarkerAndTrailingBlanks) {
   Json json = Exported();
-  json["settings"]["RUN MODE"] = {{"text", "Forward/Brake"}};       // listed "Forward/Brake(*)"
-  json["settings"]["Moter Rotation"] = {{"text", "Reverse"}};       // listed "Reverse "
-  json["settings"]["BEC Output"] = {{"index", 0}};                  // index alone
-  json["settings"]["DEAD BAND"] = "6%";                              // a bare text
-  json["settings"]["RPM Lock"] = 9;                                  // a bare index
+  json["settings"]["RUN MODE"] = {{"text", "Forward/Brake"}};         // listed "Forward/Brake(*)"
+  json["settings"]["Moter Rotation"] = {{"text", "Reverse"}};         // listed "Reverse "
+  json["settings"]["BEC Output"] = {{"index", 0}};                    // index alone
+  json["settings"]["DEAD BAND"] = "6%";                               // a bare text
+  json["settings"]["RPM Lock"] = 9;                                   // a bare index
   json["settings"]["SWITCHPOINT"] = {{"index", 4}, {"text", "16K"}};  // both, agreeing
   const JsonFileImport imported = Import(json);
   ASSERT_TRUE(imported.ok) << imported.message;
@@ -212,21 +212,21 @@ TEST(JsonFileImport, WarnsOfUnknownKeysAndOfWhatTheFileLeavesOut) {
   json["controller"]["serial"] = "none";
   const JsonFileImport imported = Import(json);
   ASSERT_TRUE(imported.ok) << imported.message;
-  EXPECT_THAT(imported.warnings, ::testing::UnorderedElementsAre(
-                                     "unknown key \"comment\" left out", "unknown setting \"TURBO BOOST\" left out",
-                                     "unknown key \"RUN MODE.note\" left out", "unknown curve \"steering\" left out",
-                                     "unknown key \"runningLog.laps\" left out",
-                                     "unknown key \"controller.serial\" left out",
-                                     "1 setting is not in the file and keeps its present value: \"DEAD BAND\"",
-                                     "1 curve is not in the file and keeps its present points: \"boost\""));
+  EXPECT_THAT(imported.warnings,
+              ::testing::UnorderedElementsAre(
+                  "unknown key \"comment\" left out", "unknown setting \"TURBO BOOST\" left out",
+                  "unknown key \"RUN MODE.note\" left out", "unknown curve \"steering\" left out",
+                  "unknown key \"runningLog.laps\" left out", "unknown key \"controller.serial\" left out",
+                  "1 setting is not in the file and keeps its present value: \"DEAD BAND\"",
+                  "1 curve is not in the file and keeps its present points: \"boost\""));
   EXPECT_EQ(imported.data.settings.Current(Setting::DeadBand), FactoryBase().settings.Current(Setting::DeadBand));
   EXPECT_EQ(imported.data.boostCurve, FactoryBase().boostCurve);
 }
 
 TEST(JsonFileImport, RunningLogValuesAreRoundedToWhatTheFileKeeps) {
   Json json = Exported();
-  json["runningLog"] = {{"batteryMinVolts", 7.26}, {"escMaxCelsius", 0}, {"motorMaxCelsius", 255},
-                        {"motorMaxRpm", 65535000}};
+  json["runningLog"] = {
+      {"batteryMinVolts", 7.26}, {"escMaxCelsius", 0}, {"motorMaxCelsius", 255}, {"motorMaxRpm", 65535000}};
   const JsonFileImport imported = Import(json);
   ASSERT_TRUE(imported.ok) << imported.message;
   EXPECT_EQ(imported.data.settings.Log(RunningLog::BatteryMinVoltage), 73u);

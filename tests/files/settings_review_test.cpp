@@ -30,10 +30,10 @@ TEST(SettingsReview, ListsEachChangedSettingAsOptionTextsInPageOrderThenTheCurve
   after.brakeCurve = testing::ThreePointCurve(60, 10);
   after.throttleCurve = testing::ThreePointCurve(40, 90);
   const ChangeList changes = CompareEscData(before, after, ReviewScope::kStored);
-  EXPECT_THAT(ChangeLines(changes), ElementsAre("RUN MODE: Forward/Reverse \u2192 Forward/Brake(*)",
-                                                "Moter Rotation: Normal(*) \u2192 Reverse ",
-                                                "START RPM (Turbo): 20000rpm(*) \u2192 8000rpm",
-                                                "throttle curve changes", "brake curve changes"));
+  EXPECT_THAT(
+      ChangeLines(changes),
+      ElementsAre("RUN MODE: Forward/Reverse \u2192 Forward/Brake(*)", "Moter Rotation: Normal(*) \u2192 Reverse ",
+                  "START RPM (Turbo): 20000rpm(*) \u2192 8000rpm", "throttle curve changes", "brake curve changes"));
   EXPECT_EQ(ReviewText("Do you want to apply?", changes),
             "Do you want to apply?\n\nRUN MODE: Forward/Reverse \u2192 Forward/Brake(*)\nMoter Rotation: Normal(*) "
             "\u2192 Reverse \nSTART RPM (Turbo): 20000rpm(*) \u2192 8000rpm\nthrottle curve changes\nbrake curve "
