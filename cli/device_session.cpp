@@ -1,5 +1,6 @@
 #include "cli/device_session.h"
 
+#include "cli/simulated_memory.h"
 #include "comms/firmware/firmware_messages.h"
 #include "link/hidapi/hidapi_library.h"
 #include "sim/sim_fault.h"
@@ -72,6 +73,8 @@ CommandResult DeviceSession::Prepare() {
                                    "--fault: " + error + "; run 'vuriru-cli --help' for the fault names");
       }
     }
+    CommandResult memory = KeepSimulatedMemory(*simulated, m_options);
+    if (!memory.ok()) return memory;
   } else if (auto* hidapi = dynamic_cast<HidapiLibrary*>(m_hid.get())) {
     hidapi->SetRemovalReporter([this](const DeviceChangeEvent& event) { OnDeviceChange(event); });
   }

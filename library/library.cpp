@@ -19,6 +19,14 @@ std::string Quoted(const std::string& name) {
   return "\"" + name + "\"";
 }
 
+LibraryResult Refusal(LibraryRefusal why, std::string message, int64_t id = 0) {
+  LibraryResult result;
+  result.message = std::move(message);
+  result.id = id;
+  result.refusal = why;
+  return result;
+}
+
 }  // namespace
 
 std::string SetupNameProblem(const std::string& name) {
@@ -199,9 +207,7 @@ std::optional<std::string> Library::TakeNotice() {
 }
 
 LibraryResult Library::Refused() {
-  LibraryResult result;
-  result.message = m_message.empty() ? "the settings library is off" : m_message;
-  return result;
+  return Refusal(LibraryRefusal::kLibrary, m_message.empty() ? "the settings library is off" : m_message);
 }
 
 int64_t Library::Now() const {
@@ -222,7 +228,9 @@ int Library::InTransaction(const std::function<int()>& body) {
 LibraryResult Library::RecordSnapshot(const ControllerRecord& record, SnapshotReason reason) {
   if (!m_writable) return Refused();
   const std::optional<RecordColumns> columns = EncodeRecordColumns(record);
-  if (!columns) return {false, "a " + Quoted(record.kind) + " controller's record cannot be kept", 0, false};
+  if (!columns) {
+    return Refusal(LibraryRefusal::kBadRecord, "a " + Quoted(record.kind) + " controller's record cannot be kept");
+  }
   LibraryResult result;
   const int64_t now = Now();
   const int rc = InTransaction([&] {
@@ -315,7 +323,9 @@ std::optional<Snapshot> Library::GetSnapshot(int64_t id, std::string* why) {
 
 LibraryResult Library::SaveSetup(const std::string& name, const std::string& note, const EscData& data,
                                  const std::string& software, bool replace) {
-  if (const std::string problem = SetupNameProblem(name); !problem.empty()) return {false, problem, 0, false};
+  if (const std::string problem = SetupNameProblem(name); !problem.empty()) {
+    return Refusal(LibraryRefusal::kBadName, problem);
+  }
   if (!m_writable) return Refused();
   const std::optional<RecordColumns> columns = EncodeRecordColumns(FullControllerRecord(data, software, ""));
   LibraryResult result;
@@ -359,24 +369,28 @@ LibraryResult Library::SaveSetup(const std::string& name, const std::string& not
     return Refused();
   }
   if (exists && !replace) {
-    return {false, "a setup named " + Quoted(name) + " exists already; choose another name, or replace it", result.id,
-            false};
+    return Refusal(LibraryRefusal::kNameTaken,
+                   "a setup named " + Quoted(name) + " exists already; choose another name, or replace it", result.id);
   }
   result.ok = true;
   return result;
 }
 
 LibraryResult Library::RenameSetup(const std::string& from, const std::string& to) {
-  if (const std::string problem = SetupNameProblem(to); !problem.empty()) return {false, problem, 0, false};
+  if (const std::string problem = SetupNameProblem(to); !problem.empty()) {
+    return Refusal(LibraryRefusal::kBadName, problem);
+  }
   if (!m_writable) return Refused();
   LibraryResult result;
   std::string refusal;
+  LibraryRefusal why = LibraryRefusal::kNone;
   const int rc = InTransaction([&] {
     SqliteStatement taken(m_db, "SELECT id FROM setups WHERE name = ?1");
     taken.Bind(1, to);
     int step = taken.Step();
     if (step == SQLITE_ROW && from != to) {
       refusal = "a setup named " + Quoted(to) + " exists already; choose another name";
+      why = LibraryRefusal::kNameTaken;
       return SQLITE_OK;
     }
     if (step != SQLITE_ROW && step != SQLITE_DONE) return step;
@@ -387,6 +401,7 @@ LibraryResult Library::RenameSetup(const std::string& from, const std::string& t
     step = rename.Step();
     if (step == SQLITE_DONE) {
       refusal = "there is no setup named " + Quoted(from) + "; 'setup list' lists them";
+      why = LibraryRefusal::kNotFound;
       return SQLITE_OK;
     }
     if (step != SQLITE_ROW) return step;
@@ -397,7 +412,7 @@ LibraryResult Library::RenameSetup(const std::string& from, const std::string& t
     Trouble(rc);
     return Refused();
   }
-  if (!refusal.empty()) return {false, refusal, 0, false};
+  if (!refusal.empty()) return Refusal(why, refusal);
   result.ok = true;
   return result;
 }
@@ -417,7 +432,9 @@ LibraryResult Library::DeleteSetup(const std::string& name) {
     Trouble(rc);
     return Refused();
   }
-  if (result.id == 0) return {false, "there is no setup named " + Quoted(name) + "; 'setup list' lists them", 0, false};
+  if (result.id == 0) {
+    return Refusal(LibraryRefusal::kNotFound, "there is no setup named " + Quoted(name) + "; 'setup list' lists them");
+  }
   result.ok = true;
   return result;
 }

@@ -35,11 +35,22 @@ struct LibraryOptions {
   std::string program;
 };
 
+// Why a call was refused.
+enum class LibraryRefusal {
+  kNone,
+  kLibrary,    // the library's own trouble (ProblemText), or no library at all
+  kBadRecord,  // a record whose data does not fit its kind
+  kBadName,    // a setup name that cannot be used (SetupNameProblem)
+  kNameTaken,  // another setup has that name
+  kNotFound,   // no setup of that name
+};
+
 struct LibraryResult {
   bool ok = false;
   std::string message;   // when !ok: why, for the user
   int64_t id = 0;        // the snapshot or setup the call made or changed
   bool counted = false;  // a snapshot equal to the newest of its kind and software, counted instead of stored
+  LibraryRefusal refusal = LibraryRefusal::kNone;
 };
 
 class Library {
