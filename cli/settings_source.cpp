@@ -17,7 +17,10 @@ SourceArgument ClassifySource(const std::string& argument) {
   int64_t id = 0;
   const char* end = argument.data() + argument.size();
   const bool digits = !argument.empty() && argument.find_first_not_of("0123456789") == std::string::npos;
-  if (digits && std::from_chars(argument.data(), end, id).ptr == end) return {SourceKind::kSnapshot, argument, id};
+  if (digits) {
+    const std::from_chars_result parsed = std::from_chars(argument.data(), end, id);
+    if (parsed.ec == std::errc() && parsed.ptr == end) return {SourceKind::kSnapshot, argument, id};
+  }
   return {SourceKind::kSetup, argument, 0};
 }
 
