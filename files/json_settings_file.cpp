@@ -84,7 +84,8 @@ class Decoder {
     Json json;
     try {
       json = Json::parse(text);
-    } catch (const Json::parse_error& error) {
+    } catch (const Json::exception& error) {
+      // A syntax error, or a number too large for any type ("2e11000").
       return Refuse(std::string("not JSON (") + error.what() + ")");
     }
     if (!json.is_object()) return Refuse("not a settings file: the file is no JSON object");

@@ -37,6 +37,11 @@ bool IsV1Kind(std::string_view kind) {
   return kind == "v1" || kind == "v1-bec" || kind == "v1-hgm";
 }
 
+const char* V1ControllerKind(bool becShown, size_t replyLength) {
+  if (becShown) return "v1-bec";
+  return replyLength == 12 ? "v1-hgm" : "v1";
+}
+
 ControllerRecord FullControllerRecord(const EscData& data, std::string software, std::string adapter) {
   ControllerRecord record;
   record.kind = kFullKind;

@@ -3,6 +3,7 @@
 // setups the user saved under a name. Plain values; library/library.h reads
 // and writes them.
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -33,6 +34,9 @@ std::optional<SnapshotReason> ReasonFromText(std::string_view text);
 // The controller kinds a snapshot can hold.
 inline constexpr const char* kFullKind = "full";
 bool IsV1Kind(std::string_view kind);  // "v1", "v1-bec", "v1-hgm"
+// The kind of a V1 controller: "v1-bec" when it showed BEC, "v1-hgm" for the
+// model with the 12-byte settings reply, else "v1".
+const char* V1ControllerKind(bool becShown, size_t replyLength);
 
 // What one controller held, as a *.DATA file holds it (settings as indexes,
 // the three stored curves, the running log) for a full controller, or its

@@ -119,6 +119,24 @@ TEST(JsonFileImport, TakesAnIndexOrATextWithOrWithoutMarkerAndTrailingBlanks) {
   EXPECT_EQ(s.Current(Setting::ThrottleSwitchPoint), 4);
 }
 
+// Matching without the marker and trailing blanks must never make two
+// options of one list read the same.
+TEST(JsonFileImport, EveryOptionTextNamesItsOwnIndexWithOrWithoutMarkerAndBlanks) {
+  for (const FileSettingKey& entry : FileSettingKeys()) {
+    const std::vector<std::string>& options = *entry.options;
+    for (size_t i = 0; i < options.size(); ++i) {
+      std::string plain = options[i];
+      if (const size_t marker = plain.find("(*)"); marker != std::string::npos) plain.erase(marker, 3);
+      while (!plain.empty() && plain.back() == ' ') plain.pop_back();
+      EXPECT_EQ(OptionIndexOfText(options, options[i]), static_cast<int32_t>(i)) << entry.key << " " << options[i];
+      EXPECT_EQ(OptionIndexOfText(options, plain), static_cast<int32_t>(i)) << entry.key << " " << plain;
+      EXPECT_EQ(OptionIndexOfText(options, plain + "  "), static_cast<int32_t>(i)) << entry.key << " " << plain;
+    }
+  }
+  EXPECT_FALSE(OptionIndexOfText(*FindFileSettingKey("RUN MODE")->options, ""));
+  EXPECT_FALSE(OptionIndexOfText(*FindFileSettingKey("RUN MODE")->options, "(*)"));
+}
+
 TEST(JsonFileImport, RefusesABadSettingNamingItsKey) {
   const std::vector<std::pair<Json, std::string>> cases = {
       {{{"index", 3}}, "\"RUN MODE\": index 3 is outside its list (0 to 2)"},
@@ -192,7 +210,7 @@ TEST(JsonFileImport, RefusesAnotherKindFormatOrVersionAndWhatIsNoSettingsFile) {
   EXPECT_THAT(problemOf([](Json& j) { j["runningLog"]["escMaxCelsius"] = "hot"; }),
               HasSubstr("\"runningLog.escMaxCelsius\": must be a number"));
 
-  for (const std::string text : {"", "not json", "[1, 2]", "{\"format\": "}) {
+  for (const std::string text : {"", "not json", "[1, 2]", "{\"format\": ", "{\"version\": 2e11000}"}) {
     EXPECT_FALSE(DecodeJsonFile(text, FactoryBase()).ok) << text;
   }
   EXPECT_THAT(DecodeJsonFile(std::string(100, '[') + std::string(100, ']'), FactoryBase()).problem,
