@@ -44,7 +44,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   }
 
   ProgressBar progress(err, errIsTerminal);
-  CommandIo io{out, progress};
+  CommandIo io{out, progress, err};
   CommandResult result;
   try {
     result = Find(parsed.options.command)(parsed.options, io);

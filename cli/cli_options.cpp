@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "library/library_path.h"
 #include "sim/sim_target_factory.h"
 
 namespace vuriru {
@@ -17,6 +18,35 @@ constexpr double kLongestTimeoutSeconds = 24.0 * 3600.0;
 
 std::string UsageError(const std::string& what) {
   return what + "; run '" + std::string(kProgram) + " --help' for the commands and options";
+}
+
+// The arguments and options of one command or action.
+void AddArguments(CLI::App* sub, const CommandInfo& info, CliOptions& o) {
+  if (!info.fileArgument.empty()) {
+    sub->add_option("file", o.file, info.fileHelp)->type_name(info.fileArgument)->required();
+  }
+  if (!info.secondArgument.empty()) {
+    auto* second = sub->add_option("second", o.second, info.secondHelp)->type_name(info.secondArgument);
+    if (info.secondRequired) second->required();
+  }
+  if (info.name == "export") {
+    sub->add_flag("--overwrite", o.overwrite, "Replace an existing file of the same name");
+  }
+  if (info.name == "apply") {
+    sub->add_flag("--dry-run", o.dryRun, "Print what would change on the controller and write nothing");
+  }
+  if (info.name == "save") {
+    sub->add_option("--note", o.note, "A note kept with the setup (\"Track A, wet, 17.5T\")")->type_name("TEXT");
+    sub->add_flag("--overwrite", o.overwrite, "Replace a setup of the same name");
+  }
+  if (info.name == "firmware") {
+    sub->add_option("--target", o.target,
+                    "The device to update: the speed controller, or lcd for the RUZ Oviveru Ruv display box")
+        ->type_name("DEVICE")
+        ->check(CLI::IsMember({"controller", "lcd"}))
+        ->capture_default_str();
+    sub->add_flag("--force", o.force, "Send a file whose extension does not fit the device");
+  }
 }
 
 }  // namespace
@@ -60,25 +90,27 @@ ParseOutcome ParseCommandLine(std::span<const std::string> args, std::span<const
       ->capture_default_str();
   app.add_flag("--json", o.json, "Print JSON instead of text");
   app.add_option("--trace", o.tracePath, "Record the link traffic in FILE")->type_name("FILE");
+  std::string library;
+  app.add_option("--library", library,
+                 "Keep the history and the setups in this file (default: $XDG_DATA_HOME/vuriru-link/library.sqlite3)")
+      ->type_name("FILE");
+  app.add_option("--simulate-memory", o.simulateMemory,
+                 "Keep the simulated controller's memory in FILE between runs (with --simulate)")
+      ->type_name("FILE")
+      ->needs(simulate);
 
   for (const CommandInfo& info : commands) {
     CLI::App* sub = app.add_subcommand(info.name, info.summary);
     sub->fallthrough();
     sub->group("Commands");
-    if (!info.fileArgument.empty()) {
-      sub->add_option("file", o.file, info.fileHelp)->type_name(info.fileArgument)->required();
+    AddArguments(sub, info, o);
+    for (const CommandInfo& action : info.actions) {
+      CLI::App* actionApp = sub->add_subcommand(action.name, action.summary);
+      actionApp->fallthrough();
+      AddArguments(actionApp, action, o);
+      actionApp->callback([&o, name = action.name] { o.action = name; });
     }
-    if (info.name == "export") {
-      sub->add_flag("--overwrite", o.overwrite, "Replace an existing file of the same name");
-    }
-    if (info.name == "firmware") {
-      sub->add_option("--target", o.target,
-                      "The device to update: the speed controller, or lcd for the RUZ Oviveru Ruv display box")
-          ->type_name("DEVICE")
-          ->check(CLI::IsMember({"controller", "lcd"}))
-          ->capture_default_str();
-      sub->add_flag("--force", o.force, "Send a file whose extension does not fit the device");
-    }
+    if (!info.actions.empty()) sub->require_subcommand(1);
     sub->callback([&o, name = info.name] { o.command = name; });
   }
 
@@ -104,6 +136,7 @@ ParseOutcome ParseCommandLine(std::span<const std::string> args, std::span<const
     outcome.error = UsageError(e.what());
     return outcome;
   }
+  o.libraryPath = library.empty() ? DefaultLibraryPath().string() : library;
   outcome.run = true;
   return outcome;
 }

@@ -18,8 +18,10 @@ const std::vector<std::string>& SimulatedKindNames();
 
 struct CliOptions {
   std::string command;
+  std::string action;       // setup: save, list, delete or rename
   std::string programPath;  // how the program was started (argv[0])
-  std::string file;         // the command's file argument, when it takes one
+  std::string file;         // the command's first argument, when it takes one
+  std::string second;       // its second argument (diff's B, setup save's SOURCE, rename's NEW), when given
   std::string simulate;     // empty: a real adapter through hidapi
   std::vector<std::string> faults;
   bool virtualTime = false;
@@ -33,6 +35,15 @@ struct CliOptions {
   // whether a file whose extension does not fit it is sent anyway.
   std::string target = "controller";
   bool force = false;
+  // The settings library; empty for none (a CliOptions made in code keeps
+  // no history unless it names one).
+  std::string libraryPath;
+  // The simulated target's memory, kept in this file between runs.
+  std::string simulateMemory;
+  // apply: print what would change and write nothing.
+  bool dryRun = false;
+  // setup save: the setup's note.
+  std::string note;
 
   bool LcdTarget() const { return target == "lcd"; }
   bool Simulated() const { return !simulate.empty(); }
@@ -45,6 +56,13 @@ struct CommandInfo {
   std::string summary;
   std::string fileArgument;  // e.g. "FILE.DATA"; empty when the command takes none
   std::string fileHelp;
+  // A second argument, e.g. diff's B; empty when the command takes none.
+  std::string secondArgument;
+  std::string secondHelp;
+  bool secondRequired = false;
+  // Commands of a command (setup save, setup list, ...); the chosen one's
+  // name becomes CliOptions::action.
+  std::vector<CommandInfo> actions;
 };
 
 struct ParseOutcome {

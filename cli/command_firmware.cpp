@@ -13,6 +13,7 @@
 #include "cli/adapter_refusal.h"
 #include "cli/commands.h"
 #include "cli/device_session.h"
+#include "cli/session_history.h"
 #include "comms/firmware/firmware_file.h"
 #include "comms/firmware/firmware_kind.h"
 
@@ -121,12 +122,18 @@ CommandResult RunFirmwareOnSession(DeviceSession& session, const CliOptions& opt
   const bool lcd = options.LcdTarget();
   CommandResult reached = ReachTarget(session, options);
   if (!reached.ok()) return reached;
+  // A controller's settings were read on the way: kept, and kept again
+  // before the update (counted, as they are the same).
+  CliLibrary library(options, io.err);
+  const std::optional<ControllerRecord> lastRead = SessionRecord(session);
+  RecordSnapshot(library, lastRead, SnapshotReason::kRead);
 
   const std::string deviceName = DeviceName(session, lcd);
   const FirmwareKind kind = ExpectedFirmwareKind(session.State().g_lcdMode, session.Engine().ReplyLength());
   CommandResult checked = CheckFile(options, kind, deviceName);
   if (!checked.ok()) return checked;
 
+  KeepBeforeWrite(library, lastRead, SnapshotReason::kBeforeFirmwareUpdate);
   const FirmwareTransfer& transfer = session.StartFirmwareUpdate(options.file, options.force);
   if (transfer.Outcome() == TransferOutcome::kRefused) {
     // Checked above; only a file changed in between gets here.

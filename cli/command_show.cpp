@@ -1,17 +1,24 @@
-// show FILE.DATA: decodes a settings file without any device and prints it
-// as `read` prints a controller.
+// show FILE: decodes a settings file (*.json, else *.DATA) without any
+// device and prints it as `read` prints a controller.
 
+#include "cli/cli_library.h"
 #include "cli/commands.h"
 #include "cli/report_output.h"
-#include "cli/settings_file_input.h"
+#include "cli/settings_source.h"
 
 namespace vuriru {
 
 CommandResult RunShowCommand(const CliOptions& options, CommandIo& io) {
-  EscData data;
-  CommandResult loaded = LoadSettingsFile(options.file, data);
+  CliLibrary library(options, io.err);
+  LoadedSource source;
+  CommandResult loaded = LoadFileSource(options.file, library, source);
   if (!loaded.ok()) return loaded;
+  const EscData& data = source.data;
   ControllerReport report;
+  if (!source.software.empty()) {
+    report.kind = "full";
+    report.software = source.software;
+  }
   report.settings = &data.settings;
   report.boost = &data.boostCurve;
   report.brake = &data.brakeCurve;

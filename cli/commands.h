@@ -17,6 +17,9 @@ class DeviceSession;
 struct CommandIo {
   std::ostream& out;
   ProgressBar& progress;
+  // Warnings that do not stop the command (the library's trouble, keys a
+  // JSON file held that the import left out).
+  std::ostream& err;
 };
 
 using CommandFn = CommandResult (*)(const CliOptions& options, CommandIo& io);
@@ -38,6 +41,10 @@ CommandResult RunExportCommand(const CliOptions& options, CommandIo& io);
 CommandResult RunShowCommand(const CliOptions& options, CommandIo& io);
 CommandResult RunFirmwareCommand(const CliOptions& options, CommandIo& io);
 CommandResult RunDoctorCommand(const CliOptions& options, CommandIo& io);
+CommandResult RunRestoreCommand(const CliOptions& options, CommandIo& io);
+CommandResult RunHistoryCommand(const CliOptions& options, CommandIo& io);
+CommandResult RunDiffCommand(const CliOptions& options, CommandIo& io);
+CommandResult RunSetupCommand(const CliOptions& options, CommandIo& io);
 // The firmware command after its device-free checks, on a session the caller
 // made (tests then look at the simulated target through it).
 CommandResult RunFirmwareOnSession(DeviceSession& session, const CliOptions& options, CommandIo& io);

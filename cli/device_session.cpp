@@ -1,5 +1,6 @@
 #include "cli/device_session.h"
 
+#include "cli/simulated_memory.h"
 #include "comms/firmware/firmware_messages.h"
 
 namespace vuriru {
@@ -50,6 +51,10 @@ CommandResult DeviceSession::Prepare() {
   if (m_backend.error) {
     return CommandResult::Fail(ExitCode::kUsage,
                                m_backend.error.what + "; run 'vuriru-cli --help' for the " + m_backend.error.helpTopic);
+  }
+  if (m_backend.simulated != nullptr) {
+    CommandResult memory = KeepSimulatedMemory(*m_backend.simulated, m_options);
+    if (!memory.ok()) return memory;
   }
   m_backend.ReportDeviceChanges([this](const DeviceChangeEvent& event) { OnDeviceChange(event); });
   if (!m_options.tracePath.empty()) {

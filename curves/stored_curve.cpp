@@ -18,4 +18,13 @@ size_t StoredPointCount(const StoredCurve& curve) {
   return end + 1;
 }
 
+std::vector<CurvePoint> StoredPoints(const StoredCurve& curve) {
+  std::vector<CurvePoint> points;
+  for (size_t i = 0; i < kSampleCount; ++i) {
+    points.push_back({curve.x[i], curve.y[i]});
+    if (curve.x[i] == 100 && curve.y[i] == 100) break;
+  }
+  return points;
+}
+
 }  // namespace vuriru

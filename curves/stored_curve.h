@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace vuriru {
 
@@ -31,5 +32,15 @@ bool IsPossibleCurve(const StoredCurve& curve);
 // The points of the stored curve up to and including the first (100,100)
 // among the first 40; 41 when there is none there.
 size_t StoredPointCount(const StoredCurve& curve);
+
+struct CurvePoint {
+  int x = 0;
+  int y = 0;
+  bool operator==(const CurvePoint&) const = default;
+};
+
+// The stored points as the editor shows them: up to and including the first
+// (100,100) among the first 40, or all 40 when there is none.
+std::vector<CurvePoint> StoredPoints(const StoredCurve& curve);
 
 }  // namespace vuriru

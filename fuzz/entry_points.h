@@ -21,6 +21,11 @@ int CurveReplyInput(const uint8_t* data, size_t size);
 int V1ReplyInput(const uint8_t* data, size_t size);
 // The bytes of a *.DATA settings file.
 int DataFileInput(const uint8_t* data, size_t size);
+// The text of a JSON settings file.
+int JsonFileInput(const uint8_t* data, size_t size);
+// Rows of the settings library's tables, any column of any type
+// (fuzz/library_rows_input.cpp describes the input).
+int LibraryRowsInput(const uint8_t* data, size_t size);
 // The text of a *.xup firmware file.
 int RecordFileInput(const uint8_t* data, size_t size);
 // The bytes of a *.xut or *.hgm firmware file; the first byte picks which.

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "files/data_file_codec.h"
+#include "files/json_settings_file.h"
 #include "fuzz/engine_script.h"
 #include "fuzz/engine_session.h"
 #include "fuzz/firmware_files.h"
@@ -111,6 +112,38 @@ void ReplyAndFileSeeds(SeedWriter& out) {
   ParseSettingsReply(full.settings, data.settings);
   const DataFileExport read = EncodeDataFile(data);
   out.Write("data_file", "full_read", Bytes(read.bytes.begin(), read.bytes.end()));
+
+  const std::string json = EncodeJsonFile(data, "V3.12_240517");
+  out.Write("json_file", "full_read", Bytes(json.begin(), json.end()));
+  // Settings by text and by bare index or text, a warning's worth of unknown keys.
+  const std::string handWritten =
+      "{\"format\": \"vuriru-link settings\", \"version\": 1, \"controller\": {\"kind\": \"full\"},\n"
+      " \"settings\": {\"RUN MODE\": {\"text\": \"Forward/Brake\"}, \"Moter Rotation\": \"Reverse\",\n"
+      "   \"RPM Lock\": 9, \"START RPM (Turbo)\": {\"index\": 3, \"text\": \"11000rpm\"}, \"WHEELBASE\": 235},\n"
+      " \"curves\": {\"throttle\": [[0,0],[30,50],[70,80],[100,100]], \"brake\": [[0,0],[100,100]]},\n"
+      " \"runningLog\": {\"batteryMinVolts\": 7.26, \"motorMaxRpm\": 42000}, \"note\": \"wet\"}\n";
+  out.Write("json_file", "hand_written", Bytes(handWritten.begin(), handWritten.end()));
+
+  // Library rows (fuzz/library_rows_input.cpp): the record kind, then per
+  // row the table and a choice per column; 4 takes the sound value.
+  const auto rows = [](uint8_t kind, std::initializer_list<std::pair<uint8_t, size_t>> tables) {
+    Bytes bytes{kind};
+    for (const auto& [table, columns] : tables) {
+      bytes.push_back(table);
+      bytes.insert(bytes.end(), columns, 4);
+    }
+    return bytes;
+  };
+  out.Write("library_rows", "full_snapshot_and_setup", rows(0, {{0, 17}, {1, 14}}));
+  out.Write("library_rows", "v1_snapshots", rows(1, {{0, 17}, {0, 17}}));
+  // The settings column as a blob of 32 bytes of the input, which read as a
+  // full controller's settings.
+  Bytes settingsBlob = rows(0, {{0, 17}});
+  settingsBlob[2 + 9] = 3;
+  const Bytes blob = {0, 32, 1, 25, 34, 2, 1,  2, 20, 9,  1, 30, 7, 4, 1, 11, 7,
+                      1, 20, 5, 3,  1,  1, 10, 2, 3,  20, 7, 2,  1, 3, 1, 80, 0};
+  settingsBlob.insert(settingsBlob.begin() + 2 + 10, blob.begin(), blob.end());
+  out.Write("library_rows", "settings_from_input", settingsBlob);
 
   const Bytes text = FirmwareTestFileBytes(FirmwareKind::kRecords);
   out.Write("xup_file", "records", text);

@@ -162,7 +162,7 @@ void SimFullController::FrameByte(uint8_t byte, SimAnswers& answers) {
         m_memory.unexpected.push_back(m_frame[i]);
       }
     }
-    ++m_memory.storesCompleted;
+    StoreCompleted();
     answers.push_back(SimAnswer{{kAck}});
   } else {
     // A damaged trailer: nothing is kept and nothing is acknowledged.
@@ -178,7 +178,7 @@ void SimFullController::CurveBlockByte(uint8_t byte, SimAnswers& answers) {
   const auto [quotient, remainder] = SimCurveCheck(m_curveBlock.data());
   if (quotient == m_curveBlock[kSimCurveValues] && remainder == m_curveBlock[kSimCurveValues + 1]) {
     m_memory.curves[m_curve].assign(m_curveBlock.begin(), m_curveBlock.begin() + kSimCurveValues);
-    ++m_memory.storesCompleted;
+    StoreCompleted();
     answers.push_back(SimAnswer{{kAck}});
   } else {
     ++m_memory.curveBlocksRejected;

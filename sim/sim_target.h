@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "sim/sim_fault.h"
@@ -68,17 +69,27 @@ class SimTarget {
   // The adapter's faults; the target reads those that concern it.
   void SetFaults(const SimFaults* faults) { m_faults = faults; }
 
+  // Called after every store that ended with new values in memory, so that
+  // the memory can be kept between runs (--simulate-memory).
+  void SetStoreHandler(std::function<void()> handler) { m_onStore = std::move(handler); }
+
  protected:
   virtual void Consume(const uint8_t* bytes, size_t length, SimAnswers& answers) = 0;
   bool HasFault(SimFault fault) const { return m_faults != nullptr && m_faults->Has(fault); }
   const SimFaults* Faults() const { return m_faults; }
   uint64_t NowMs() const { return m_nowMs; }
+  // Counts a store whose values are now in memory and tells the handler.
+  void StoreCompleted() {
+    ++m_memory.storesCompleted;
+    if (m_onStore) m_onStore();
+  }
 
   SimMemory m_memory;
 
  private:
   const SimFaults* m_faults = nullptr;
   uint64_t m_nowMs = 0;
+  std::function<void()> m_onStore;
 };
 
 // A loader drops a transfer that has stalled this long in the middle of a

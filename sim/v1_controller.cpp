@@ -109,7 +109,7 @@ void SimV1Controller::KeepPair(uint8_t tag, uint8_t value, SimAnswers& answers) 
   } else {
     m_memory.unexpected.push_back(tag);
   }
-  ++m_memory.storesCompleted;
+  StoreCompleted();
   answers.push_back(SimAnswer{{kAck}});
 }
 

@@ -101,7 +101,7 @@ class CliFirmware : public ::testing::Test {
     options.force = force;
     std::ostringstream out, err;
     ProgressBar progress(err, false);
-    CommandIo io{out, progress};
+    CommandIo io{out, progress, err};
     DeviceSession session(options, progress);
     InProcess run;
     run.result = RunFirmwareOnSession(session, options, io);

@@ -68,6 +68,36 @@ TEST(CliOptions, CommandHelpDescribesItsFile) {
   EXPECT_THAT(out.str(), HasSubstr("FILE.DATA"));
 }
 
+TEST(CliOptions, DiffTakesOneOrTwoSourcesAndSetupTakesItsActions) {
+  ParseOutcome parsed = Parse({"diff", "3"});
+  ASSERT_TRUE(parsed.run) << parsed.error;
+  EXPECT_EQ(parsed.options.file, "3");
+  EXPECT_EQ(parsed.options.second, "");
+  parsed = Parse({"diff", "a.json", "Track A"});
+  EXPECT_EQ(parsed.options.second, "Track A");
+
+  parsed = Parse({"setup", "save", "Track A", "--note", "wet, 17.5T", "device"});
+  ASSERT_TRUE(parsed.run) << parsed.error;
+  EXPECT_EQ(parsed.options.command, "setup");
+  EXPECT_EQ(parsed.options.action, "save");
+  EXPECT_EQ(parsed.options.file, "Track A");
+  EXPECT_EQ(parsed.options.second, "device");
+  EXPECT_EQ(parsed.options.note, "wet, 17.5T");
+  EXPECT_EQ(Parse({"setup", "list"}).options.action, "list");
+
+  EXPECT_FALSE(Parse({"setup"}).run);
+  EXPECT_FALSE(Parse({"setup", "rename", "Track A"}).run);
+  EXPECT_FALSE(Parse({"diff"}).run);
+  EXPECT_TRUE(Parse({"apply", "--dry-run", "x.json"}).options.dryRun);
+}
+
+TEST(CliOptions, TheLibraryIsTheNamedFileOrTheOneInTheDataFolder) {
+  EXPECT_EQ(Parse({"--library", "/tmp/l.sqlite3", "history"}).options.libraryPath, "/tmp/l.sqlite3");
+  EXPECT_THAT(Parse({"history"}).options.libraryPath, ::testing::EndsWith("/vuriru-link/library.sqlite3"));
+  EXPECT_FALSE(Parse({"--simulate-memory", "m.txt", "read"}).run);
+  EXPECT_EQ(Parse({"--simulate", "full", "--simulate-memory", "m.txt", "read"}).options.simulateMemory, "m.txt");
+}
+
 TEST(CliOptions, VersionNamesTheProgram) {
   std::ostringstream out, err;
   EXPECT_EQ(RunCli({"vuriru-cli", "--version"}, out, err, false), 0);

@@ -5,6 +5,7 @@
 #include <random>
 #include <spawn.h>
 #include <sstream>
+#include <string_view>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -30,6 +31,17 @@ CliRun RunCliProcess(const std::vector<std::string>& args, const std::filesystem
   for (std::string& arg : argv) pointers.push_back(arg.data());
   pointers.push_back(nullptr);
 
+  // The program's library goes into the test's own folder, never into the
+  // user's data folder or another test's.
+  std::vector<std::string> environment;
+  for (char** variable = environ; *variable != nullptr; ++variable) {
+    if (!std::string_view(*variable).starts_with("XDG_DATA_HOME=")) environment.emplace_back(*variable);
+  }
+  environment.push_back("XDG_DATA_HOME=" + (scratch / "data-home").string());
+  std::vector<char*> environmentPointers;
+  for (std::string& variable : environment) environmentPointers.push_back(variable.data());
+  environmentPointers.push_back(nullptr);
+
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
@@ -37,7 +49,7 @@ CliRun RunCliProcess(const std::vector<std::string>& args, const std::filesystem
   posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
   pid_t pid = 0;
   CliRun run;
-  if (posix_spawn(&pid, argv[0].c_str(), &actions, nullptr, pointers.data(), environ) == 0) {
+  if (posix_spawn(&pid, argv[0].c_str(), &actions, nullptr, pointers.data(), environmentPointers.data()) == 0) {
     int status = 0;
     if (waitpid(pid, &status, 0) == pid && WIFEXITED(status)) run.exitCode = WEXITSTATUS(status);
   }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "curves/curve_sampling.h"
+#include "files/settings_review.h"
 #include "settings/settings_table.h"
 
 namespace vuriru {
@@ -57,6 +58,32 @@ TEST(PageActions, ImportHoldsIndexesToTheirListsAndResamplesTheCurves) {
   EXPECT_EQ(settings.Current(Setting::RunMode), 2);
   EXPECT_EQ(settings.Log(RunningLog::EscMaxTemp), 70u);
   EXPECT_EQ(curves.brake.Stored().table[39], 100);
+}
+
+// The review before Default computes what Default will send without touching
+// the pages; it must be exactly what the pages and editors then send.
+TEST(PageActions, DefaultSendsWhatTheReviewBeforeItShowed) {
+  SettingsBlock settings;
+  LoadFactorySettings(settings);
+  settings.Current(Setting::BoostTiming) = 40;
+  settings.Current(Setting::RunMode) = 2;
+  settings.Current(Setting::Profile) = 3;
+  settings.Log(RunningLog::EscMaxTemp) = 70;
+  CurveSet curves(settings);
+  curves.throttle.Stored().x[1] = 30;
+  curves.throttle.Stored().y[1] = 60;
+  curves.throttle.Stored().x[2] = 100;
+  curves.throttle.Stored().y[2] = 100;
+  curves.throttle.LoadStoredCurve();
+  const EscData reviewed = DefaultEscData(CurrentEscData(settings, curves));
+
+  ApplyFactoryValues(settings, curves);
+  const EscData sent = CurrentEscData(settings, curves);
+  EXPECT_EQ(reviewed.settings.current, sent.settings.current);
+  EXPECT_EQ(reviewed.settings.runningLog, sent.settings.runningLog);
+  EXPECT_EQ(reviewed.boostCurve, sent.boostCurve);
+  EXPECT_EQ(reviewed.brakeCurve, sent.brakeCurve);
+  EXPECT_EQ(reviewed.throttleCurve, sent.throttleCurve);
 }
 
 }  // namespace

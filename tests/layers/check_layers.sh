@@ -20,6 +20,7 @@ backend 3
 comms/engine 3
 comms/firmware 4
 files 4
+library 5
 window 5
 widgets/layout 6
 widgets/kit 7
@@ -65,7 +66,7 @@ while IFS= read -r file; do
       failures=$((failures + 1))
     fi
   fi
-done < <(find common settings link v1 curves sim backend comms files window widgets pages app cli tools bench fuzz \
+done < <(find common settings link v1 curves sim backend comms files library window widgets pages app cli tools bench fuzz \
            -name '*.h' -o -name '*.cpp' 2>/dev/null | sort)
 
 if [ "$failures" -gt 0 ]; then

@@ -36,7 +36,10 @@ expect_has() {
   fi
 }
 
-expect "default doctor " d
+expect "default diff doctor " d
+expect "delete list rename save " setup ""
+expect "--note " setup save --n
+expect "--dry-run " apply --dr
 expect_has list ""
 expect_has firmware ""
 expect "full " --simulate f

@@ -94,15 +94,20 @@ TEST(SimFullController, AnswersEachRequestFromItsStartingMemory) {
 TEST(SimFullController, SettingsFrameStoreIsAcknowledgedTwiceAndReadBack) {
   SimHarness h;
   h.Open();
+  // The store handler hears of the store once its values are in memory.
+  std::vector<uint8_t> heldWhenTold;
+  h.adapter->Target().SetStoreHandler([&] { heldWhenTold = h.Memory().settings; });
   const Bytes frame = SettingsFrame(kFactory);
   ASSERT_EQ(frame.size(), 66u);
   EXPECT_EQ(h.Exchange({frame[0], frame[1]}), kAck);
   // The whole frame follows in two writes, as the store sends it.
   h.Write(Bytes(frame.begin(), frame.begin() + 30));
   EXPECT_EQ(h.Read(5), Bytes{});
+  EXPECT_TRUE(heldWhenTold.empty());
   h.Write(Bytes(frame.begin() + 30, frame.end()));
   EXPECT_EQ(h.Read(), kAck);
   EXPECT_EQ(h.Memory().storesCompleted, 1u);
+  EXPECT_EQ(heldWhenTold, h.Memory().settings);
 
   Bytes expected = kFactory;
   for (int log = 27; log <= 30; ++log) expected[log] = FullStartingMemory().settings[log];
