@@ -22,7 +22,7 @@
 #include "app/qt_scheduler.h"
 #include "pages/device_info_page.h"
 #include "sim/simulated_hid_library.h"
-#include "window/user_dialogs.h"
+#include "window/unattended_dialogs.h"
 
 namespace vuriru::bench {
 namespace {
@@ -30,21 +30,6 @@ namespace {
 constexpr int kLimitMs = 60000;
 constexpr size_t kImageBytes = 60 * 1024;
 constexpr uint8_t kFirmwareKey = 0x5B;
-
-// Answers every question with OK or Yes and picks the firmware file.
-class BenchDialogs : public UserDialogs {
- public:
-  std::string firmwareFile;
-  std::vector<std::string> told;
-  Answer Ask(const std::string&, const std::string&, QuestionButtons buttons) override {
-    return buttons == QuestionButtons::kOkCancel ? Answer::kOk : Answer::kYes;
-  }
-  void Tell(const std::string& text, const std::string& caption, MessageIcon) override {
-    told.push_back(caption + ": " + text);
-  }
-  std::string ChooseSaveFile(std::string_view) override { return {}; }
-  std::string ChooseOpenFile(std::string_view, std::string_view) override { return firmwareFile; }
-};
 
 // The longest interval between two turns of the event loop, measured with a
 // zero timer, which fires whenever the loop has nothing else to do.
@@ -111,7 +96,7 @@ int Run(const std::chrono::steady_clock::time_point started) {
   QtScheduler scheduler;
   SimulatedHidLibrary hid(scheduler);
   hid.AddAdapter(SimAdapterConfig{SimulatedHidLibrary::SimPath(0), SimTargetKind::kFull});
-  BenchDialogs dialogs;
+  UnattendedDialogs dialogs;
   TurnWatch turns;
 
   auto window = std::make_unique<CQorProDlg>(scheduler, hid, dialogs);

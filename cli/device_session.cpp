@@ -10,18 +10,6 @@ namespace {
 // The message box the engine shows when the controller never answers 0xD7.
 constexpr const char* kVersionFailureText = "Failed to get ESC Version";
 
-std::string CurveName(CurveNumber number) {
-  switch (number) {
-    case CurveNumber::Boost:
-      return "boost";
-    case CurveNumber::Brake:
-      return "brake";
-    case CurveNumber::Throttle:
-      break;
-  }
-  return "throttle";
-}
-
 std::string Seconds(double seconds) {
   std::string text = std::to_string(seconds);
   text.erase(text.find_last_not_of('0') + 1);
@@ -277,7 +265,7 @@ CommandResult DeviceSession::ReadUntilDone(const std::string& caption) {
   }
   if (!m_host.RefusedCurves().empty()) {
     return CommandResult::Fail(ExitCode::kDeviceFailure,
-                               "the " + CurveName(*m_host.RefusedCurves().begin()) +
+                               "the " + std::string(CurveName(*m_host.RefusedCurves().begin())) +
                                    " curve from the controller failed its check and was not taken; repeat the "
                                    "command, and check the cable if it happens again");
   }

@@ -9,16 +9,6 @@
 
 namespace vuriru {
 
-EscData FactoryEscData() {
-  EscData data;
-  LoadFactorySettings(data.settings);
-  const CurveSet curves(data.settings);
-  data.boostCurve = curves.boost.Stored();
-  data.brakeCurve = curves.brake.Stored();
-  data.throttleCurve = curves.throttle.Stored();
-  return data;
-}
-
 CommandResult LoadSettingsFile(const std::string& path, EscData& data) {
   namespace fs = std::filesystem;
   std::error_code error;

@@ -9,10 +9,6 @@
 
 namespace vuriru {
 
-// The program's settings before anything is read: factory indexes and each
-// editor's straight-line curve. A file's values are decoded onto these.
-EscData FactoryEscData();
-
 // On success `data` holds the file's content; otherwise the result carries
 // exit code 3 and one line naming the file and the reason.
 CommandResult LoadSettingsFile(const std::string& path, EscData& data);

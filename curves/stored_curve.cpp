@@ -27,4 +27,16 @@ std::vector<CurvePoint> StoredPoints(const StoredCurve& curve) {
   return points;
 }
 
+const char* CurveName(CurveNumber number) {
+  switch (number) {
+    case CurveNumber::Boost:
+      return "boost";
+    case CurveNumber::Brake:
+      return "brake";
+    case CurveNumber::Throttle:
+      break;
+  }
+  return "throttle";
+}
+
 }  // namespace vuriru

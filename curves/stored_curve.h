@@ -13,6 +13,9 @@ namespace vuriru {
 // Curve numbers on the wire.
 enum class CurveNumber : uint8_t { Boost = 1, Brake = 2, Throttle = 3 };
 
+// The curve's name in messages and files: "boost", "brake" or "throttle".
+const char* CurveName(CurveNumber number);
+
 inline constexpr size_t kStoredCurveLength = 100;
 inline constexpr size_t kSampleCount = 40;
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "curves/curve_set.h"
 #include "settings/settings_table.h"
 
 namespace vuriru {
@@ -128,6 +129,16 @@ DataFileImport DecodeDataFile(std::span<const uint8_t> file, const EscData& base
   }
   result.ok = true;
   return result;
+}
+
+EscData FactoryEscData() {
+  EscData data;
+  LoadFactorySettings(data.settings);
+  const CurveSet curves(data.settings);
+  data.boostCurve = curves.boost.Stored();
+  data.brakeCurve = curves.brake.Stored();
+  data.throttleCurve = curves.throttle.Stored();
+  return data;
 }
 
 }  // namespace vuriru

@@ -29,6 +29,10 @@ struct EscData {
   StoredCurve throttleCurve;
 };
 
+// The factory settings and the curves they give: what a file's values are
+// laid over when nothing else is at hand.
+EscData FactoryEscData();
+
 inline constexpr const char* kImportErrorText = "Import file error!";
 inline constexpr const char* kImportErrorCaption = "Import";
 inline constexpr const char* kExportErrorText = "Export file error!";

@@ -49,18 +49,6 @@ ChangeList CompareEscData(const EscData& from, const EscData& to, ReviewScope sc
   return changes;
 }
 
-const char* CurveName(CurveNumber number) {
-  switch (number) {
-    case CurveNumber::Boost:
-      return "boost";
-    case CurveNumber::Brake:
-      return "brake";
-    case CurveNumber::Throttle:
-      break;
-  }
-  return "throttle";
-}
-
 std::vector<std::string> ChangeLines(const ChangeList& changes) {
   std::vector<std::string> lines;
   for (const SettingChange& change : changes.settings) {

@@ -41,9 +41,6 @@ inline constexpr const char* kNothingChanges = "Nothing changes: every setting a
 // carry; curves by their points, as the editor shows them.
 ChangeList CompareEscData(const EscData& from, const EscData& to, ReviewScope scope);
 
-// "throttle", "brake", "boost".
-const char* CurveName(CurveNumber number);
-
 // One line per change: "RUN MODE: Forward/Brake/Reverse → Forward/Brake(*)",
 // then "throttle curve changes" for each curve.
 std::vector<std::string> ChangeLines(const ChangeList& changes);

@@ -54,16 +54,6 @@ int32_t Int32At(const std::vector<uint8_t>& bytes, size_t at) {
   return static_cast<int32_t>(bits);
 }
 
-EscData FactoryData() {
-  EscData data;
-  LoadFactorySettings(data.settings);
-  const CurveSet curves(data.settings);
-  data.boostCurve = curves.boost.Stored();
-  data.brakeCurve = curves.brake.Stored();
-  data.throttleCurve = curves.throttle.Stored();
-  return data;
-}
-
 // A text column, where NULL reads as "".
 std::optional<std::string> TextColumn(const SqliteStatement& row, int column) {
   const int type = row.Type(column);
@@ -113,7 +103,7 @@ std::optional<ControllerRecord> DecodeRecordColumns(const std::string& kind, con
     for (const std::vector<uint8_t>& curve : *columns.curves) {
       if (curve.size() != kCurveColumnLength) return std::nullopt;
     }
-    EscData data = FactoryData();
+    EscData data = FactoryEscData();
     const auto& layout = FullSettingsLayout();
     for (size_t i = 0; i < layout.size(); ++i) data.settings.Current(layout[i]->setting) = columns.settings[i];
     for (size_t i = 0; i < kRunningLogCount; ++i) {

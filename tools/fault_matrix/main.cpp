@@ -1,7 +1,8 @@
-// vuriru-fault-matrix [--soak N]: prints the fault matrix as a Markdown
+// vuriru-fault-matrix [--soak N [SEED]]: prints the fault matrix as a Markdown
 // table (transaction x fault -> outcome), the table docs/fault-matrix.md
 // holds; with --soak, runs N random transactions with random faults and
-// prints the counts. Exits 1 when a rule was broken.
+// prints the counts (the seed is fixed unless given, so a run can be
+// repeated). Exits 1 when a rule was broken.
 
 #include <cstdio>
 #include <cstdlib>
@@ -33,9 +34,9 @@ int PrintMatrix() {
   return broken == 0 ? 0 : 1;
 }
 
-int Soak(uint32_t transactions) {
+int Soak(uint32_t transactions, uint32_t seed) {
   using namespace vuriru::matrix;
-  const SoakResult soak = RunSoak(transactions, 20261208);
+  const SoakResult soak = RunSoak(transactions, seed);
   std::printf(
       "soak: %u transactions in %.0f s of virtual time: %u succeeded (%u stores read back equal), "
       "%u failed and were told, %u waited for the device; %zu problems\n",
@@ -48,7 +49,10 @@ int Soak(uint32_t transactions) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 3 && std::strcmp(argv[1], "--soak") == 0) return Soak(static_cast<uint32_t>(std::atoi(argv[2])));
+  if ((argc == 3 || argc == 4) && std::strcmp(argv[1], "--soak") == 0) {
+    const auto seed = argc == 4 ? static_cast<uint32_t>(std::strtoul(argv[3], nullptr, 10)) : 20261208u;
+    return Soak(static_cast<uint32_t>(std::atoi(argv[2])), seed);
+  }
   if (argc == 4 && std::strcmp(argv[1], "--cell") == 0) {
     // One cell, by row and fault number as the table lists them.
     using namespace vuriru::matrix;
@@ -60,7 +64,7 @@ int main(int argc, char** argv) {
     return cell.verdict == Verdict::kBroken ? 1 : 0;
   }
   if (argc != 1) {
-    std::fprintf(stderr, "usage: vuriru-fault-matrix [--soak N]\n");
+    std::fprintf(stderr, "usage: vuriru-fault-matrix [--soak N [SEED]]\n");
     return 2;
   }
   return PrintMatrix();

@@ -16,7 +16,7 @@
 #include "sim/simulated_hid_library.h"
 #include "v1/v1_settings_block.h"
 #include "window/shared_state.h"
-#include "window/user_dialogs.h"
+#include "window/unattended_dialogs.h"
 #include "window/window_controller.h"
 #include "window/window_view.h"
 
@@ -69,23 +69,6 @@ class CountingView : public WindowView {
   SettingsBlock& m_settings;
 };
 
-// Answers every question with OK or Yes, picks the firmware file, and keeps
-// the messages.
-class AnsweringDialogs : public UserDialogs {
- public:
-  std::string firmwareFile;
-  std::vector<std::string> told;
-
-  Answer Ask(const std::string&, const std::string&, QuestionButtons buttons) override {
-    return buttons == QuestionButtons::kOkCancel ? Answer::kOk : Answer::kYes;
-  }
-  void Tell(const std::string& text, const std::string& caption, MessageIcon) override {
-    told.push_back(caption + ": " + text);
-  }
-  std::string ChooseSaveFile(std::string_view) override { return {}; }
-  std::string ChooseOpenFile(std::string_view, std::string_view) override { return firmwareFile; }
-};
-
 // The engine's events go to the window controller, and are kept.
 class EventTee : public EngineListener {
  public:
@@ -120,7 +103,7 @@ struct MatrixRig {
   CurveSet curves{settings};
   UsbLink link{hid, state, clock};
   CountingView view{settings};
-  AnsweringDialogs dialogs;
+  UnattendedDialogs dialogs;
   WindowController controller{{state, engine, link, clock, view, dialogs, settings, curves}};
   EventTee events{controller};
   TransactionEngine engine{{link, clock, state, events, settings, v1, curves}};

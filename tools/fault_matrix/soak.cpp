@@ -69,6 +69,9 @@ SoakResult RunSoak(uint32_t transactions, uint32_t seed) {
       // was sent.
       faults = SimFaults();
       rig.state.settingsRead = 0;
+      // The pull may come after the store has ended (the adapter's own
+      // traffic counts too): plug it in again, as a user would, to read back.
+      if (!rig.Adapter().Plugged()) rig.hid.Plug(rig.Adapter().Path());
       if (!rig.RunUntil([&] { return rig.ReadDone(); }, 30000)) {
         result.problems.push_back("transaction " + std::to_string(n) + ": the read-back did not end");
         break;
