@@ -65,6 +65,13 @@ class SimulatedAdapter {
   // since the adapter was opened.
   const std::vector<std::vector<uint8_t>>& ControlReports() const { return m_controlReports; }
   uint32_t BytesWritten() const { return m_bytesWritten; }
+  // Drops what is kept only for a test to look at (the control reports, the
+  // target's record of writes and of unexpected bytes), for long runs.
+  void ForgetRecords() {
+    m_controlReports.clear();
+    m_target->Memory().writes.clear();
+    m_target->Memory().unexpected.clear();
+  }
   size_t QueuedReports() const { return m_reports.size(); }
 
  private:

@@ -73,6 +73,8 @@ struct SoakResult {
   uint32_t storesVerified = 0;  // successful stores whose read-back equalled what was sent
   std::vector<std::string> problems;
   uint64_t virtualMs = 0;
+  uint64_t residentKiBWarm = 0;  // after the first tenth of the run; 0 where unknown
+  uint64_t residentKiBEnd = 0;
 };
 SoakResult RunSoak(uint32_t transactions, uint32_t seed);
 

@@ -39,9 +39,11 @@ int Soak(uint32_t transactions, uint32_t seed) {
   const SoakResult soak = RunSoak(transactions, seed);
   std::printf(
       "soak: %u transactions in %.0f s of virtual time: %u succeeded (%u stores read back equal), "
-      "%u failed and were told, %u waited for the device; %zu problems\n",
+      "%u failed and were told, %u waited for the device; resident memory %llu KiB after a tenth, %llu KiB at "
+      "the end; %zu problems\n",
       soak.transactions, static_cast<double>(soak.virtualMs) / 1000.0, soak.succeeded, soak.storesVerified,
-      soak.failedAndTold, soak.waited, soak.problems.size());
+      soak.failedAndTold, soak.waited, static_cast<unsigned long long>(soak.residentKiBWarm),
+      static_cast<unsigned long long>(soak.residentKiBEnd), soak.problems.size());
   for (const std::string& problem : soak.problems) std::printf("  %s\n", problem.c_str());
   return soak.problems.empty() ? 0 : 1;
 }

@@ -1,10 +1,38 @@
+#include <fstream>
 #include <random>
+#include <unistd.h>
 
 #include "settings/settings_wire.h"
 #include "tools/fault_matrix/fault_matrix.h"
 #include "tools/fault_matrix/matrix_rig.h"
 
 namespace vuriru::matrix {
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+// AddressSanitizer holds freed memory in quarantine, so resident memory grows
+// by design there; LeakSanitizer watches for leaks in that build instead.
+constexpr bool kMeasureResident = false;
+#else
+constexpr bool kMeasureResident = true;
+#endif
+
+// Resident memory in KiB, or 0 where /proc is not there to ask.
+uint64_t ResidentKiB() {
+  if (!kMeasureResident) return 0;
+  std::ifstream statm("/proc/self/statm");
+  uint64_t sizePages = 0;
+  uint64_t residentPages = 0;
+  if (!(statm >> sizePages >> residentPages)) return 0;
+  const long pageBytes = sysconf(_SC_PAGESIZE);
+  return pageBytes > 0 ? residentPages * static_cast<uint64_t>(pageBytes) / 1024 : 0;
+}
+
+// Growth allowed between the warmed-up point and the end: the allocator keeps
+// some slack, a leak of even a few bytes per transaction does not fit in it.
+constexpr uint64_t kResidentSlackKiB = 512;
+
+}  // namespace
 
 SoakResult RunSoak(uint32_t transactions, uint32_t seed) {
   SoakResult result;
@@ -109,6 +137,17 @@ SoakResult RunSoak(uint32_t transactions, uint32_t seed) {
       break;
     }
     if (result.problems.size() > 20) break;
+    // What the rig keeps of a transaction is only needed during it; drop it so
+    // that the memory measured is the program's own.
+    rig.events.events.clear();
+    rig.dialogs.told.clear();
+    rig.Adapter().ForgetRecords();
+    if (n + 1 == transactions / 10) result.residentKiBWarm = ResidentKiB();
+  }
+  result.residentKiBEnd = ResidentKiB();
+  if (result.residentKiBWarm != 0 && result.residentKiBEnd > result.residentKiBWarm + kResidentSlackKiB) {
+    result.problems.push_back("resident memory grew from " + std::to_string(result.residentKiBWarm) + " KiB to " +
+                              std::to_string(result.residentKiBEnd) + " KiB");
   }
   result.virtualMs = rig.clock.NowMs() - startedAt;
   return result;
