@@ -6,36 +6,11 @@
 #include "files/data_file_codec.h"
 #include "fuzz/entry_points.h"
 #include "fuzz/fuzz_check.h"
+#include "fuzz/import_base.h"
 #include "settings/settings_table.h"
 
 namespace vuriru::fuzz {
 namespace {
-
-// A curve through (0,0), (40,70) and (100,100), with a sampled table whose
-// entries 50..99 (not in the file) are told apart from the file's.
-StoredCurve BaseCurve(uint8_t mark) {
-  StoredCurve curve;
-  curve.x[1] = 40;
-  curve.y[1] = 70;
-  curve.x[2] = 100;
-  curve.y[2] = 100;
-  curve.table.fill(mark);
-  return curve;
-}
-
-// What the program holds before the import: settings that differ from the
-// factory ones where the file has no place for them.
-EscData Base() {
-  EscData base;
-  LoadFactorySettings(base.settings);
-  base.settings.Current(Setting::Profile) = 4;
-  base.settings.Current(Setting::TurboK) = 21;
-  base.settings.Current(Setting::TurboT) = 8;
-  base.boostCurve = BaseCurve(201);
-  base.brakeCurve = BaseCurve(202);
-  base.throttleCurve = BaseCurve(203);
-  return base;
-}
 
 bool SameCurve(const StoredCurve& a, const StoredCurve& b) {
   return a.x == b.x && a.y == b.y && a.table == b.table;
@@ -63,7 +38,7 @@ void RequireBaseOutsideTheFile(const EscData& imported, const EscData& base) {
 
 int DataFileInput(const uint8_t* data, size_t size) {
   const std::span<const uint8_t> file(data, size);
-  const EscData base = Base();
+  const EscData base = ImportBase();
   const DataFileImport imported = DecodeDataFile(file, base);
   if (!imported.ok) {
     Require(imported.message == kImportErrorText && imported.caption == kImportErrorCaption,

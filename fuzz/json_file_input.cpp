@@ -7,35 +7,11 @@
 #include "files/settings_keys.h"
 #include "fuzz/entry_points.h"
 #include "fuzz/fuzz_check.h"
+#include "fuzz/import_base.h"
 #include "settings/settings_table.h"
 
 namespace vuriru::fuzz {
 namespace {
-
-StoredCurve BaseCurve(uint8_t mark) {
-  StoredCurve curve;
-  curve.x[1] = 40;
-  curve.y[1] = 70;
-  curve.x[2] = 100;
-  curve.y[2] = 100;
-  curve.table.fill(mark);
-  return curve;
-}
-
-// What the program holds before the import: page-only settings apart from
-// the factory ones, so that a change to them would show.
-EscData Base() {
-  EscData base;
-  LoadFactorySettings(base.settings);
-  base.settings.Current(Setting::Profile) = 4;
-  base.settings.Current(Setting::TurboK) = 21;
-  base.settings.Current(Setting::TurboT) = 8;
-  base.settings.Log(RunningLog::MotorMaxRpm) = 77;
-  base.boostCurve = BaseCurve(201);
-  base.brakeCurve = BaseCurve(202);
-  base.throttleCurve = BaseCurve(203);
-  return base;
-}
 
 void RequireSoundImport(const EscData& imported, const EscData& base) {
   for (const SettingRow& row : SettingsTable()) {
@@ -66,7 +42,7 @@ void RequireSoundImport(const EscData& imported, const EscData& base) {
 
 int JsonFileInput(const uint8_t* data, size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), data == nullptr ? 0 : size);
-  const EscData base = Base();
+  const EscData base = ImportBase();
   const JsonFileImport imported = DecodeJsonFile(text, base);
   if (!imported.ok) {
     Require(!imported.problem.empty() && imported.caption == kImportErrorCaption &&
