@@ -1,0 +1,213 @@
+#include "widgets/charts/run_log_view.h"
+
+#include <QBuffer>
+#include <QChartView>
+#include <QCursor>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLayout>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSlider>
+#include <QToolTip>
+#include <QVBoxLayout>
+#include <QXYSeries>
+
+#include "files/atomic_file.h"
+#include "runlog/run_log_csv.h"
+#include "widgets/charts/run_log_chart.h"
+#include "widgets/kit/widget_setup.h"
+#include "widgets/layout/theme_colours.h"
+
+namespace vuriru {
+
+namespace {
+
+constexpr const char* kSaveCaptions[kRunLogChartCount] = {"Save &voltage chart\u2026", "Save &temperature chart\u2026",
+                                                          "Save &rpm chart\u2026"};
+
+QString Text(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+std::string SummaryText(const RunLogChartModel& model) {
+  if (!model.HasCharts()) return model.EmptyText();
+  const std::vector<RunLogEntry>& entries = model.Entries();
+  return std::to_string(entries.size()) + " runs, from " + RunLogLocalTime(entries.front().timeMs) + " to " +
+         RunLogLocalTime(entries.back().timeMs) + ". Point at a run, or choose one with the slider.";
+}
+
+bool WriteBytes(const QString& path, const QByteArray& bytes, QString* why) {
+  const FileWriteResult written = WriteFileAtomically(
+      path.toStdString(),
+      std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size())));
+  if (!written.ok && why != nullptr) *why = Text(written.message);
+  return written.ok;
+}
+
+// A name the user typed without the extension gets it.
+QString WithExtension(QString path, const QString& extension) {
+  if (!path.isEmpty() && !path.endsWith(extension, Qt::CaseInsensitive)) path += extension;
+  return path;
+}
+
+}  // namespace
+
+RunLogView::RunLogView(std::vector<RunLogEntry> entries, QWidget* parent)
+    : QDialog(parent), m_model(std::move(entries)) {
+  Build();
+}
+
+RunLogView::RunLogView(Library& library, QWidget* parent) : RunLogView(library.ListRunLog(), parent) {}
+
+void RunLogView::Open(Library& library, QWidget* parent) {
+  RunLogView view(library, parent);
+  view.exec();
+}
+
+void RunLogView::Build() {
+  setWindowTitle(QStringLiteral("Running log history"));
+  setObjectName(QStringLiteral("runLogView"));
+  auto* layout = new QVBoxLayout(this);
+
+  m_summary = new QLabel(Text(SummaryText(m_model)), this);
+  m_summary->setObjectName(QStringLiteral("summary"));
+  m_summary->setFont(KitFont(12));
+  layout->addWidget(m_summary);
+
+  for (size_t c = 0; c < kRunLogChartCount; ++c) {
+    const auto which = static_cast<RunLogChart>(c);
+    m_charts[c] = new RunLogChartItem(m_model.Chart(which));
+    m_views[c] = new QChartView(m_charts[c], this);
+    m_views[c]->setObjectName(Text("chart " + m_model.Chart(which).fileName));
+    m_views[c]->setRenderHint(QPainter::Antialiasing);
+    m_views[c]->setMinimumHeight(220);
+    m_views[c]->setFocusPolicy(Qt::NoFocus);
+    m_views[c]->setBackgroundBrush(QColor(theme::kGroundTop));
+    layout->addWidget(m_views[c], 1);
+    for (QAbstractSeries* series : m_charts[c]->series()) {
+      auto* xy = qobject_cast<QXYSeries*>(series);
+      if (xy == nullptr || series->objectName() == QLatin1String(kMarkerSeriesName)) continue;
+      QChartView* view = m_views[c];
+      connect(xy, &QXYSeries::hovered, this, [this, view](const QPointF& point, bool entered) {
+        if (!entered) {
+          QToolTip::hideText();
+          return;
+        }
+        const size_t run = m_model.NearestRun(point.x());
+        QToolTip::showText(QCursor::pos(), Text(m_model.HoverText(run)), view);
+        ShowRun(run);
+      });
+    }
+  }
+
+  auto* runRow = new QHBoxLayout;
+  auto* runLabel = new QLabel(QStringLiteral("R&un:"), this);
+  m_slider = new QSlider(Qt::Horizontal, this);
+  m_slider->setObjectName(QStringLiteral("run"));
+  m_slider->setRange(m_model.RunCount() == 0 ? 0 : 1, static_cast<int>(m_model.RunCount()));
+  m_slider->setPageStep(10);
+  m_slider->setEnabled(m_model.RunCount() > 0);
+  m_slider->setAccessibleName(QStringLiteral("Run"));
+  runLabel->setBuddy(m_slider);
+  runRow->addWidget(runLabel);
+  runRow->addWidget(m_slider, 1);
+  layout->addLayout(runRow);
+  m_details = new QLabel(this);
+  m_details->setObjectName(QStringLiteral("details"));
+  m_details->setTextFormat(Qt::PlainText);
+  m_details->setWordWrap(true);
+  m_details->setMinimumHeight(3 * QFontMetrics(m_details->font()).lineSpacing());
+  m_details->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  layout->addWidget(m_details);
+  connect(m_slider, &QSlider::valueChanged, this, [this](int value) { ChooseRun(static_cast<size_t>(value)); });
+
+  auto* buttons = new QHBoxLayout;
+  for (size_t c = 0; c < kRunLogChartCount; ++c) {
+    auto* save = new QPushButton(QString::fromUtf8(kSaveCaptions[c]), this);
+    save->setObjectName(Text("save " + m_model.Chart(static_cast<RunLogChart>(c)).fileName));
+    save->setEnabled(m_model.HasCharts());
+    save->setAutoDefault(false);
+    connect(save, &QPushButton::clicked, this, [this, c] { AskAndSavePng(static_cast<RunLogChart>(c)); });
+    buttons->addWidget(save);
+  }
+  auto* csv = new QPushButton(QStringLiteral("Save as &CSV\u2026"), this);
+  csv->setObjectName(QStringLiteral("save csv"));
+  csv->setEnabled(m_model.RunCount() > 0);
+  csv->setAutoDefault(false);
+  connect(csv, &QPushButton::clicked, this, [this] { AskAndSaveCsv(); });
+  buttons->addWidget(csv);
+  buttons->addStretch(1);
+  auto* close = new QPushButton(QStringLiteral("C&lose"), this);
+  close->setObjectName(QStringLiteral("close"));
+  close->setAutoDefault(false);
+  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+  buttons->addWidget(close);
+  layout->addLayout(buttons);
+
+  resize(980, 900);
+  // The newest run is chosen first; the slider has the keyboard.
+  if (m_model.RunCount() > 0) {
+    m_slider->setValue(static_cast<int>(m_model.RunCount()));
+    ChooseRun(m_model.RunCount());
+    m_slider->setFocus();
+  } else {
+    close->setFocus();
+  }
+}
+
+void RunLogView::ChooseRun(size_t run) {
+  if (run < 1 || run > m_model.RunCount()) return;
+  if (m_slider->value() != static_cast<int>(run)) m_slider->setValue(static_cast<int>(run));
+  if (m_model.HasCharts()) {
+    for (RunLogChartItem* chart : m_charts) chart->MarkRun(run);
+  }
+  ShowRun(run);
+}
+
+void RunLogView::ShowRun(size_t run) {
+  m_details->setText(Text(m_model.HoverText(run)));
+}
+
+bool RunLogView::SavePng(RunLogChart chart, const QString& path, QString* why) {
+  // A view never shown has its layout worked out first, so that the chart
+  // is saved at the size it would be shown at.
+  if (!isVisible()) layout()->activate();
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!ChartView(chart)->grab().save(&buffer, "PNG")) {
+    if (why != nullptr) *why = QStringLiteral("the chart could not be drawn as a PNG image");
+    return false;
+  }
+  return WriteBytes(path, bytes, why);
+}
+
+bool RunLogView::SaveCsv(const QString& path, QString* why) {
+  const std::string csv = RunLogCsv(m_model.Entries());
+  return WriteBytes(path, QByteArray(csv.data(), static_cast<qsizetype>(csv.size())), why);
+}
+
+void RunLogView::AskAndSavePng(RunLogChart chart) {
+  const QString suggested = Text("running-log-" + m_model.Chart(chart).fileName + ".png");
+  const QString path = WithExtension(
+      QFileDialog::getSaveFileName(this, QStringLiteral("Save the chart"), suggested,
+                                   QStringLiteral("PNG images (*.png)")),
+      QStringLiteral(".png"));
+  if (path.isEmpty()) return;
+  QString why;
+  if (!SavePng(chart, path, &why)) QMessageBox::warning(this, QStringLiteral("Save the chart"), why);
+}
+
+void RunLogView::AskAndSaveCsv() {
+  const QString path = WithExtension(
+      QFileDialog::getSaveFileName(this, QStringLiteral("Save the running log"), QStringLiteral("running-log.csv"),
+                                   QStringLiteral("CSV files (*.csv)")),
+      QStringLiteral(".csv"));
+  if (path.isEmpty()) return;
+  QString why;
+  if (!SaveCsv(path, &why)) QMessageBox::warning(this, QStringLiteral("Save the running log"), why);
+}
+
+}  // namespace vuriru

@@ -1,0 +1,68 @@
+#pragma once
+// The running log's history: three charts (voltage; ESC and motor
+// temperature; rpm) against the run number, with a run's date, values and
+// note on hover, or chosen with the keyboard on the run slider. Each chart
+// can be saved as PNG, the log as CSV. One line says that the charts need
+// two runs until the log holds them.
+//
+// The Data page's "History" button opens it:
+//   RunLogView::Open(library, this);
+// or, for entries at hand: RunLogView view(entries, parent); view.exec();
+
+#include <QDialog>
+#include <QString>
+#include <array>
+#include <vector>
+
+#include "library/library.h"
+#include "runlog/run_log_chart_model.h"
+
+class QChartView;
+class QLabel;
+class QPushButton;
+class QSlider;
+
+namespace vuriru {
+
+class RunLogChartItem;
+
+class RunLogView : public QDialog {
+ public:
+  explicit RunLogView(std::vector<RunLogEntry> entries, QWidget* parent = nullptr);
+  // The whole running log `library` keeps.
+  explicit RunLogView(Library& library, QWidget* parent = nullptr);
+
+  // Shows the view for `library` over `parent` and returns when it is closed.
+  static void Open(Library& library, QWidget* parent);
+
+  const RunLogChartModel& Model() const { return m_model; }
+  QChartView* ChartView(RunLogChart chart) const { return m_views[static_cast<size_t>(chart)]; }
+  RunLogChartItem* Chart(RunLogChart chart) const { return m_charts[static_cast<size_t>(chart)]; }
+  // The one line above the charts, and the chosen or hovered run's text below.
+  QLabel* SummaryLine() const { return m_summary; }
+  QLabel* RunDetails() const { return m_details; }
+  QSlider* RunSlider() const { return m_slider; }
+
+  // Chooses run `run` (1-based): the charts mark it and its text shows.
+  void ChooseRun(size_t run);
+
+  // Write the chart as the view shows it, or the log as CSV; on failure
+  // `why` says what went wrong and the file is left as it was.
+  bool SavePng(RunLogChart chart, const QString& path, QString* why = nullptr);
+  bool SaveCsv(const QString& path, QString* why = nullptr);
+
+ private:
+  void Build();
+  void ShowRun(size_t run);
+  void AskAndSavePng(RunLogChart chart);
+  void AskAndSaveCsv();
+
+  RunLogChartModel m_model;
+  std::array<QChartView*, kRunLogChartCount> m_views{};
+  std::array<RunLogChartItem*, kRunLogChartCount> m_charts{};
+  QLabel* m_summary = nullptr;
+  QLabel* m_details = nullptr;
+  QSlider* m_slider = nullptr;
+};
+
+}  // namespace vuriru
