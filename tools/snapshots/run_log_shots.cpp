@@ -1,8 +1,9 @@
 #include "tools/snapshots/run_log_shots.h"
 
+#include <vector>
+
 #include <QApplication>
 #include <QChartView>
-#include <vector>
 
 #include "library/run_log.h"
 #include "widgets/charts/run_log_view.h"

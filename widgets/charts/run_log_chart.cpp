@@ -137,9 +137,12 @@ RunLogChartItem::RunLogChartItem(const ChartPlan& plan) {
     // Round values on the ticks; the range only grows.
     values->applyNiceNumbers();
   } else {
-    // An empty frame: numbers on its axes would mean nothing.
-    runs->setLabelsVisible(false);
-    values->setLabelsVisible(false);
+    // An empty frame: numbers and units on its axes would mean nothing
+    // (and Qt Charts elides the titles of axes without labels to "...").
+    for (QValueAxis* axis : {runs, values}) {
+      axis->setLabelsVisible(false);
+      axis->setTitleVisible(false);
+    }
   }
 }
 

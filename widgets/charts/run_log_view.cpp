@@ -191,10 +191,9 @@ bool RunLogView::SaveCsv(const QString& path, QString* why) {
 
 void RunLogView::AskAndSavePng(RunLogChart chart) {
   const QString suggested = Text("running-log-" + m_model.Chart(chart).fileName + ".png");
-  const QString path = WithExtension(
-      QFileDialog::getSaveFileName(this, QStringLiteral("Save the chart"), suggested,
-                                   QStringLiteral("PNG images (*.png)")),
-      QStringLiteral(".png"));
+  const QString path = WithExtension(QFileDialog::getSaveFileName(this, QStringLiteral("Save the chart"), suggested,
+                                                                  QStringLiteral("PNG images (*.png)")),
+                                     QStringLiteral(".png"));
   if (path.isEmpty()) return;
   QString why;
   if (!SavePng(chart, path, &why)) QMessageBox::warning(this, QStringLiteral("Save the chart"), why);

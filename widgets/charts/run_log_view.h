@@ -9,10 +9,11 @@
 //   RunLogView::Open(library, this);
 // or, for entries at hand: RunLogView view(entries, parent); view.exec();
 
-#include <QDialog>
-#include <QString>
 #include <array>
 #include <vector>
+
+#include <QDialog>
+#include <QString>
 
 #include "library/library.h"
 #include "runlog/run_log_chart_model.h"

@@ -5,19 +5,19 @@
 
 #include "widgets/charts/run_log_view.h"
 
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
 #include <QApplication>
 #include <QChartView>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QSlider>
-#include <QKeyEvent>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 #include <gtest/gtest.h>
 
 #include "pages/qt_app.h"
@@ -136,8 +136,8 @@ TEST_F(RunLogViewTest, TheChartsStayEmptyAndOneLineSaysWhyUntilTwoRuns) {
         EXPECT_EQ(series->objectName(), kMarkerSeriesName);
         EXPECT_EQ(static_cast<QXYSeries*>(series)->count(), 0);
       }
-      EXPECT_FALSE(view.findChild<QPushButton*>(QString::fromStdString(
-                                                    "save " + model.Chart(static_cast<RunLogChart>(c)).fileName))
+      EXPECT_FALSE(view.findChild<QPushButton*>(
+                           QString::fromStdString("save " + model.Chart(static_cast<RunLogChart>(c)).fileName))
                        ->isEnabled());
     }
     EXPECT_EQ(view.findChild<QPushButton*>("save csv")->isEnabled(), !entries.empty());
