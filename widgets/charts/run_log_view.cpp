@@ -2,17 +2,16 @@
 
 #include <QBuffer>
 #include <QChartView>
-#include <QCursor>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSlider>
 #include <QToolTip>
 #include <QVBoxLayout>
-#include <QXYSeries>
 
 #include "files/atomic_file.h"
 #include "runlog/run_log_csv.h"
@@ -86,20 +85,8 @@ void RunLogView::Build() {
     m_views[c]->setFocusPolicy(Qt::NoFocus);
     m_views[c]->setBackgroundBrush(QColor(theme::kGroundTop));
     layout->addWidget(m_views[c], 1);
-    for (QAbstractSeries* series : m_charts[c]->series()) {
-      auto* xy = qobject_cast<QXYSeries*>(series);
-      if (xy == nullptr || series->objectName() == QLatin1String(kMarkerSeriesName)) continue;
-      QChartView* view = m_views[c];
-      connect(xy, &QXYSeries::hovered, this, [this, view](const QPointF& point, bool entered) {
-        if (!entered) {
-          QToolTip::hideText();
-          return;
-        }
-        const size_t run = m_model.NearestRun(point.x());
-        QToolTip::showText(QCursor::pos(), Text(m_model.HoverText(run)), view);
-        ShowRun(run);
-      });
-    }
+    m_views[c]->viewport()->setMouseTracking(true);
+    m_views[c]->viewport()->installEventFilter(this);
   }
 
   auto* runRow = new QHBoxLayout;
@@ -163,11 +150,37 @@ void RunLogView::ChooseRun(size_t run) {
   if (m_model.HasCharts()) {
     for (RunLogChartItem* chart : m_charts) chart->MarkRun(run);
   }
-  ShowRun(run);
+  m_details->setText(Text(m_model.HoverText(run)));
 }
 
-void RunLogView::ShowRun(size_t run) {
-  m_details->setText(Text(m_model.HoverText(run)));
+size_t RunLogView::RunAt(RunLogChart chart, const QPoint& point) const {
+  if (!m_model.HasCharts()) return 0;
+  const QChartView* view = ChartView(chart);
+  RunLogChartItem* item = Chart(chart);
+  const QPointF inChart = item->mapFromScene(view->mapToScene(point));
+  if (!item->plotArea().contains(inChart)) return 0;
+  return m_model.NearestRun(item->mapToValue(inChart).x());
+}
+
+bool RunLogView::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseMove || event->type() == QEvent::Leave) {
+    for (size_t c = 0; c < kRunLogChartCount; ++c) {
+      if (m_views[c] == nullptr || watched != m_views[c]->viewport()) continue;
+      const size_t run =
+          event->type() == QEvent::MouseMove
+              ? RunAt(static_cast<RunLogChart>(c), static_cast<QMouseEvent*>(event)->position().toPoint())
+              : 0;
+      if (run == 0) {
+        QToolTip::hideText();
+      } else {
+        ChooseRun(run);
+        QToolTip::showText(static_cast<QMouseEvent*>(event)->globalPosition().toPoint(), Text(m_model.HoverText(run)),
+                           m_views[c]);
+      }
+      break;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 bool RunLogView::SavePng(RunLogChart chart, const QString& path, QString* why) {

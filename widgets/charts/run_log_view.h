@@ -46,6 +46,9 @@ class RunLogView : public QDialog {
 
   // Chooses run `run` (1-based): the charts mark it and its text shows.
   void ChooseRun(size_t run);
+  // The run nearest to a point in chart `chart`'s view (viewport
+  // coordinates), or 0 outside its plot area or while there are no charts.
+  size_t RunAt(RunLogChart chart, const QPoint& point) const;
 
   // Write the chart as the view shows it, or the log as CSV; on failure
   // `why` says what went wrong and the file is left as it was.
@@ -54,7 +57,9 @@ class RunLogView : public QDialog {
 
  private:
   void Build();
-  void ShowRun(size_t run);
+  // Pointing anywhere in a chart's plot area chooses the nearest run and
+  // shows its date, values and note as a tool tip.
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void AskAndSavePng(RunLogChart chart);
   void AskAndSaveCsv();
 

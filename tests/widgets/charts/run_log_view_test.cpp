@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineSeries>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QSlider>
@@ -169,6 +170,34 @@ TEST_F(RunLogViewTest, TheKeyboardChoosesARunAndTheChartsMarkIt) {
   EXPECT_EQ(view.findChild<QPushButton*>("save rpm")->text(), QString::fromUtf8("Save &rpm chart\u2026"));
   Key(&view, Qt::Key_Escape);
   EXPECT_FALSE(view.isVisible());
+}
+
+TEST_F(RunLogViewTest, PointingAtAChartShowsTheNearestRunsDateAndNote) {
+  RunLogView view(FiveRuns());
+  view.show();
+  QApplication::processEvents();
+  QChartView* chartView = view.ChartView(RunLogChart::kTemperature);
+  RunLogChartItem* chart = view.Chart(RunLogChart::kTemperature);
+  // Just right of run 2, at a height no line passes: the whole plot area
+  // answers, not only the lines.
+  const QPointF inChart = chart->mapToPosition(QPointF(2.3, 95));
+  const QPoint at = chartView->mapFromScene(chart->mapToScene(inChart));
+  EXPECT_EQ(view.RunAt(RunLogChart::kTemperature, at), 2u);
+  QMouseEvent move(QEvent::MouseMove, QPointF(at), chartView->viewport()->mapToGlobal(QPointF(at)), Qt::NoButton,
+                   Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(chartView->viewport(), &move);
+  EXPECT_EQ(view.RunSlider()->value(), 2);
+  const std::string details = view.RunDetails()->text().toStdString();
+  EXPECT_EQ(details, view.Model().HoverText(2));
+  EXPECT_NE(details.find(RunLogLocalTime(FiveRuns()[1].timeMs)), std::string::npos);
+  EXPECT_NE(details.find("heat 3, FDR 4.2"), std::string::npos);
+  // Outside the plot area (the chart's title) nothing is chosen.
+  EXPECT_EQ(view.RunAt(RunLogChart::kTemperature, QPoint(2, 2)), 0u);
+  // Nor while there are no charts.
+  RunLogView single({Entry(1, 72, 68, 81, 42)});
+  single.show();
+  QApplication::processEvents();
+  EXPECT_EQ(single.RunAt(RunLogChart::kVoltage, single.ChartView(RunLogChart::kVoltage)->rect().center()), 0u);
 }
 
 TEST_F(RunLogViewTest, SavesEachChartAsAPngAndTheLogAsCsv) {
