@@ -142,4 +142,10 @@ size_t RunLogChartModel::NearestRun(double x) const {
   return static_cast<size_t>(std::lround(x));
 }
 
+bool RunLogChartModel::SetNote(size_t run, std::string note) {
+  if (run < 1 || run > m_entries.size()) return false;
+  m_entries[run - 1].note = std::move(note);
+  return true;
+}
+
 }  // namespace vuriru

@@ -76,6 +76,9 @@ class RunLogChartModel {
   std::string HoverText(size_t run) const;
   // The run nearest to a point on the x axis, within the log.
   size_t NearestRun(double x) const;
+  // Takes a run's changed note (the charts do not depend on notes); false
+  // for a run outside the log.
+  bool SetNote(size_t run, std::string note);
 
  private:
   void Plan();

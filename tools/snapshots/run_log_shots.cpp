@@ -4,7 +4,10 @@
 
 #include <QApplication>
 #include <QChartView>
+#include <QDir>
+#include <QTemporaryDir>
 
+#include "library/library.h"
 #include "library/run_log.h"
 #include "widgets/charts/run_log_view.h"
 
@@ -43,7 +46,12 @@ void Settle() {
 }  // namespace
 
 void RunLogShots(Snapshots& shots) {
-  RunLogView season(Season());
+  // Kept in a library of its own, as the window's view is, so that the note
+  // row shows.
+  QTemporaryDir folder;
+  Library library(QDir(folder.path()).filePath(QStringLiteral("library.sqlite3")).toStdString());
+  for (const RunLogEntry& entry : Season()) library.RecordRunLog(entry);
+  RunLogView season(library);
   season.show();
   season.ChooseRun(12);
   Settle();

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -34,7 +35,8 @@ std::string SummaryText(const RunLogChartModel& model) {
   if (!model.HasCharts()) return model.EmptyText();
   const std::vector<RunLogEntry>& entries = model.Entries();
   return std::to_string(entries.size()) + " runs, from " + RunLogLocalTime(entries.front().timeMs) + " to " +
-         RunLogLocalTime(entries.back().timeMs) + ". Point at a run, or choose one with the slider.";
+         RunLogLocalTime(entries.back().timeMs) +
+         ". Point at a run to see it; click it or use the slider to choose it.";
 }
 
 bool WriteBytes(const QString& path, const QByteArray& bytes, QString* why) {
@@ -58,7 +60,10 @@ RunLogView::RunLogView(std::vector<RunLogEntry> entries, QWidget* parent)
   Build();
 }
 
-RunLogView::RunLogView(Library& library, QWidget* parent) : RunLogView(library.ListRunLog(), parent) {}
+RunLogView::RunLogView(Library& library, QWidget* parent) : QDialog(parent), m_model(library.ListRunLog()) {
+  m_library = &library;
+  Build();
+}
 
 void RunLogView::Open(Library& library, QWidget* parent) {
   RunLogView view(library, parent);
@@ -110,6 +115,29 @@ void RunLogView::Build() {
   layout->addWidget(m_details);
   connect(m_slider, &QSlider::valueChanged, this, [this](int value) { ChooseRun(static_cast<size_t>(value)); });
 
+  auto* noteRow = new QHBoxLayout;
+  auto* noteLabel = new QLabel(QStringLiteral("&Note:"), this);
+  m_note = new QLineEdit(this);
+  m_note->setObjectName(QStringLiteral("note"));
+  m_note->setAccessibleName(QStringLiteral("Note of the chosen run"));
+  m_note->setPlaceholderText(QStringLiteral("e.g. heat 3, FDR 4.2"));
+  noteLabel->setBuddy(m_note);
+  m_keepNote = new QPushButton(QStringLiteral("&Keep note"), this);
+  m_keepNote->setObjectName(QStringLiteral("keep note"));
+  m_keepNote->setAutoDefault(false);
+  noteRow->addWidget(noteLabel);
+  noteRow->addWidget(m_note, 1);
+  noteRow->addWidget(m_keepNote);
+  layout->addLayout(noteRow);
+  // Enter in the note keeps it, as the button does.
+  connect(m_note, &QLineEdit::returnPressed, this, [this] { KeepNoteOrWarn(); });
+  connect(m_keepNote, &QPushButton::clicked, this, [this] { KeepNoteOrWarn(); });
+  const bool notes = m_library != nullptr && m_model.RunCount() > 0;
+  for (QWidget* widget :
+       {static_cast<QWidget*>(noteLabel), static_cast<QWidget*>(m_note), static_cast<QWidget*>(m_keepNote)}) {
+    widget->setVisible(notes);
+  }
+
   auto* buttons = new QHBoxLayout;
   for (size_t c = 0; c < kRunLogChartCount; ++c) {
     auto* save = new QPushButton(QString::fromUtf8(kSaveCaptions[c]), this);
@@ -151,6 +179,7 @@ void RunLogView::ChooseRun(size_t run) {
     for (RunLogChartItem* chart : m_charts) chart->MarkRun(run);
   }
   m_details->setText(Text(m_model.HoverText(run)));
+  if (m_note != nullptr) m_note->setText(Text(m_model.Entries()[run - 1].note));
 }
 
 size_t RunLogView::RunAt(RunLogChart chart, const QPoint& point) const {
@@ -163,22 +192,28 @@ size_t RunLogView::RunAt(RunLogChart chart, const QPoint& point) const {
 }
 
 bool RunLogView::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseMove || event->type() == QEvent::Leave) {
-    for (size_t c = 0; c < kRunLogChartCount; ++c) {
-      if (m_views[c] == nullptr || watched != m_views[c]->viewport()) continue;
-      const size_t run =
-          event->type() == QEvent::MouseMove
-              ? RunAt(static_cast<RunLogChart>(c), static_cast<QMouseEvent*>(event)->position().toPoint())
-              : 0;
-      if (run == 0) {
-        QToolTip::hideText();
-      } else {
-        ChooseRun(run);
-        QToolTip::showText(static_cast<QMouseEvent*>(event)->globalPosition().toPoint(), Text(m_model.HoverText(run)),
-                           m_views[c]);
-      }
-      break;
+  const QEvent::Type type = event->type();
+  if (type != QEvent::MouseMove && type != QEvent::MouseButtonPress && type != QEvent::Leave) {
+    return QDialog::eventFilter(watched, event);
+  }
+  for (size_t c = 0; c < kRunLogChartCount; ++c) {
+    if (m_views[c] == nullptr || watched != m_views[c]->viewport()) continue;
+    const auto* mouse = type == QEvent::Leave ? nullptr : static_cast<QMouseEvent*>(event);
+    const size_t run = mouse == nullptr ? 0 : RunAt(static_cast<RunLogChart>(c), mouse->position().toPoint());
+    const auto chosen = static_cast<size_t>(m_slider->value());
+    if (run == 0) {
+      // Back to the chosen run's text.
+      QToolTip::hideText();
+      if (chosen >= 1) m_details->setText(Text(m_model.HoverText(chosen)));
+    } else if (type == QEvent::MouseButtonPress) {
+      ChooseRun(run);
+    } else {
+      // Pointing shows a run without choosing it, so that a note being
+      // typed stays.
+      QToolTip::showText(mouse->globalPosition().toPoint(), Text(m_model.HoverText(run)), m_views[c]);
+      m_details->setText(Text(m_model.HoverText(run)));
     }
+    break;
   }
   return QDialog::eventFilter(watched, event);
 }
@@ -200,6 +235,28 @@ bool RunLogView::SavePng(RunLogChart chart, const QString& path, QString* why) {
 bool RunLogView::SaveCsv(const QString& path, QString* why) {
   const std::string csv = RunLogCsv(m_model.Entries());
   return WriteBytes(path, QByteArray(csv.data(), static_cast<qsizetype>(csv.size())), why);
+}
+
+bool RunLogView::SetNote(size_t run, const QString& note, QString* why) {
+  const auto fail = [why](const QString& text) {
+    if (why != nullptr) *why = text;
+    return false;
+  };
+  if (m_library == nullptr) return fail(QStringLiteral("this view has no library to keep notes in"));
+  if (run < 1 || run > m_model.RunCount()) return fail(QStringLiteral("there is no such run"));
+  const std::string text = note.toStdString();
+  const LibraryResult kept = m_library->SetRunLogNote(m_model.Entries()[run - 1].id, text);
+  if (!kept.ok) return fail(Text(kept.message));
+  m_model.SetNote(run, text);
+  if (static_cast<size_t>(m_slider->value()) == run) m_details->setText(Text(m_model.HoverText(run)));
+  return true;
+}
+
+void RunLogView::KeepNoteOrWarn() {
+  QString why;
+  if (!SetNote(static_cast<size_t>(m_slider->value()), m_note->text(), &why)) {
+    QMessageBox::warning(this, QStringLiteral("Keep the note"), why);
+  }
 }
 
 void RunLogView::AskAndSavePng(RunLogChart chart) {

@@ -1,9 +1,10 @@
 #pragma once
 // The running log's history: three charts (voltage; ESC and motor
 // temperature; rpm) against the run number, with a run's date, values and
-// note on hover, or chosen with the keyboard on the run slider. Each chart
-// can be saved as PNG, the log as CSV. One line says that the charts need
-// two runs until the log holds them.
+// note on hover; a run is chosen by a click or with the keyboard on the run
+// slider. Each chart can be saved as PNG, the log as CSV. One line says that
+// the charts need two runs until the log holds them. Built from a library,
+// the view also changes the chosen run's note there.
 //
 // The Data page's "History" button opens it:
 //   RunLogView::Open(library, this);
@@ -20,6 +21,7 @@
 
 class QChartView;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QSlider;
 
@@ -30,7 +32,8 @@ class RunLogChartItem;
 class RunLogView : public QDialog {
  public:
   explicit RunLogView(std::vector<RunLogEntry> entries, QWidget* parent = nullptr);
-  // The whole running log `library` keeps.
+  // The whole running log `library` keeps; its notes can be changed. The
+  // library must outlive the view.
   explicit RunLogView(Library& library, QWidget* parent = nullptr);
 
   // Shows the view for `library` over `parent` and returns when it is closed.
@@ -43,6 +46,8 @@ class RunLogView : public QDialog {
   QLabel* SummaryLine() const { return m_summary; }
   QLabel* RunDetails() const { return m_details; }
   QSlider* RunSlider() const { return m_slider; }
+  // The chosen run's note; shown only for a view built from a library.
+  QLineEdit* NoteEdit() const { return m_note; }
 
   // Chooses run `run` (1-based): the charts mark it and its text shows.
   void ChooseRun(size_t run);
@@ -54,14 +59,19 @@ class RunLogView : public QDialog {
   // `why` says what went wrong and the file is left as it was.
   bool SavePng(RunLogChart chart, const QString& path, QString* why = nullptr);
   bool SaveCsv(const QString& path, QString* why = nullptr);
+  // Keeps `note` as run `run`'s note in the library and in the view; on
+  // failure (no library, a note too long, the library's trouble) `why`
+  // says why and nothing changes.
+  bool SetNote(size_t run, const QString& note, QString* why = nullptr);
 
  private:
   void Build();
-  // Pointing anywhere in a chart's plot area chooses the nearest run and
-  // shows its date, values and note as a tool tip.
+  // Pointing anywhere in a chart's plot area shows the nearest run's date,
+  // values and note (as a tool tip and below the charts); a click chooses it.
   bool eventFilter(QObject* watched, QEvent* event) override;
   void AskAndSavePng(RunLogChart chart);
   void AskAndSaveCsv();
+  void KeepNoteOrWarn();
 
   RunLogChartModel m_model;
   std::array<QChartView*, kRunLogChartCount> m_views{};
@@ -69,6 +79,9 @@ class RunLogView : public QDialog {
   QLabel* m_summary = nullptr;
   QLabel* m_details = nullptr;
   QSlider* m_slider = nullptr;
+  Library* m_library = nullptr;
+  QLineEdit* m_note = nullptr;
+  QPushButton* m_keepNote = nullptr;
 };
 
 }  // namespace vuriru

@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLineSeries>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -172,7 +173,14 @@ TEST_F(RunLogViewTest, TheKeyboardChoosesARunAndTheChartsMarkIt) {
   EXPECT_FALSE(view.isVisible());
 }
 
-TEST_F(RunLogViewTest, PointingAtAChartShowsTheNearestRunsDateAndNote) {
+void Mouse(QWidget* viewport, QEvent::Type type, const QPoint& at) {
+  QMouseEvent event(type, QPointF(at), viewport->mapToGlobal(QPointF(at)),
+                    type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                    type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(viewport, &event);
+}
+
+TEST_F(RunLogViewTest, PointingAtAChartShowsTheNearestRunAndAClickChoosesIt) {
   RunLogView view(FiveRuns());
   view.show();
   QApplication::processEvents();
@@ -183,21 +191,58 @@ TEST_F(RunLogViewTest, PointingAtAChartShowsTheNearestRunsDateAndNote) {
   const QPointF inChart = chart->mapToPosition(QPointF(2.3, 95));
   const QPoint at = chartView->mapFromScene(chart->mapToScene(inChart));
   EXPECT_EQ(view.RunAt(RunLogChart::kTemperature, at), 2u);
-  QMouseEvent move(QEvent::MouseMove, QPointF(at), chartView->viewport()->mapToGlobal(QPointF(at)), Qt::NoButton,
-                   Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(chartView->viewport(), &move);
-  EXPECT_EQ(view.RunSlider()->value(), 2);
+  Mouse(chartView->viewport(), QEvent::MouseMove, at);
   const std::string details = view.RunDetails()->text().toStdString();
   EXPECT_EQ(details, view.Model().HoverText(2));
   EXPECT_NE(details.find(RunLogLocalTime(FiveRuns()[1].timeMs)), std::string::npos);
   EXPECT_NE(details.find("heat 3, FDR 4.2"), std::string::npos);
-  // Outside the plot area (the chart's title) nothing is chosen.
+  // Pointing does not choose: leaving shows the chosen run again.
+  EXPECT_EQ(view.RunSlider()->value(), 5);
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(chartView->viewport(), &leave);
+  EXPECT_EQ(view.RunDetails()->text().toStdString(), view.Model().HoverText(5));
+  Mouse(chartView->viewport(), QEvent::MouseButtonPress, at);
+  EXPECT_EQ(view.RunSlider()->value(), 2);
+  // Outside the plot area (the chart's title) there is no run.
   EXPECT_EQ(view.RunAt(RunLogChart::kTemperature, QPoint(2, 2)), 0u);
   // Nor while there are no charts.
   RunLogView single({Entry(1, 72, 68, 81, 42)});
   single.show();
   QApplication::processEvents();
   EXPECT_EQ(single.RunAt(RunLogChart::kVoltage, single.ChartView(RunLogChart::kVoltage)->rect().center()), 0u);
+}
+
+TEST_F(RunLogViewTest, ANoteIsChangedInTheLibraryOnlyForAViewBuiltFromIt) {
+  Library library((m_dir / "notes.sqlite3").string());
+  for (const RunLogEntry& entry : FiveRuns()) ASSERT_TRUE(library.RecordRunLog(entry).ok);
+  RunLogView view(library);
+  view.show();
+  // The newest run's (empty) note is at hand; choosing run 2 brings its own.
+  EXPECT_TRUE(view.NoteEdit()->isVisible());
+  EXPECT_EQ(view.NoteEdit()->text(), "");
+  view.ChooseRun(2);
+  EXPECT_EQ(view.NoteEdit()->text(), "heat 3, FDR 4.2");
+  // Enter keeps the typed note, under the run's library id.
+  view.NoteEdit()->setText("A main, \"wet\", FDR 4.4");
+  Key(view.NoteEdit(), Qt::Key_Return);
+  EXPECT_TRUE(view.isVisible());
+  EXPECT_EQ(library.ListRunLog()[1].note, "A main, \"wet\", FDR 4.4");
+  EXPECT_EQ(library.ListRunLog()[0].note, "");
+  EXPECT_EQ(view.RunDetails()->text().toStdString(), view.Model().HoverText(2));
+  EXPECT_EQ(view.Model().Entries()[1].note, "A main, \"wet\", FDR 4.4");
+  // A note the library refuses changes nothing.
+  QString why;
+  EXPECT_FALSE(view.SetNote(2, QString(static_cast<qsizetype>(kLongestRunLogNote + 1), 'x'), &why));
+  EXPECT_FALSE(why.isEmpty());
+  EXPECT_EQ(view.Model().Entries()[1].note, "A main, \"wet\", FDR 4.4");
+  EXPECT_EQ(library.ListRunLog()[1].note, "A main, \"wet\", FDR 4.4");
+
+  // Built from entries, there is nowhere to keep a note.
+  RunLogView entries(FiveRuns());
+  entries.show();
+  EXPECT_FALSE(entries.NoteEdit()->isVisible());
+  EXPECT_FALSE(entries.SetNote(2, "x", &why));
+  EXPECT_EQ(entries.Model().Entries()[1].note, "heat 3, FDR 4.2");
 }
 
 TEST_F(RunLogViewTest, SavesEachChartAsAPngAndTheLogAsCsv) {
