@@ -39,6 +39,13 @@ void AddArguments(CLI::App* sub, const CommandInfo& info, CliOptions& o) {
     sub->add_option("--note", o.note, "A note kept with the setup (\"Track A, wet, 17.5T\")")->type_name("TEXT");
     sub->add_flag("--overwrite", o.overwrite, "Replace a setup of the same name");
   }
+  if (info.name == "log") {
+    sub->add_flag("--csv", o.csv, "Print CSV (RFC 4180, times in UTC) instead of text");
+    sub->add_option("--last", o.last, "Print only the newest N runs")->type_name("N")->check(CLI::PositiveNumber);
+    sub->add_option("--set-note", o.setNote, "Give run ENTRY (its id, as 'log' prints it) the note TEXT")
+        ->type_name("ENTRY TEXT")
+        ->expected(2);
+  }
   if (info.name == "firmware") {
     sub->add_option("--target", o.target,
                     "The device to update: the speed controller, or lcd for the RUZ Oviveru Ruv display box")

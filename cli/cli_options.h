@@ -44,6 +44,11 @@ struct CliOptions {
   bool dryRun = false;
   // setup save: the setup's note.
   std::string note;
+  // log: CSV instead of text, only the newest `last` entries (0: all), and
+  // --set-note's entry id and text.
+  bool csv = false;
+  size_t last = 0;
+  std::vector<std::string> setNote;
 
   bool LcdTarget() const { return target == "lcd"; }
   bool Simulated() const { return !simulate.empty(); }

@@ -122,11 +122,11 @@ CommandResult RunFirmwareOnSession(DeviceSession& session, const CliOptions& opt
   const bool lcd = options.LcdTarget();
   CommandResult reached = ReachTarget(session, options);
   if (!reached.ok()) return reached;
-  // A controller's settings were read on the way: kept, and kept again
-  // before the update (counted, as they are the same).
+  // A controller's settings were read on the way: kept with its running
+  // log, and kept again before the update (counted, as they are the same).
   CliLibrary library(options, io.err);
   const std::optional<ControllerRecord> lastRead = SessionRecord(session);
-  RecordSnapshot(library, lastRead, SnapshotReason::kRead);
+  RecordFirstRead(library, session);
 
   const std::string deviceName = DeviceName(session, lcd);
   const FirmwareKind kind = ExpectedFirmwareKind(session.State().g_lcdMode, session.Engine().ReplyLength());

@@ -57,6 +57,10 @@ const std::vector<CliCommand>& CliCommands() {
        RunShowCommand},
       {Info("history", "List the snapshots and setups the library keeps, newest first, with their ids"),
        RunHistoryCommand},
+      {Info("log",
+            "Print the running log kept at every read of a full controller, oldest first: lowest voltage, highest "
+            "temperatures and rpm of each run, with notes; --set-note ENTRY TEXT notes a run"),
+       RunLogCommand},
       {WithSecond(Info("diff", "Print what changes from A to B", "A", kSourceHelp), "B",
                   std::string(kSourceHelp) + "; 'device' when left out", false),
        RunDiffCommand},

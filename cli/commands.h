@@ -43,6 +43,7 @@ CommandResult RunFirmwareCommand(const CliOptions& options, CommandIo& io);
 CommandResult RunDoctorCommand(const CliOptions& options, CommandIo& io);
 CommandResult RunRestoreCommand(const CliOptions& options, CommandIo& io);
 CommandResult RunHistoryCommand(const CliOptions& options, CommandIo& io);
+CommandResult RunLogCommand(const CliOptions& options, CommandIo& io);
 CommandResult RunDiffCommand(const CliOptions& options, CommandIo& io);
 CommandResult RunSetupCommand(const CliOptions& options, CommandIo& io);
 // The firmware command after its device-free checks, on a session the caller

@@ -20,8 +20,15 @@ std::optional<ControllerRecord> SessionRecord(DeviceSession& session) {
 CommandResult ReadAndRecord(DeviceSession& session, const CliOptions& options, CliLibrary& library) {
   CommandResult result = StartSession(session, options, &DeviceSession::WaitForRead);
   if (!result.ok()) return result;
-  RecordSnapshot(library, SessionRecord(session), SnapshotReason::kRead);
+  RecordFirstRead(library, session);
   return CommandResult::Ok();
+}
+
+void RecordFirstRead(CliLibrary& library, DeviceSession& session) {
+  RecordSnapshot(library, SessionRecord(session), SnapshotReason::kRead);
+  if (!session.IsFullController()) return;
+  RecordRunLog(library.Get(), session.Settings(), session.SoftwareVersion());
+  library.WarnOfTrouble();
 }
 
 void RecordSnapshot(CliLibrary& library, const std::optional<ControllerRecord>& record, SnapshotReason reason) {

@@ -15,8 +15,13 @@ namespace vuriru {
 // display box or no controller.
 std::optional<ControllerRecord> SessionRecord(DeviceSession& session);
 
-// Connects, reads the controller and keeps a "read" snapshot of it.
+// Connects, reads the controller and keeps what the first read found
+// (RecordFirstRead).
 CommandResult ReadAndRecord(DeviceSession& session, const CliOptions& options, CliLibrary& library);
+
+// After the first read of a session: keeps a "read" snapshot of the
+// controller and, for a full controller, its running log as one run.
+void RecordFirstRead(CliLibrary& library, DeviceSession& session);
 
 // Keeps a snapshot of `record`; trouble with the library is a warning.
 void RecordSnapshot(CliLibrary& library, const std::optional<ControllerRecord>& record, SnapshotReason reason);

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "library/library_problem.h"
+#include "library/run_log.h"
 #include "library/snapshot.h"
 
 namespace vuriru {
@@ -42,7 +43,8 @@ enum class LibraryRefusal {
   kBadRecord,  // a record whose data does not fit its kind
   kBadName,    // a setup name that cannot be used (SetupNameProblem)
   kNameTaken,  // another setup has that name
-  kNotFound,   // no setup of that name
+  kNotFound,   // no setup of that name, no run-log entry of that id
+  kBadNote,    // a run-log note too long to keep
 };
 
 struct LibraryResult {
@@ -93,6 +95,15 @@ class Library {
   std::vector<SetupInfo> ListSetups();
   std::optional<NamedSetup> GetSetup(const std::string& name, std::string* why = nullptr);
 
+  // The running log over time (library/run_log.h). Every entry is kept, one
+  // equal to the one before too: each connection is a run of its own. An
+  // entry without a time gets the library's clock.
+  LibraryResult RecordRunLog(const RunLogEntry& entry);
+  // Oldest first; `last` > 0 lists only the newest `last`. Rows that cannot
+  // be read are left out.
+  std::vector<RunLogEntry> ListRunLog(size_t last = 0);
+  LibraryResult SetRunLogNote(int64_t id, const std::string& note);
+
  private:
   void Open();
   // Opens an existing file for reading only; false when even that fails.
@@ -124,5 +135,11 @@ class Library {
 // addressable on the command line: not empty, not digits alone (an id), not
 // "device", no control characters, no blanks at either end.
 std::string SetupNameProblem(const std::string& name);
+
+// What the window and the command-line tool call after every completed first
+// read of a full controller: keeps its running log as one entry. A library
+// that cannot be used refuses it as every other call (the caller shows the
+// library's notice, as for the snapshots).
+LibraryResult RecordRunLog(Library& library, const SettingsBlock& settings, const std::string& software);
 
 }  // namespace vuriru

@@ -51,8 +51,32 @@ CREATE TABLE setups (
 );
 )sql";
 
-constexpr std::array<LibraryMigration, 1> kMigrations{{
+// Version 2: the running log over time, apart from the snapshots, with ids
+// of its own. `raw` holds reply bytes 27 to 30 as the controller sent them;
+// the columns in physical units and `valid` repeat them for readers of the
+// file, and the program reads the bytes. The two option indexes are the
+// VOLTAGE CUTOFF and ESC HEAT PROTECT read with the log.
+constexpr const char* kVersion2 = R"sql(
+CREATE TABLE run_log (
+  id INTEGER PRIMARY KEY AUTOINCREMENT,
+  recorded_at INTEGER NOT NULL,
+  kind TEXT NOT NULL,
+  software TEXT NOT NULL,
+  raw BLOB NOT NULL,
+  min_voltage_v REAL NOT NULL,
+  max_esc_temp_c INTEGER NOT NULL,
+  max_motor_temp_c INTEGER NOT NULL,
+  max_rpm INTEGER NOT NULL,
+  valid INTEGER NOT NULL,
+  voltage_cutoff INTEGER NOT NULL,
+  esc_heat_protect INTEGER NOT NULL,
+  note TEXT NOT NULL DEFAULT ''
+);
+)sql";
+
+constexpr std::array<LibraryMigration, 2> kMigrations{{
     {1, kVersion1},
+    {2, kVersion2},
 }};
 
 }  // namespace

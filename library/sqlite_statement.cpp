@@ -32,6 +32,12 @@ void SqliteStatement::Bind(int at, std::span<const uint8_t> blob) {
   if (rc != SQLITE_OK && m_bindError == SQLITE_OK) m_bindError = rc;
 }
 
+void SqliteStatement::BindReal(int at, double value) {
+  if (m_statement == nullptr) return;
+  const int rc = sqlite3_bind_double(m_statement, at, value);
+  if (rc != SQLITE_OK && m_bindError == SQLITE_OK) m_bindError = rc;
+}
+
 void SqliteStatement::BindNull(int at) {
   if (m_statement == nullptr) return;
   const int rc = sqlite3_bind_null(m_statement, at);

@@ -26,6 +26,8 @@ class SqliteStatement {
   void Bind(int at, int64_t value);
   void Bind(int at, std::string_view text);
   void Bind(int at, std::span<const uint8_t> blob);
+  // Named apart from Bind, so that an int argument never has two matches.
+  void BindReal(int at, double value);
   void BindNull(int at);
 
   // SQLITE_ROW while rows come, SQLITE_DONE at the end, or an error; a

@@ -54,10 +54,10 @@ constexpr std::array<SettingRow, kSettingCount> kSettingRows{{
 }};
 
 constexpr std::array<RunningLogRow, kRunningLogCount> kRunningLogRows{{
-    {RunningLog::BatteryMinVoltage, "BATT MIN VOLTAGE", 27, 48, 1},
-    {RunningLog::EscMaxTemp, "ESC MAX TEMP", 28, 49, 1},
-    {RunningLog::MotorMaxTemp, "MOT MAX TEMP", 29, 50, 1},
-    {RunningLog::MotorMaxRpm, "MOT MAX RPM", 30, 51, 2},
+    {RunningLog::BatteryMinVoltage, "BATT MIN VOLTAGE", 27, 48, 1, -1, "V"},
+    {RunningLog::EscMaxTemp, "ESC MAX TEMP", 28, 49, 1, 0, "\u00B0C"},
+    {RunningLog::MotorMaxTemp, "MOT MAX TEMP", 29, 50, 1, 0, "\u00B0C"},
+    {RunningLog::MotorMaxRpm, "MOT MAX RPM", 30, 51, 2, 3, "rpm"},
 }};
 
 // Every row sits at the position of its enum value, so lookups are indexes.
@@ -88,6 +88,13 @@ std::span<const RunningLogRow> RunningLogTable() {
 
 const RunningLogRow& RunningLogRowFor(RunningLog value) {
   return kRunningLogRows[static_cast<size_t>(value)];
+}
+
+double RunningLogInUnits(RunningLog value, uint32_t stored) {
+  double scale = 1.0;
+  const int power = RunningLogRowFor(value).unitPower;
+  for (int i = 0; i < (power < 0 ? -power : power); ++i) scale *= 10.0;
+  return power < 0 ? stored / scale : stored * scale;
 }
 
 void LoadFactorySettings(SettingsBlock& block) {

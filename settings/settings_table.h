@@ -34,6 +34,10 @@ struct RunningLogRow {
   int replyByte;        // one byte in the settings reply
   int fileOffset;       // first byte in the settings file's block
   int fileLength;       // 1, or 2 for the motor rpm (low byte, then high byte)
+  // The stored value times 10^unitPower is the value in its physical unit:
+  // 0.1 V steps (-1), degrees Celsius (0), 1000 rpm steps (3).
+  int unitPower;
+  const char* unit;  // "V", "°C", "rpm"
 };
 
 // All settings in `Setting` order: the 31 block settings, then the page-only ones.
@@ -43,6 +47,9 @@ const SettingRow& SettingRowFor(Setting setting);
 // The four running-log values in `RunningLog` order.
 std::span<const RunningLogRow> RunningLogTable();
 const RunningLogRow& RunningLogRowFor(RunningLog value);
+// A stored running-log value in its physical unit (volts, degrees Celsius,
+// rpm). A division for the 0.1 V steps, so that 72 gives exactly 7.2.
+double RunningLogInUnits(RunningLog value, uint32_t stored);
 
 // Fills every factory index from the table and sets every current index to
 // it. The running log is left as it is: it has no factory value.

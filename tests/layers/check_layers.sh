@@ -21,11 +21,13 @@ comms/engine 3
 comms/firmware 4
 files 4
 library 5
+runlog 5
 window 5
 widgets/layout 6
 widgets/kit 7
 widgets/curves 8
 widgets/v1 8
+widgets/charts 8
 pages 9
 app 10
 cli 10
@@ -66,7 +68,7 @@ while IFS= read -r file; do
       failures=$((failures + 1))
     fi
   fi
-done < <(find common settings link v1 curves sim backend comms files library window widgets pages app cli tools bench fuzz \
+done < <(find common settings link v1 curves sim backend comms files library runlog window widgets pages app cli tools bench fuzz \
            -name '*.h' -o -name '*.cpp' 2>/dev/null | sort)
 
 if [ "$failures" -gt 0 ]; then

@@ -35,6 +35,10 @@ void ExpectEveryChangeRefused(Library& library) {
   EXPECT_FALSE(library.SaveSetup("Track A", "", FullData(), "").ok);
   EXPECT_FALSE(library.RenameSetup("Track A", "Track B").ok);
   EXPECT_FALSE(library.DeleteSetup("Track A").ok);
+  const LibraryResult run = RecordRunLog(library, FullData().settings, "V3.12_240517");
+  EXPECT_FALSE(run.ok);
+  EXPECT_EQ(run.refusal, LibraryRefusal::kLibrary);
+  EXPECT_FALSE(library.SetRunLogNote(1, "heat 3").ok);
 }
 
 // A raw connection of "another program".

@@ -49,6 +49,8 @@ expect "--target --timeout --trace " firmware --t
 expect "--target --timeout --trace " --json firmware --t
 expect "controller lcd " firmware --target ""
 expect "--overwrite " export --o
+expect "--csv " log --c
+expect "--last --library " log --l
 expect "" --timeout ""
 
 scratch=$(mktemp -d)

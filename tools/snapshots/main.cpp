@@ -9,6 +9,7 @@
 #include <QDir>
 
 #include "tools/snapshots/part_shots.h"
+#include "tools/snapshots/run_log_shots.h"
 #include "tools/snapshots/window_shots.h"
 #include "widgets/kit/app_theme.h"
 
@@ -29,5 +30,6 @@ int main(int argc, char** argv) {
   vuriru::snapshots::WindowShots(shots);
   vuriru::snapshots::BackgroundShots(shots);
   vuriru::snapshots::ButtonSheet(shots);
+  vuriru::snapshots::RunLogShots(shots);
   return shots.Ok() ? 0 : 1;
 }
