@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 
@@ -77,27 +79,75 @@ CQorProDlg::~CQorProDlg() {
 
 void CQorProDlg::BuildMenu() {
   m_menuBar = new QMenuBar(this);
-  QMenu* file = m_menuBar->addMenu(QStringLiteral("&File"));
-  file->addAction(QStringLiteral("Export Esc Data"), this, [this] { OnExportData(); });
-  file->addAction(QStringLiteral("Import ESC Data"), this, [this] { OnImportData(); });
+  QMenu* file = m_fileMenu = m_menuBar->addMenu(QString());
+  m_fileActions[0] = file->addAction(QString(), this, [this] { OnExportData(); });
+  m_fileActions[1] = file->addAction(QString(), this, [this] { OnImportData(); });
   file->addSeparator();
   // The About item sits at the end of the File menu: Qt cannot add it to the
   // window manager's menu.
-  file->addAction(QStringLiteral("&About Calvex..."), this, [this] {
+  m_fileActions[2] = file->addAction(QString(), this, [this] {
     CAboutDlg about(this);
     about.exec();
   });
   // Through the close path, so that it asks before anything is lost.
-  file->addAction(QStringLiteral("E&xit"), this, [this] { close(); });
-  QMenu* device = m_menuBar->addMenu(QStringLiteral("&Device"));
-  device->addAction(QStringLiteral("ESC Speed Controller"), this, [this] { OnDeviceEsc(); });
-  device->addAction(QStringLiteral("RUZ Oviveru Ruv"), this, [this] { OnDeviceLcd(); });
+  m_fileActions[3] = file->addAction(QString(), this, [this] { close(); });
+  QMenu* device = m_deviceMenu = m_menuBar->addMenu(QString());
+  m_deviceActions[0] = device->addAction(QString(), this, [this] { OnDeviceEsc(); });
+  m_deviceActions[1] = device->addAction(QString(), this, [this] { OnDeviceLcd(); });
+  // Each language is named in its own words, so that it can be found
+  // whichever language the window shows.
+  m_languageMenu = m_menuBar->addMenu(QString());
+  m_englishAction =
+      m_languageMenu->addAction(QStringLiteral("English"), this, [this] { ChooseLanguage(Language::kEnglish); });
+  m_chineseAction =
+      m_languageMenu->addAction(QStringLiteral("中文"), this, [this] { ChooseLanguage(Language::kChinese); });
+  for (QAction* choice : {m_englishAction, m_chineseAction}) choice->setCheckable(true);
+  RetranslateMenus();
   // The menu-initialisation message: a shown V1 panel takes its menu picture.
   for (QMenu* menu : {file, device}) {
     connect(menu, &QMenu::aboutToShow, this, [this] {
       if (m_v1Dlg != nullptr && m_v1Dlg->isVisible()) m_v1Dlg->OnMenuInit();
     });
   }
+}
+
+void CQorProDlg::RetranslateMenus() {
+  m_fileMenu->setTitle(MessageText(QT_TRANSLATE_NOOP("Messages", "&File")));
+  m_fileActions[0]->setText(MessageText(QT_TRANSLATE_NOOP("Messages", "Export Esc Data")));
+  m_fileActions[1]->setText(MessageText(QT_TRANSLATE_NOOP("Messages", "Import ESC Data")));
+  m_fileActions[2]->setText(MessageText(QT_TRANSLATE_NOOP("Messages", "&About Calvex...")));
+  m_fileActions[3]->setText(MessageText(QT_TRANSLATE_NOOP("Messages", "E&xit")));
+  m_deviceMenu->setTitle(MessageText(QT_TRANSLATE_NOOP("Messages", "&Device")));
+  m_deviceActions[0]->setText(MessageText(QT_TRANSLATE_NOOP("Messages", "ESC Speed Controller")));
+  // A name: the same in every language.
+  m_deviceActions[1]->setText(QStringLiteral("RUZ Oviveru Ruv"));
+  m_languageMenu->setTitle(MessageText(QT_TRANSLATE_NOOP("Messages", "&Language")));
+  m_englishAction->setChecked(CurrentLanguage() == Language::kEnglish);
+  m_chineseAction->setChecked(CurrentLanguage() == Language::kChinese);
+}
+
+void CQorProDlg::ChooseLanguage(Language language) {
+  // A translation that cannot be loaded leaves the window as it is.
+  if (SetLanguage(language)) RememberLanguage(language);
+  RetranslateMenus();
+}
+
+void CQorProDlg::Retranslate() {
+  RetranslateMenus();
+  // The pictures print words: load the current ones again in this language.
+  if (QPixmap start = LoadArtwork(m_startFile); !start.isNull()) m_bmpStart = start;
+  if (!m_backgroundFile.empty()) {
+    if (QPixmap background = LoadArtwork(m_backgroundFile); !background.isNull()) m_bmpBackground = background;
+  }
+  if (!m_statusSource.empty()) m_statusLine->setText(MessageText(m_statusSource));
+  if (!m_progressCaption.empty()) m_progress->SetCaption(MessageText(m_progressCaption));
+  for (const auto& [id, button] : m_buttons) button->update();
+  update();
+}
+
+void CQorProDlg::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange && m_menuBar != nullptr) Retranslate();
+  QDialog::changeEvent(event);
 }
 
 void CQorProDlg::BuildButtons() {

@@ -58,9 +58,9 @@ class CountingView : public WindowView {
   void SetSoftwareVersion(const std::string&) override {}
   void ShowV1ReadValues() override {}
   void ShowV1SendDone() override { progressShown = false; }
-  void SetV1StatusText(const std::string&) override {}
+  void SetV1StatusText(const UserText&) override {}
   void ShowProgress(uint32_t, uint32_t) override { progressShown = true; }
-  void SetProgressCaption(const std::string&, uint32_t, uint32_t) override {}
+  void SetProgressCaption(const UserText&, uint32_t, uint32_t) override {}
   void HideProgress() override { progressShown = false; }
   void Beep() override {}
   void ShowStatusLine(const std::string&) override {}
@@ -79,8 +79,8 @@ class AnsweringDialogs : public UserDialogs {
   Answer Ask(const std::string&, const std::string&, QuestionButtons buttons) override {
     return buttons == QuestionButtons::kOkCancel ? Answer::kOk : Answer::kYes;
   }
-  void Tell(const std::string& text, const std::string& caption, MessageIcon) override {
-    told.push_back(caption + ": " + text);
+  void Tell(const UserText& text, const std::string& caption, MessageIcon) override {
+    told.push_back(caption + ": " + EnglishText(text));
   }
   std::string ChooseSaveFile(std::string_view) override { return {}; }
   std::string ChooseOpenFile(std::string_view, std::string_view) override { return firmwareFile; }
