@@ -39,7 +39,7 @@ void NameButtons(QMessageBox& box) {
 
 // A file dialog's filter, with its "All File (*.*)" in the window's language.
 QString FilterText(std::string_view filter) {
-  QString text = FilterText(filter);
+  QString text = Q(QtFileFilter(filter));
   const char* const allFiles = QT_TRANSLATE_NOOP("Messages", "All File (*.*)");
   text.replace(QString::fromLatin1(allFiles), MessageText(allFiles));
   return text;

@@ -47,6 +47,7 @@ class HelpTextPanel : public QPlainTextEdit {
   // Shows `text`, whose CR LF line breaks become plain line feeds.
   void ShowText(const std::string& text);
   void ShowText(const QString& text);
+  void ShowText(const char* text) { ShowText(std::string(text)); }
   // Empties and hides the panel.
   void Clear();
 };
