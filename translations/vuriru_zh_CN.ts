@@ -348,7 +348,7 @@ Run &apos;vuriru-cli doctor&apos; to see the report sizes its report descriptor 
 运行“vuriru-cli doctor”可查看其报告描述符给出的报告长度。</translation>
     </message>
     <message>
-        <location filename="../widgets/kit/esc_process_dlg.cpp" line="+34"/>
+        <location filename="../widgets/kit/esc_process_dlg.cpp" line="+35"/>
         <source>Esc Process......</source>
         <translation>电调处理中......</translation>
     </message>
@@ -616,7 +616,7 @@ THE RUNNING</source>
         <translation>显示硬件信息</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>TO SHOW ANY FURTHER <byte value="xd"/>
  INFORMATION ABOUT <byte value="xd"/>
 THAT ESC</source>
@@ -625,7 +625,7 @@ THAT ESC</source>
     </message>
     <message>
         <location line="+42"/>
-        <location filename="../tools/artwork/backgrounds.cpp" line="+64"/>
+        <location filename="../tools/artwork/backgrounds.cpp" line="+67"/>
         <location line="+1"/>
         <source>Device</source>
         <translation>设备</translation>
@@ -1261,7 +1261,7 @@ ACTIVATION METHOD</source>
         <translation>用于调整极速。</translation>
     </message>
     <message>
-        <location filename="../tools/artwork/backgrounds.cpp" line="-31"/>
+        <location filename="../tools/artwork/backgrounds.cpp" line="-34"/>
         <source>Data</source>
         <translation>数据</translation>
     </message>
@@ -1531,6 +1531,11 @@ ACTIVATION METHOD</source>
         <location line="+6"/>
         <source>Connection</source>
         <translation>连接</translation>
+    </message>
+    <message>
+        <location filename="../widgets/kit/language.cpp" line="+23"/>
+        <source>deg</source>
+        <translation>度</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,8 @@
 #include <memory>
 
 #include <QCoreApplication>
+#include <QEvent>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTranslator>
 
@@ -17,6 +19,8 @@ namespace {
 
 const char* const kChineseTranslation = ":/vuriru/i18n/vuriru_zh_CN.qm";
 const char* const kLanguageKey = "window/language";
+// The units of the numbered options that read as words.
+[[maybe_unused]] const char* const kUnits[] = {QT_TRANSLATE_NOOP("Settings", "deg")};
 
 struct Installed {
   Language language = Language::kEnglish;
@@ -54,6 +58,9 @@ bool SetLanguage(Language language) {
   installed.translator = std::move(next);
   installed.language = language;
   if (installed.translator) QCoreApplication::installTranslator(installed.translator.get());
+  // Qt posts the LanguageChange events to the windows; delivering them now
+  // means every widget shows the new language when this returns.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
   return true;
 }
 
@@ -86,7 +93,14 @@ void RememberLanguage(Language language) {
 }
 
 QString SettingText(const std::string& source) {
-  return Translate(kSettingsTextContext, source);
+  const QString shown = Translate(kSettingsTextContext, source);
+  if (shown.isEmpty() || shown != QString::fromStdString(source)) return shown;
+  // A numbered option ("12deg", "3.0v(*)") is not listed one by one: its unit
+  // is translated and its figure and factory mark are kept.
+  static const QRegularExpression numbered(QStringLiteral("^([0-9.]+)([A-Za-z]+)(\\(\\*\\))?$"));
+  const QRegularExpressionMatch match = numbered.match(shown);
+  if (!match.hasMatch()) return shown;
+  return match.captured(1) + Translate(kSettingsTextContext, match.captured(2).toStdString()) + match.captured(3);
 }
 
 QString MessageText(const UserText& text) {
