@@ -1,8 +1,11 @@
 #include "app/main_window.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -67,7 +70,7 @@ CQorProDlg::CQorProDlg(Scheduler& scheduler, HidLibrary& hid, UserDialogs& dialo
   BuildMenu();
   BuildButtons();
   BuildPages();
-  const int menuHeight = m_menuBar->sizeHint().height();
+  const int menuHeight = m_menuHeight;
   setFixedSize(DuX(kWidthDu), DuY(kHeightDu) + menuHeight);
   BuildStatusLine();
 }
@@ -103,6 +106,16 @@ void CQorProDlg::BuildMenu() {
       m_languageMenu->addAction(QStringLiteral("中文"), this, [this] { ChooseLanguage(Language::kChinese); });
   for (QAction* choice : {m_englishAction, m_chineseAction}) choice->setCheckable(true);
   RetranslateMenus();
+  // One height in every language, so that the buttons and pages below sit in
+  // the same place: the titles' height in the taller of the two scripts (a
+  // title the bar cannot hold in full height goes behind its extension too).
+  const QFontMetrics metrics(m_menuBar->font());
+  const auto textHeight = [&metrics](const QString& text) { return metrics.size(Qt::TextShowMnemonic, text).height(); };
+  const int shown = textHeight(m_fileMenu->title());
+  const int tallest = std::max({shown, textHeight(QStringLiteral("&File")), textHeight(QStringLiteral("文件(&F)"))});
+  m_menuHeight = m_menuBar->sizeHint().height() + tallest - shown;
+  m_menuBar->setFixedHeight(m_menuHeight);
+  RetranslateMenus();
   // The menu-initialisation message: a shown V1 panel takes its menu picture.
   for (QMenu* menu : {file, device}) {
     connect(menu, &QMenu::aboutToShow, this, [this] {
@@ -124,6 +137,9 @@ void CQorProDlg::RetranslateMenus() {
   m_languageMenu->setTitle(MessageText(QT_TRANSLATE_NOOP("Messages", "&Language")));
   m_englishAction->setChecked(CurrentLanguage() == Language::kEnglish);
   m_chineseAction->setChecked(CurrentLanguage() == Language::kChinese);
+  // No layout sizes the bar: it takes its width from the titles now shown,
+  // else it would hide longer ones behind its extension button.
+  m_menuBar->resize(m_menuBar->sizeHint().width(), m_menuHeight);
 }
 
 void CQorProDlg::ChooseLanguage(Language language) {
@@ -151,7 +167,7 @@ void CQorProDlg::changeEvent(QEvent* event) {
 }
 
 void CQorProDlg::BuildButtons() {
-  const int top = m_menuBar->sizeHint().height();
+  const int top = m_menuHeight;
   int x = 4;
   for (int id : kRowButtons) {
     auto* button = new CCownerDrawBton(id, *this, this);
@@ -197,7 +213,7 @@ QString CQorProDlg::StatusLineText() const {
 }
 
 void CQorProDlg::BuildPages() {
-  const int top = m_menuBar->sizeHint().height() + kPageTop;
+  const int top = m_menuHeight + kPageTop;
   m_pages = std::make_unique<CPageSet>(
       CPageSet::Parts{m_settings, m_curves, *this, m_engine.SoftwareVersionText(), m_engine.ConnectVersionText(),
                       [this] { m_controller.StartFirmwareUpdate(); }},
@@ -243,7 +259,7 @@ const QPixmap& CQorProDlg::PaintedBackground() const {
 
 void CQorProDlg::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
-  const int top = m_menuBar->sizeHint().height();
+  const int top = m_menuHeight;
   painter.drawPixmap(QPoint(0, top), PaintedBackground(), QRect(0, 0, width(), height() - top));
 }
 

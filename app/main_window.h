@@ -190,6 +190,7 @@ class CQorProDlg : public QDialog, public WindowView, public V1PanelHost {
   LinkHotplug m_hotplug;
 
   QMenuBar* m_menuBar = nullptr;
+  int m_menuHeight = 0;
   QMenu* m_fileMenu = nullptr;
   QMenu* m_deviceMenu = nullptr;
   QMenu* m_languageMenu = nullptr;

@@ -59,6 +59,7 @@ TEST_F(WindowLanguage, TheLanguageMenuSwitchesEveryVisibleTextAndBackWithoutARes
   MainWindowRig rig;
   ASSERT_TRUE(rig.StartAndRead());
   CQorProDlg& window = *rig.window;
+  window.show();
   window.OnPageButton(page::kGeneral);
   CGeneral& general = *window.GeneralPage();
   const size_t runMode = general.RowOf(Setting::RunMode);
@@ -67,6 +68,7 @@ TEST_F(WindowLanguage, TheLanguageMenuSwitchesEveryVisibleTextAndBackWithoutARes
   const QString englishItem = general.OptionList(runMode)->item(0)->text();
   const QString englishHelp = general.HelpPanel()->toPlainText();
   const QStringList englishMenus = MenuTitles(window);
+  const int englishBarHeight = window.MenuBar()->height();
   ASSERT_EQ(englishItem, QStringLiteral("Forward/Brake(*)"));
 
   window.ChooseLanguage(Language::kChinese);
@@ -86,6 +88,14 @@ TEST_F(WindowLanguage, TheLanguageMenuSwitchesEveryVisibleTextAndBackWithoutARes
       EXPECT_TRUE(HasChinese(chineseMenus[i])) << englishMenus[i].toStdString();
     }
   }
+  // The bar holds every title in full, in width and in height: a title it
+  // cannot hold goes behind its "»" extension. Its height, and so the place of
+  // everything below it, stays.
+  for (QAction* action : window.MenuBar()->actions()) {
+    EXPECT_TRUE(window.MenuBar()->rect().contains(window.MenuBar()->actionGeometry(action)))
+        << action->text().toStdString();
+  }
+  EXPECT_EQ(window.MenuBar()->height(), englishBarHeight);
   EXPECT_EQ(window.windowTitle(), QStringLiteral("Vuriru USB Link V11 Beta"));
   // The remembered choice is the one the next start takes.
   EXPECT_EQ(RememberedLanguage(QLocale(QLocale::English)), Language::kChinese);
