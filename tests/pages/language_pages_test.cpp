@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include <QFontDatabase>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -72,6 +73,9 @@ bool HelpFits(QPlainTextEdit* panel) {
 }
 
 TEST_F(PagesInBothLanguages, EveryValueAndHelpTextFitsItsSlot) {
+  // Measured with the font the package depends on, not with a stand-in.
+  ASSERT_TRUE(QFontDatabase::families().contains(QStringLiteral("WenQuanYi Micro Hei")))
+      << "fonts-wqy-microhei is not installed (scripts/setup)";
   for (Language language : {Language::kEnglish, Language::kChinese}) {
     ASSERT_TRUE(SetLanguage(language));
     Pages pages;
