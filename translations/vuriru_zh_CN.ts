@@ -483,7 +483,7 @@ Run &apos;vuriru-cli doctor&apos; to see the report sizes its report descriptor 
         <translation>另存为...</translation>
     </message>
     <message>
-        <location filename="../app/main_window.cpp" line="+115"/>
+        <location filename="../app/main_window.cpp" line="+128"/>
         <source>&amp;File</source>
         <translation>文件(&amp;F)</translation>
     </message>
