@@ -20,6 +20,7 @@
 #include "link/hidapi/udev_hotplug_watcher.h"
 #include "widgets/kit/app_theme.h"
 #include "widgets/kit/artwork.h"
+#include "widgets/kit/language.h"
 
 namespace vuriru {
 namespace {
@@ -107,8 +108,13 @@ int main(int argc, char** argv) {
   }
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("vuriru-link"));
+  // The remembered choices (the language) live in ~/.config/vuriru-link/.
+  QApplication::setOrganizationName(QStringLiteral("vuriru-link"));
   QApplication::setApplicationVersion(QStringLiteral(VURIRU_VERSION));
   QApplication::setWindowIcon(vuriru::AppIcon());
   vuriru::ApplyAppTheme();
+  // The language chosen last time, else the system locale's; a translation
+  // that cannot be loaded leaves the window English.
+  vuriru::SetLanguage(vuriru::RememberedLanguage(QLocale::system()));
   return vuriru::Run(parsed.options);
 }

@@ -1,8 +1,13 @@
 #include "app/main_window.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
+#include <QEvent>
+#include <QFontMetrics>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 
@@ -65,7 +70,7 @@ CQorProDlg::CQorProDlg(Scheduler& scheduler, HidLibrary& hid, UserDialogs& dialo
   BuildMenu();
   BuildButtons();
   BuildPages();
-  const int menuHeight = m_menuBar->sizeHint().height();
+  const int menuHeight = m_menuHeight;
   setFixedSize(DuX(kWidthDu), DuY(kHeightDu) + menuHeight);
   BuildStatusLine();
 }
@@ -77,21 +82,40 @@ CQorProDlg::~CQorProDlg() {
 
 void CQorProDlg::BuildMenu() {
   m_menuBar = new QMenuBar(this);
-  QMenu* file = m_menuBar->addMenu(QStringLiteral("&File"));
-  file->addAction(QStringLiteral("Export Esc Data"), this, [this] { OnExportData(); });
-  file->addAction(QStringLiteral("Import ESC Data"), this, [this] { OnImportData(); });
+  QMenu* file = m_fileMenu = m_menuBar->addMenu(QString());
+  m_fileActions[0] = file->addAction(QString(), this, [this] { OnExportData(); });
+  m_fileActions[1] = file->addAction(QString(), this, [this] { OnImportData(); });
   file->addSeparator();
   // The About item sits at the end of the File menu: Qt cannot add it to the
   // window manager's menu.
-  file->addAction(QStringLiteral("&About Calvex..."), this, [this] {
+  m_fileActions[2] = file->addAction(QString(), this, [this] {
     CAboutDlg about(this);
     about.exec();
   });
   // Through the close path, so that it asks before anything is lost.
-  file->addAction(QStringLiteral("E&xit"), this, [this] { close(); });
-  QMenu* device = m_menuBar->addMenu(QStringLiteral("&Device"));
-  device->addAction(QStringLiteral("ESC Speed Controller"), this, [this] { OnDeviceEsc(); });
-  device->addAction(QStringLiteral("RUZ Oviveru Ruv"), this, [this] { OnDeviceLcd(); });
+  m_fileActions[3] = file->addAction(QString(), this, [this] { close(); });
+  QMenu* device = m_deviceMenu = m_menuBar->addMenu(QString());
+  m_deviceActions[0] = device->addAction(QString(), this, [this] { OnDeviceEsc(); });
+  m_deviceActions[1] = device->addAction(QString(), this, [this] { OnDeviceLcd(); });
+  // Each language is named in its own words, so that it can be found
+  // whichever language the window shows.
+  m_languageMenu = m_menuBar->addMenu(QString());
+  m_englishAction =
+      m_languageMenu->addAction(QStringLiteral("English"), this, [this] { ChooseLanguage(Language::kEnglish); });
+  m_chineseAction =
+      m_languageMenu->addAction(QStringLiteral("中文"), this, [this] { ChooseLanguage(Language::kChinese); });
+  for (QAction* choice : {m_englishAction, m_chineseAction}) choice->setCheckable(true);
+  RetranslateMenus();
+  // One height in every language, so that the buttons and pages below sit in
+  // the same place: the titles' height in the taller of the two scripts (a
+  // title the bar cannot hold in full height goes behind its extension too).
+  const QFontMetrics metrics(m_menuBar->font());
+  const auto textHeight = [&metrics](const QString& text) { return metrics.size(Qt::TextShowMnemonic, text).height(); };
+  const int shown = textHeight(m_fileMenu->title());
+  const int tallest = std::max({shown, textHeight(QStringLiteral("&File")), textHeight(QStringLiteral("文件(&F)"))});
+  m_menuHeight = m_menuBar->sizeHint().height() + tallest - shown;
+  m_menuBar->setFixedHeight(m_menuHeight);
+  RetranslateMenus();
   // The menu-initialisation message: a shown V1 panel takes its menu picture.
   for (QMenu* menu : {file, device}) {
     connect(menu, &QMenu::aboutToShow, this, [this] {
@@ -100,8 +124,50 @@ void CQorProDlg::BuildMenu() {
   }
 }
 
+void CQorProDlg::RetranslateMenus() {
+  m_fileMenu->setTitle(MessageText(QT_TRANSLATE_NOOP("Messages", "&File")));
+  m_fileActions[0]->setText(MessageText(QT_TRANSLATE_NOOP("Messages", "Export Esc Data")));
+  m_fileActions[1]->setText(MessageText(QT_TRANSLATE_NOOP("Messages", "Import ESC Data")));
+  m_fileActions[2]->setText(MessageText(QT_TRANSLATE_NOOP("Messages", "&About Calvex...")));
+  m_fileActions[3]->setText(MessageText(QT_TRANSLATE_NOOP("Messages", "E&xit")));
+  m_deviceMenu->setTitle(MessageText(QT_TRANSLATE_NOOP("Messages", "&Device")));
+  m_deviceActions[0]->setText(MessageText(QT_TRANSLATE_NOOP("Messages", "ESC Speed Controller")));
+  // A name: the same in every language.
+  m_deviceActions[1]->setText(QStringLiteral("RUZ Oviveru Ruv"));
+  m_languageMenu->setTitle(MessageText(QT_TRANSLATE_NOOP("Messages", "&Language")));
+  m_englishAction->setChecked(CurrentLanguage() == Language::kEnglish);
+  m_chineseAction->setChecked(CurrentLanguage() == Language::kChinese);
+  // No layout sizes the bar: it takes its width from the titles now shown,
+  // else it would hide longer ones behind its extension button.
+  m_menuBar->resize(m_menuBar->sizeHint().width(), m_menuHeight);
+}
+
+void CQorProDlg::ChooseLanguage(Language language) {
+  // A translation that cannot be loaded leaves the window as it is.
+  if (SetLanguage(language)) RememberLanguage(language);
+  RetranslateMenus();
+}
+
+void CQorProDlg::Retranslate() {
+  RetranslateMenus();
+  // The pictures print words: load the current ones again in this language.
+  if (QPixmap start = LoadArtwork(m_startFile); !start.isNull()) m_bmpStart = start;
+  if (!m_backgroundFile.empty()) {
+    if (QPixmap background = LoadArtwork(m_backgroundFile); !background.isNull()) m_bmpBackground = background;
+  }
+  if (!m_statusSource.empty()) m_statusLine->setText(MessageText(m_statusSource));
+  if (!m_progressCaption.empty()) m_progress->SetCaption(MessageText(m_progressCaption));
+  for (const auto& [id, button] : m_buttons) button->update();
+  update();
+}
+
+void CQorProDlg::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange && m_menuBar != nullptr) Retranslate();
+  QDialog::changeEvent(event);
+}
+
 void CQorProDlg::BuildButtons() {
-  const int top = m_menuBar->sizeHint().height();
+  const int top = m_menuHeight;
   int x = 4;
   for (int id : kRowButtons) {
     auto* button = new CCownerDrawBton(id, *this, this);
@@ -147,7 +213,7 @@ QString CQorProDlg::StatusLineText() const {
 }
 
 void CQorProDlg::BuildPages() {
-  const int top = m_menuBar->sizeHint().height() + kPageTop;
+  const int top = m_menuHeight + kPageTop;
   m_pages = std::make_unique<CPageSet>(
       CPageSet::Parts{m_settings, m_curves, *this, m_engine.SoftwareVersionText(), m_engine.ConnectVersionText(),
                       [this] { m_controller.StartFirmwareUpdate(); }},
@@ -193,7 +259,7 @@ const QPixmap& CQorProDlg::PaintedBackground() const {
 
 void CQorProDlg::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
-  const int top = m_menuBar->sizeHint().height();
+  const int top = m_menuHeight;
   painter.drawPixmap(QPoint(0, top), PaintedBackground(), QRect(0, 0, width(), height() - top));
 }
 

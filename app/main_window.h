@@ -24,13 +24,16 @@
 #include "pages/page_set.h"
 #include "settings/settings_block.h"
 #include "v1/v1_settings_block.h"
+#include "widgets/kit/language.h"
 #include "widgets/v1/v1_panel_host.h"
 #include "window/shared_state.h"
 #include "window/user_dialogs.h"
 #include "window/window_controller.h"
 #include "window/window_view.h"
 
+class QAction;
 class QLabel;
+class QMenu;
 class QMenuBar;
 
 namespace vuriru {
@@ -128,9 +131,9 @@ class CQorProDlg : public QDialog, public WindowView, public V1PanelHost {
   void SetSoftwareVersion(const std::string& text) override;
   void ShowV1ReadValues() override;
   void ShowV1SendDone() override;
-  void SetV1StatusText(const std::string& text) override;
+  void SetV1StatusText(const UserText& text) override;
   void ShowProgress(uint32_t pos, uint32_t range) override;
-  void SetProgressCaption(const std::string& text, uint32_t pos, uint32_t range) override;
+  void SetProgressCaption(const UserText& text, uint32_t pos, uint32_t range) override;
   void HideProgress() override;
   void Beep() override;
   void ShowStatusLine(const std::string& text) override;
@@ -143,7 +146,13 @@ class CQorProDlg : public QDialog, public WindowView, public V1PanelHost {
   void ShowProgress() override;
   void FinishProgress() override;
 
+  // The Language menu's choice: switches every text and picture of the
+  // window at once and remembers the choice for the next start.
+  void ChooseLanguage(Language language);
+  QMenuBar* MenuBar() const { return m_menuBar; }
+
  protected:
+  void changeEvent(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -153,6 +162,11 @@ class CQorProDlg : public QDialog, public WindowView, public V1PanelHost {
   void BuildButtons();
   void BuildPages();
   void BuildStatusLine();
+  // The menus' texts in the window's language; the language items are
+  // checked by the language shown.
+  void RetranslateMenus();
+  // After a language switch: the pictures and the texts the window keeps.
+  void Retranslate();
   bool LoadPicture(const std::string& file, QPixmap& into);
 
   Scheduler& m_scheduler;
@@ -176,7 +190,20 @@ class CQorProDlg : public QDialog, public WindowView, public V1PanelHost {
   LinkHotplug m_hotplug;
 
   QMenuBar* m_menuBar = nullptr;
+  int m_menuHeight = 0;
+  QMenu* m_fileMenu = nullptr;
+  QMenu* m_deviceMenu = nullptr;
+  QMenu* m_languageMenu = nullptr;
+  // File: export, import, about, exit; Device: controller, box.
+  std::array<QAction*, 4> m_fileActions{};
+  std::array<QAction*, 2> m_deviceActions{};
+  QAction* m_englishAction = nullptr;
+  QAction* m_chineseAction = nullptr;
   QLabel* m_statusLine = nullptr;
+  // What the status line and the progress caption show, as English source
+  // texts, so that a language switch can show them again.
+  std::string m_statusSource;
+  UserText m_progressCaption;
 
   std::unique_ptr<CPageSet> m_pages;
   CV1Dlg* m_v1Dlg = nullptr;

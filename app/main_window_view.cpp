@@ -153,7 +153,7 @@ void CQorProDlg::ShowV1SendDone() {
   m_v1Dlg->ShowSendDone();
 }
 
-void CQorProDlg::SetV1StatusText(const std::string& text) {
+void CQorProDlg::SetV1StatusText(const UserText& text) {
   m_v1Dlg->SetStatusText(text);
 }
 
@@ -161,8 +161,9 @@ void CQorProDlg::ShowProgress(uint32_t pos, uint32_t range) {
   m_progress->ShowProgress(range, pos);
 }
 
-void CQorProDlg::SetProgressCaption(const std::string& text, uint32_t pos, uint32_t range) {
-  m_progress->SetCaption(QString::fromStdString(text));
+void CQorProDlg::SetProgressCaption(const UserText& text, uint32_t pos, uint32_t range) {
+  m_progressCaption = text;
+  m_progress->SetCaption(MessageText(text));
   // The bar follows the caption's figure.
   m_progress->SetProgress(range, pos);
 }
@@ -176,7 +177,8 @@ void CQorProDlg::Beep() {
 }
 
 void CQorProDlg::ShowStatusLine(const std::string& text) {
-  m_statusLine->setText(QString::fromStdString(text));
+  m_statusSource = text;
+  m_statusLine->setText(MessageText(text));
   m_statusLine->setVisible(!text.empty());
   if (!text.empty()) m_statusLine->raise();
 }

@@ -1,9 +1,11 @@
 #include "app/qt_user_dialogs.h"
 
+#include <QAbstractButton>
 #include <QFileDialog>
 #include <QMessageBox>
 
 #include "app/file_filter.h"
+#include "widgets/kit/language.h"
 
 namespace vuriru {
 
@@ -17,22 +19,54 @@ QString Q(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The settings file's messages and captions (files/data_file_codec.h) reach
+// the boxes as fixed English texts; they are listed here for the translation.
+[[maybe_unused]] const char* const kFileTexts[] = {
+    QT_TRANSLATE_NOOP("Messages", "Import file error!"), QT_TRANSLATE_NOOP("Messages", "Import"),
+    QT_TRANSLATE_NOOP("Messages", "Export file error!"), QT_TRANSLATE_NOOP("Messages", "Export")};
+
+// The boxes' buttons in the window's language.
+void NameButtons(QMessageBox& box) {
+  const std::pair<QMessageBox::StandardButton, const char*> names[] = {
+      {QMessageBox::Ok, QT_TRANSLATE_NOOP("Messages", "OK")},
+      {QMessageBox::Cancel, QT_TRANSLATE_NOOP("Messages", "Cancel")},
+      {QMessageBox::Yes, QT_TRANSLATE_NOOP("Messages", "Yes")},
+      {QMessageBox::No, QT_TRANSLATE_NOOP("Messages", "No")}};
+  for (const auto& [which, name] : names) {
+    if (QAbstractButton* button = box.button(which)) button->setText(MessageText(name));
+  }
+}
+
+// A file dialog's filter, with its "All File (*.*)" in the window's language.
+QString FilterText(std::string_view filter) {
+  QString text = Q(QtFileFilter(filter));
+  const char* const allFiles = QT_TRANSLATE_NOOP("Messages", "All File (*.*)");
+  text.replace(QString::fromLatin1(allFiles), MessageText(allFiles));
+  return text;
+}
+
 }  // namespace
 
 Answer QtUserDialogs::Ask(const std::string& text, const std::string& caption, QuestionButtons buttons) {
+  // Questions and captions are English source texts, shown in the window's
+  // language; a text the translation does not hold shows as it is.
   if (buttons != QuestionButtons::kOkCancel) {
-    const QMessageBox::StandardButton safe =
-        buttons == QuestionButtons::kYesNoDefaultNo ? QMessageBox::No : QMessageBox::Yes;
-    const auto pressed = QMessageBox::question(m_parent, Q(caption), Q(text), QMessageBox::Yes | QMessageBox::No, safe);
-    return pressed == QMessageBox::Yes ? Answer::kYes : Answer::kNo;
+    QMessageBox box(QMessageBox::Question, MessageText(caption), MessageText(text), QMessageBox::Yes | QMessageBox::No,
+                    m_parent);
+    NameButtons(box);
+    box.setDefaultButton(buttons == QuestionButtons::kYesNoDefaultNo ? QMessageBox::No : QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes ? Answer::kYes : Answer::kNo;
   }
-  QMessageBox box(QMessageBox::NoIcon, Q(caption), Q(text), QMessageBox::Ok | QMessageBox::Cancel, m_parent);
+  QMessageBox box(QMessageBox::NoIcon, MessageText(caption), MessageText(text), QMessageBox::Ok | QMessageBox::Cancel,
+                  m_parent);
+  NameButtons(box);
   return box.exec() == QMessageBox::Ok ? Answer::kOk : Answer::kCancel;
 }
 
-void QtUserDialogs::Tell(const std::string& text, const std::string& caption, MessageIcon icon) {
-  QMessageBox box(icon == MessageIcon::kExclamation ? QMessageBox::Warning : QMessageBox::NoIcon, Q(caption), Q(text),
-                  QMessageBox::Ok, m_parent);
+void QtUserDialogs::Tell(const UserText& text, const std::string& caption, MessageIcon icon) {
+  QMessageBox box(icon == MessageIcon::kExclamation ? QMessageBox::Warning : QMessageBox::NoIcon, MessageText(caption),
+                  MessageText(text), QMessageBox::Ok, m_parent);
+  NameButtons(box);
   box.exec();
 }
 
@@ -40,7 +74,7 @@ std::string QtUserDialogs::ChooseSaveFile(std::string_view filter) {
   // The window asks its own overwrite question for the name it really saves
   // under, which differs from the chosen one in its extension.
   return QFileDialog::getSaveFileName(
-             m_parent, QString(), QString(), Q(QtFileFilter(filter)), nullptr,
+             m_parent, QString(), QString(), FilterText(filter), nullptr,
              QFileDialog::DontConfirmOverwrite | QFileDialog::HideNameFilterDetails | kOwnFileDialog)
       .toStdString();
 }
@@ -48,7 +82,7 @@ std::string QtUserDialogs::ChooseSaveFile(std::string_view filter) {
 std::string QtUserDialogs::ChooseOpenFile(std::string_view filter, std::string_view defaultName) {
   // The labels already name their patterns; Qt's own pattern suffix would
   // show them twice.
-  return QFileDialog::getOpenFileName(m_parent, QString(), Q(defaultName), Q(QtFileFilter(filter)), nullptr,
+  return QFileDialog::getOpenFileName(m_parent, QString(), Q(defaultName), FilterText(filter), nullptr,
                                       QFileDialog::HideNameFilterDetails | kOwnFileDialog)
       .toStdString();
 }

@@ -13,7 +13,7 @@ class QtUserDialogs : public UserDialogs {
   void SetParent(QWidget* parent) { m_parent = parent; }
 
   Answer Ask(const std::string& text, const std::string& caption, QuestionButtons buttons) override;
-  void Tell(const std::string& text, const std::string& caption, MessageIcon icon) override;
+  void Tell(const UserText& text, const std::string& caption, MessageIcon icon) override;
   std::string ChooseSaveFile(std::string_view filter) override;
   std::string ChooseOpenFile(std::string_view filter, std::string_view defaultName) override;
 

@@ -55,7 +55,7 @@ CommandResult CheckFile(const CliOptions& options, FirmwareKind kind, const std:
                                                      " file, or add --force to send it as one");
   }
   const FirmwareImage image = ReadFirmwareFile(options.file, kind);
-  if (!image.Ok()) return CommandResult::Fail(ExitCode::kBadFile, options.file + ": " + image.error);
+  if (!image.Ok()) return CommandResult::Fail(ExitCode::kBadFile, options.file + ": " + EnglishText(image.error));
   return CommandResult::Ok();
 }
 

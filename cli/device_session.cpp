@@ -183,8 +183,9 @@ CommandResult DeviceSession::TimedOut(const std::string& goalText) const {
     // unplugged.
     const uint32_t percent = m_firmware->PercentDone();
     const FirmwareKind kind = m_firmware->Kind();
-    return CommandResult::Fail(ExitCode::kDeviceFailure, m_boxDropped ? AdapterRemovedMessage(percent, kind)
-                                                                      : TransferSilentMessage(percent, kind));
+    return CommandResult::Fail(
+        ExitCode::kDeviceFailure,
+        EnglishText(m_boxDropped ? AdapterRemovedMessage(percent, kind) : TransferSilentMessage(percent, kind)));
   }
   const std::string after = " within " + Seconds(m_options.timeoutSeconds) + " s";
   if (m_state.g_adapterReady != 1) {

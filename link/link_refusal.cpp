@@ -30,35 +30,47 @@ std::string UdevRuleInstallCommands() {
          "  sudo udevadm trigger --subsystem-match=hidraw\n";
 }
 
-std::string LinkRefusalMessage(LinkRefusal refusal, const std::string& node,
-                               const std::filesystem::path& installedRule) {
+UserText LinkRefusalText(LinkRefusal refusal, const std::string& node, const std::filesystem::path& installedRule) {
   switch (refusal) {
     case LinkRefusal::kNone:
       break;
     case LinkRefusal::kAccessDenied:
       if (installedRule.empty()) {
-        return "The link adapter is plugged in, but this user may not open its device node " + node +
-               " (permission denied).\n"
-               "Install the vuriru-link package (sudo apt install ./vuriru-link_*.deb), which lets the user "
-               "logged in at this computer use the adapter, or install its udev rule by hand:\n" +
-               UdevRuleInstallCommands() +
-               "Then unplug the adapter and plug it in again; the window then connects by itself.";
+        return {VURIRU_TEXT("Messages",
+                            "The link adapter is plugged in, but this user may not open its device node %1 (permission "
+                            "denied).\n"
+                            "Install the vuriru-link package (sudo apt install ./vuriru-link_*.deb), which lets the "
+                            "user logged in at this computer use the adapter, or install its udev rule by hand:\n"
+                            "%2"
+                            "Then unplug the adapter and plug it in again; the window then connects by itself."),
+                {node, UdevRuleInstallCommands()}};
       }
-      return "The link adapter is plugged in, but this user may not open its device node " + node +
-             " (permission denied), although the udev rule is installed as " + installedRule.string() +
-             ".\n"
-             "Unplug the adapter and plug it in again; the window then connects by itself. If it still cannot, "
-             "have udev apply the rule again:\n"
-             "  sudo udevadm control --reload-rules\n"
-             "  sudo udevadm trigger --subsystem-match=hidraw\n"
-             "The rule gives access to the user logged in at this computer, not to a remote login.";
+      return {VURIRU_TEXT("Messages",
+                          "The link adapter is plugged in, but this user may not open its device node %1 (permission "
+                          "denied), although the udev rule is installed as %2.\n"
+                          "Unplug the adapter and plug it in again; the window then connects by itself. If it still "
+                          "cannot, have udev apply the rule again:\n"
+                          "  sudo udevadm control --reload-rules\n"
+                          "  sudo udevadm trigger --subsystem-match=hidraw\n"
+                          "The rule gives access to the user logged in at this computer, not to a remote login."),
+              {node, installedRule.string()}};
     case LinkRefusal::kReportsTooShort:
-      return "The device at " + node +
-             " has the link adapter's USB id, but its reports are too short for the link: each report must hold "
-             "the report id, a length byte and up to 59 payload bytes (61 bytes).\n"
-             "Run 'vuriru-cli doctor' to see the report sizes its report descriptor gives.";
+      return {VURIRU_TEXT("Messages",
+                          "The device at %1 has the link adapter's USB id, but its reports are too short for the link: "
+                          "each report must hold the report id, a length byte and up to 59 payload bytes (61 bytes).\n"
+                          "Run 'vuriru-cli doctor' to see the report sizes its report descriptor gives."),
+              {node}};
   }
   return {};
+}
+
+UserText LinkRefusalText(LinkRefusal refusal, const std::string& node) {
+  return LinkRefusalText(refusal, node, FindUdevRule(UdevRuleFolders()));
+}
+
+std::string LinkRefusalMessage(LinkRefusal refusal, const std::string& node,
+                               const std::filesystem::path& installedRule) {
+  return EnglishText(LinkRefusalText(refusal, node, installedRule));
 }
 
 std::string LinkRefusalMessage(LinkRefusal refusal, const std::string& node) {

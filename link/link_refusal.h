@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "common/user_text.h"
 #include "link/hid_device.h"
 
 namespace vuriru {
@@ -46,5 +47,10 @@ std::string LinkRefusalMessage(LinkRefusal refusal, const std::string& node,
 
 // The same, with the rule looked up in the folders udev reads.
 std::string LinkRefusalMessage(LinkRefusal refusal, const std::string& node);
+
+// The same message as its English source text with the node, the commands and
+// the rule's place as arguments, for the window to show in the user's language.
+UserText LinkRefusalText(LinkRefusal refusal, const std::string& node, const std::filesystem::path& installedRule);
+UserText LinkRefusalText(LinkRefusal refusal, const std::string& node);
 
 }  // namespace vuriru

@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "settings/settings_pages.h"
+#include "widgets/kit/language.h"
 
 namespace vuriru {
 
@@ -13,7 +14,7 @@ CBrake::CBrake(SettingsBlock& block, CurveSet& curves, ButtonHost& host, QWidget
   // Unlike the other pages, the labels show the factory options from the
   // start, before any read or refresh.
   HideAll();
-  for (size_t row = 0; row < RowCount(); ++row) ValueLabel(row)->setText(QString::fromStdString(ValueText(row)));
+  for (size_t row = 0; row < RowCount(); ++row) ValueLabel(row)->setText(SettingText(ValueText(row)));
   ShowLabels();
 }
 

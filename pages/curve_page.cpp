@@ -35,7 +35,8 @@ void CCurvePage::ShowLabels() {
 }
 
 void CCurvePage::OnCurveSelectorChosen(size_t row, int index) {
-  if (OptionList(row)->item(index)->text() == QLatin1String(kCustom)) {
+  // Decided on the table's English option, whatever language the list shows.
+  if (Table().rows[row].options[static_cast<size_t>(index)] == kCustom) {
     TakeChoice(row, index);
     BeforeShowingEditor();
     m_curve.Show();

@@ -22,6 +22,7 @@ class CCurvePage : public CSettingsPage {
   // After OK or CANCEL: hides the editor and shows the labels again. Runs on
   // every paint; returns whether there was anything to restore.
   bool RestoreAfterEditor();
+  CCurveLine* Editor() const { return m_curveEditor; }
 
  protected:
   // The curve and the host must outlive the page.

@@ -1,5 +1,6 @@
 #include "pages/data_page.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +10,7 @@
 #include "settings/running_log_text.h"
 #include "settings/settings_table.h"
 #include "widgets/kit/artwork.h"
+#include "widgets/kit/language.h"
 #include "widgets/kit/widget_setup.h"
 
 namespace vuriru {
@@ -34,7 +36,7 @@ const ValueLayout kLayout[] = {
      true,
      1060,
      {18, 47},
-     "TO SHOW THE MINIMUM \r\nBATTERY VOLTAGE WHEN \r\nIN THE RUNNING"},
+     QT_TRANSLATE_NOOP("Settings", "TO SHOW THE MINIMUM \r\nBATTERY VOLTAGE WHEN \r\nIN THE RUNNING")},
     {RunningLog::EscMaxTemp,
      1057,
      {138, 52},
@@ -42,7 +44,7 @@ const ValueLayout kLayout[] = {
      true,
      1061,
      {18, 77},
-     "TO SHOW THE ESC \r\nMAXIMUM TEMPERATURE \r\nWHEN IN THE RUNNING"},
+     QT_TRANSLATE_NOOP("Settings", "TO SHOW THE ESC \r\nMAXIMUM TEMPERATURE \r\nWHEN IN THE RUNNING")},
     // Stored and exported, but nothing on the page shows it.
     {RunningLog::MotorMaxTemp,
      1058,
@@ -51,7 +53,7 @@ const ValueLayout kLayout[] = {
      false,
      1062,
      {18, 107},
-     "TO SHOW THE MOTOR \r\nMAXIMUM TEMPERATURE \r\nWHEN IN THE RUNNING"},
+     QT_TRANSLATE_NOOP("Settings", "TO SHOW THE MOTOR \r\nMAXIMUM TEMPERATURE \r\nWHEN IN THE RUNNING")},
     {RunningLog::MotorMaxRpm,
      1059,
      {138, 87},
@@ -59,7 +61,7 @@ const ValueLayout kLayout[] = {
      true,
      1063,
      {18, 137},
-     "TO SHOW THE MOTOR \r\nMAXIMUM RPM WHEN IN \r\nTHE RUNNING"},
+     QT_TRANSLATE_NOOP("Settings", "TO SHOW THE MOTOR \r\nMAXIMUM RPM WHEN IN \r\nTHE RUNNING")},
 };
 static_assert(std::size(kLayout) == kRunningLogCount);
 
@@ -67,6 +69,16 @@ constexpr DialogPoint kPageSize{400, 240};
 constexpr PixelRect kHelpPanelPlace = DuRect(290, 40, 107, 145);
 constexpr DialogPoint kValueBoxSize{80, 12};
 constexpr int kLabelHeight = 8;
+
+// The running log's English texts end in their unit; the unit "degree
+// celsius" is shown in the window's language.
+QString ShownLogText(const std::string& english) {
+  static const std::string kCelsius = QT_TRANSLATE_NOOP("Settings", "degree celsius");
+  if (english.size() > kCelsius.size() && english.ends_with(kCelsius)) {
+    return QString::fromStdString(english.substr(0, english.size() - kCelsius.size())) + SettingText(kCelsius);
+  }
+  return QString::fromStdString(english);
+}
 
 }  // namespace
 
@@ -87,7 +99,7 @@ void CData::BuildValue(RunningLog value) {
   ValueControls& controls = m_controls[Index(value)];
 
   // The caption shows until the first FormatRunningLog replaces it.
-  controls.label = new QLabel(QString::fromLatin1(RunningLogRowFor(value).caption), this);
+  controls.label = new QLabel(SettingText(RunningLogRowFor(value).caption), this);
   controls.label->setObjectName(QStringLiteral("label%1").arg(layout.labelId));
   controls.label->setAlignment(Qt::AlignCenter);
   controls.label->setGeometry(ToQRect(DuRect(layout.labelPos.x, layout.labelPos.y, layout.labelWidth, kLabelHeight)));
@@ -106,11 +118,12 @@ void CData::BuildValue(RunningLog value) {
 }
 
 void CData::FormatRunningLog() {
+  m_logFormatted = true;
   RunningLogTexts texts = ::vuriru::FormatRunningLog(m_block);
   const std::array<const std::string*, kRunningLogCount> byValue = {&texts.batteryMinVoltage, &texts.escMaxTemp,
                                                                     &texts.motorMaxTemp, &texts.motorMaxRpm};
   for (size_t i = 0; i < kRunningLogCount; ++i) {
-    QString text = QString::fromStdString(*byValue[i]);
+    QString text = ShownLogText(*byValue[i]);
     m_controls[i].box->setText(text);
     m_controls[i].label->setText(text);
   }
@@ -118,7 +131,25 @@ void CData::FormatRunningLog() {
 
 void CData::ShowHelpFor(RunningLog value) {
   m_helpText = kLayout[Index(value)].helpText;
-  m_helpPanel->ShowText(m_helpText);
+  m_helpPanel->ShowText(SettingText(m_helpText));
+}
+
+void CData::Retranslate() {
+  if (m_logFormatted) {
+    FormatRunningLog();
+  } else {
+    for (const ValueLayout& layout : kLayout) {
+      m_controls[Index(layout.value)].label->setText(SettingText(RunningLogRowFor(layout.value).caption));
+    }
+  }
+  if (!m_helpPanel->isHidden()) m_helpPanel->ShowText(SettingText(m_helpText));
+  m_background = LoadArtwork("7.bmp");
+  update();
+}
+
+void CData::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QWidget::changeEvent(event);
 }
 
 void CData::ClearHelp() {

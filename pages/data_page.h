@@ -46,6 +46,9 @@ class CData : public QWidget {
   QColor TextColor(int controlId) const;
 
  protected:
+  // Sets the shown texts and the picture again in the window's language.
+  void Retranslate();
+  void changeEvent(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -62,6 +65,7 @@ class CData : public QWidget {
   std::array<ValueControls, kRunningLogCount> m_controls{};
   HelpTextPanel* m_helpPanel;
   std::string m_helpText;
+  bool m_logFormatted = false;
 };
 
 }  // namespace vuriru

@@ -1,5 +1,6 @@
 #include "pages/device_info_page.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +9,7 @@
 
 #include "settings/page_table.h"
 #include "widgets/kit/artwork.h"
+#include "widgets/kit/language.h"
 #include "widgets/kit/owner_draw_button.h"
 #include "widgets/kit/widget_setup.h"
 #include "window/button_art.h"
@@ -23,10 +25,10 @@ struct LabelLayout {
 };
 // In m_labels order: DEVICE, HARDWARE, SOFTWARE, INFORMATION.
 constexpr LabelLayout kLabels[] = {
-    {CFirmware::kDeviceLabelId, "DEVICE", 17},
-    {CFirmware::kHardwareLabelId, "HARDWARE", 45},
-    {CFirmware::kSoftwareLabelId, "SOFTWARE", 73},
-    {CFirmware::kInformationLabelId, "INFORMATION", 101},
+    {CFirmware::kDeviceLabelId, QT_TRANSLATE_NOOP("Settings", "DEVICE"), 17},
+    {CFirmware::kHardwareLabelId, QT_TRANSLATE_NOOP("Settings", "HARDWARE"), 45},
+    {CFirmware::kSoftwareLabelId, QT_TRANSLATE_NOOP("Settings", "SOFTWARE"), 73},
+    {CFirmware::kInformationLabelId, QT_TRANSLATE_NOOP("Settings", "INFORMATION"), 101},
 };
 constexpr size_t kDevice = 0;
 constexpr size_t kHardware = 1;
@@ -42,10 +44,11 @@ constexpr int kBlackEditIds[] = {1064, 1065, kConnectVersionEditId};
 const char* const kVersionOptions[] = {"V1.1 QOR", "V1.2 QOR", "V1.3 QOR", "V1.4 QOR",
                                        "V1.5 QOR", "V1.6 QOR", "V1.7 QOR"};
 
-const char* const kDeviceHelp = "TO SHOW THE DEVICE \r\n INFORMATION";
-const char* const kSoftwareHelp = "TO SHOW THE SOFTWARE \r\n VERSION";
-const char* const kHardwareHelp = "TO SHOW THE \r\n HARDWARE INFORMATION";
-const char* const kInformationHelp = "TO SHOW ANY FURTHER \r\n INFORMATION ABOUT \r\nTHAT ESC";
+const char* const kDeviceHelp = QT_TRANSLATE_NOOP("Settings", "TO SHOW THE DEVICE \r\n INFORMATION");
+const char* const kSoftwareHelp = QT_TRANSLATE_NOOP("Settings", "TO SHOW THE SOFTWARE \r\n VERSION");
+const char* const kHardwareHelp = QT_TRANSLATE_NOOP("Settings", "TO SHOW THE \r\n HARDWARE INFORMATION");
+const char* const kInformationHelp =
+    QT_TRANSLATE_NOOP("Settings", "TO SHOW ANY FURTHER \r\n INFORMATION ABOUT \r\nTHAT ESC");
 
 constexpr DialogPoint kPageSize{400, 261};
 constexpr int kLabelX = 145;
@@ -87,10 +90,10 @@ CFirmware::CFirmware(ButtonHost& host, const std::string& softwareVersion, const
 
   m_helpPanel = new HelpTextPanel(kHelpPanelId, kHelpPanelPlace, this);
 
-  m_labels[kDevice]->setText(QStringLiteral("Device"));
-  m_labels[kHardware]->setText(QStringLiteral("TURBO"));
-  m_labels[kSoftware]->setText(QStringLiteral("V1.2_06202014"));
-  m_labels[kInformation]->setText(QStringLiteral("USB Link"));
+  SetLabelSource(kDevice, QT_TRANSLATE_NOOP("Settings", "Device"));
+  SetLabelSource(kHardware, "TURBO");
+  SetLabelSource(kSoftware, "V1.2_06202014");
+  SetLabelSource(kInformation, "USB Link");
   SetLabelsShown(true, true, true, true);
   SetHelpText(kDeviceHelp);
   RefreshDeviceInfo();
@@ -109,7 +112,7 @@ void CFirmware::BuildVersionList() {
 void CFirmware::BuildLabels() {
   for (size_t i = 0; i < m_labels.size(); ++i) {
     const LabelLayout& layout = kLabels[i];
-    m_names[i] = new QLabel(QString::fromLatin1(layout.name), this);
+    m_names[i] = new QLabel(SettingText(layout.name), this);
     m_names[i]->setGeometry(ToQRect(DuRect(kNameX, layout.y, kLabelX - kNameX - 8, kLabelSize.y)));
     m_names[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_names[i]->setStyleSheet(kNameStyle);
@@ -146,12 +149,12 @@ void CFirmware::RefreshDeviceInfo() {
   SetLabelsShown(true, true, true, true);
   m_valueEdits[0]->setText(QStringLiteral("Car ESC"));
   if (m_host.State().g_lcdMode) {
-    m_labels[kDevice]->setText(QStringLiteral("LCD PROGRAM"));
-    m_labels[kHardware]->setText(QString::fromStdString(m_connectVersion));
+    SetLabelSource(kDevice, QT_TRANSLATE_NOOP("Settings", "LCD PROGRAM"));
+    SetLabelSource(kHardware, m_connectVersion);
   } else {
-    m_labels[kDevice]->setText(QStringLiteral("CAR ESC"));
-    m_labels[kHardware]->setText(QStringLiteral("TURBO"));
-    m_labels[kSoftware]->setText(QString::fromStdString(m_softwareVersion));
+    SetLabelSource(kDevice, QT_TRANSLATE_NOOP("Settings", "CAR ESC"));
+    SetLabelSource(kHardware, "TURBO");
+    SetLabelSource(kSoftware, m_softwareVersion);
   }
 }
 
@@ -209,7 +212,28 @@ void CFirmware::ShowHelpFor(int labelId) {
 
 void CFirmware::SetHelpText(const std::string& text) {
   m_helpText = text;
-  m_helpPanel->ShowText(text);
+  m_helpPanel->ShowText(SettingText(text));
+}
+
+void CFirmware::SetLabelSource(size_t label, const std::string& source) {
+  m_labelSources[label] = source;
+  m_labels[label]->setText(SettingText(source));
+}
+
+void CFirmware::Retranslate() {
+  for (size_t i = 0; i < m_labels.size(); ++i) {
+    m_names[i]->setText(SettingText(kLabels[i].name));
+    m_labels[i]->setText(SettingText(m_labelSources[i]));
+  }
+  if (!m_helpPanel->isHidden()) m_helpPanel->ShowText(SettingText(m_helpText));
+  QPixmap picture = LoadArtwork(m_backgroundFile);
+  if (!picture.isNull()) m_background = picture;
+  update();
+}
+
+void CFirmware::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QWidget::changeEvent(event);
 }
 
 void CFirmware::ClearHelp() {

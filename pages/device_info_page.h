@@ -68,6 +68,9 @@ class CFirmware : public QWidget {
   QColor TextColor(int controlId) const;
 
  protected:
+  // Sets the names, labels, help and picture again in the window's language.
+  void Retranslate();
+  void changeEvent(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -76,6 +79,7 @@ class CFirmware : public QWidget {
   void BuildValueEdits();
   void BuildVersionList();
   void SetHelpText(const std::string& text);
+  void SetLabelSource(size_t label, const std::string& source);
   void SetLabelsShown(bool device, bool hardware, bool software, bool information);
 
   ButtonHost& m_host;
@@ -89,6 +93,8 @@ class CFirmware : public QWidget {
   // printed before it.
   std::array<QLabel*, 4> m_labels{};
   std::array<QLabel*, 4> m_names{};
+  // What each label shows, as its English source text (or a version).
+  std::array<std::string, 4> m_labelSources{};
   std::array<QLineEdit*, 5> m_valueEdits{};
   QListWidget* m_versionList = nullptr;
   CCownerDrawBton* m_updateButton = nullptr;

@@ -2,12 +2,14 @@
 
 #include <algorithm>
 
+#include <QEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
 #include <QSignalBlocker>
 
 #include "widgets/kit/artwork.h"
+#include "widgets/kit/language.h"
 #include "widgets/kit/widget_setup.h"
 
 namespace vuriru {
@@ -99,8 +101,10 @@ void CSettingsPage::BuildRow(size_t index) {
   row.list->setStyleSheet(kOptionListStyle);
   // Out of the Tab order: an open list takes the focus itself.
   row.list->setFocusPolicy(Qt::ClickFocus);
+  // The items show the options in the window's language; every decision
+  // reads the table's English option or the index.
   for (const std::string& option : tableRow.options) {
-    auto* item = new QListWidgetItem(QString::fromStdString(option), row.list);
+    auto* item = new QListWidgetItem(SettingText(option), row.list);
     item->setSizeHint(QSize(0, kListRowHeight));
   }
   row.list->installEventFilter(this);
@@ -167,7 +171,7 @@ void CSettingsPage::RefreshFromIndexes() {
     current = std::clamp(current, 0, count - 1);
     QSignalBlocker quiet(m_rows[i].list);
     m_rows[i].list->setCurrentRow(current);
-    m_rows[i].valueText = m_rows[i].list->item(current)->text().toStdString();
+    m_rows[i].valueText = m_table.rows[i].options[static_cast<size_t>(current)];
   }
   CollectSelections();
   ShowValueLabels();
@@ -175,7 +179,7 @@ void CSettingsPage::RefreshFromIndexes() {
 
 void CSettingsPage::ShowValueLabels() {
   for (size_t i = 0; i < m_rows.size(); ++i) {
-    m_rows[i].label->setText(QString::fromStdString(m_rows[i].valueText));
+    m_rows[i].label->setText(SettingText(m_rows[i].valueText));
     m_rows[i].label->setVisible(m_table.rows[i].visible);
   }
 }
@@ -199,7 +203,7 @@ void CSettingsPage::TakeChoice(size_t row, int index) {
     QSignalBlocker quiet(list);
     list->setCurrentRow(index);
   }
-  m_rows[row].valueText = list->item(index)->text().toStdString();
+  m_rows[row].valueText = m_table.rows[row].options[static_cast<size_t>(index)];
   list->hide();
   CollectSelections();
   RefreshFromIndexes();
@@ -207,7 +211,27 @@ void CSettingsPage::TakeChoice(size_t row, int index) {
 
 void CSettingsPage::SetHelpText(const std::string& text) {
   m_helpText = text;
-  m_helpPanel->ShowText(text);
+  m_helpPanel->ShowText(SettingText(text));
+}
+
+void CSettingsPage::Retranslate() {
+  for (size_t i = 0; i < m_rows.size(); ++i) {
+    const std::vector<std::string>& options = m_table.rows[i].options;
+    for (int item = 0; item < m_rows[i].list->count(); ++item) {
+      m_rows[i].list->item(item)->setText(SettingText(options[static_cast<size_t>(item)]));
+    }
+    m_rows[i].label->setText(SettingText(m_rows[i].valueText));
+  }
+  // The help panel keeps its state: shown with its text, or cleared and hidden.
+  if (!m_helpPanel->isHidden()) m_helpPanel->ShowText(SettingText(m_helpText));
+  // The picture prints the settings' names in the window's language.
+  m_background = LoadArtwork(m_table.backgroundFile);
+  update();
+}
+
+void CSettingsPage::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QWidget::changeEvent(event);
 }
 
 void CSettingsPage::ClearHelp() {

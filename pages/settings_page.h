@@ -76,6 +76,9 @@ class CSettingsPage : public QWidget {
   int32_t& CurrentIndex(size_t row) { return m_block.Current(m_table.rows[row].setting); }
   int32_t& FactoryIndex(size_t row) { return m_block.Factory(m_table.rows[row].setting); }
 
+  // Sets every shown text and the picture again in the window's language.
+  virtual void Retranslate();
+  void changeEvent(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,3 +1,4 @@
+#include "common/user_text.h"
 #include "settings/option_text.h"
 #include "settings/settings_pages.h"
 
@@ -7,17 +8,18 @@ const PageTable& BoostPageTable() {
   static const PageTable table = [] {
     PageTable t;
     t.className = "CBoost";
-    t.title = "Boost";
+    t.title = VURIRU_TEXT("Settings", "Boost");
     t.pageNumber = 5;
     t.dialogId = 169;
     t.size = {400, 240};
     t.backgroundFile = "5.bmp";
     t.helpPanelId = 1193;
     t.pageBitmapId = 1235;
-    t.initialHelpText =
+    t.initialHelpText = VURIRU_TEXT(
+        "Settings",
         "IT IS THE BOOST TIMING \r\nTO THE MOTOR WHEN \r\nACHIEVE THE START RPM \r\nVALUE. FOR HIGHER \r\nTIMING "
         "BOOST, IT "
-        "CAN \r\nINCREASE MORE POWER \r\nTO THE MOTOR";
+        "CAN \r\nINCREASE MORE POWER \r\nTO THE MOTOR");
     // Labels 1096..1099 follow the enable rule: black, or grey while BOOST TIMING is 0.
     t.blackTextIds = {1028, 1035, 1036, 1037, 1038, 1091, 1096, 1097, 1098, 1099};
 
@@ -28,8 +30,10 @@ const PageTable& BoostPageTable() {
          1031,
          84,
          NumberedOptions(0, 64, "deg", 0),
-         "IT IS THE BOOST TIMING TO THE MOTOR WHEN THE BOOST TRIGGER LEVEL IS ACHIEVED. FOR HIGHER VALUE, IT CAN "
-         "INCREASE MORE POWER TO THE MOTOR",
+         VURIRU_TEXT(
+             "Settings",
+             "IT IS THE BOOST TIMING TO THE MOTOR WHEN THE BOOST TRIGGER LEVEL IS ACHIEVED. FOR HIGHER VALUE, IT CAN "
+             "INCREASE MORE POWER TO THE MOTOR"),
          true},
         {Setting::BoostStartRpm,
          1096,
@@ -37,8 +41,10 @@ const PageTable& BoostPageTable() {
          1030,
          73,
          NumberedOptions(1, 50, ""),
-         "TO SET WHERE TO TRIGGER THE BOOST TIMING POSITION. HAVING HIGHER VALUE WILL BE MORE ADVANCE TO TRIGGER THE "
-         "BOOST TIMING START UP",
+         VURIRU_TEXT("Settings",
+                     "TO SET WHERE TO TRIGGER THE BOOST TIMING POSITION. HAVING HIGHER VALUE WILL BE MORE ADVANCE TO "
+                     "TRIGGER THE "
+                     "BOOST TIMING START UP"),
          true},
         {Setting::BoostEndRpm,
          1097,
@@ -46,17 +52,21 @@ const PageTable& BoostPageTable() {
          1027,
          56,
          NumberedOptions(1, 10, ""),
-         "TO SET HOW FAST TO OPEN ALL BOOST TIMING UP. HAVING HIGHER VALUE WILL BE MORE ADVANCE TO OPEN ALL BOOST "
-         "TIMING UP",
+         VURIRU_TEXT(
+             "Settings",
+             "TO SET HOW FAST TO OPEN ALL BOOST TIMING UP. HAVING HIGHER VALUE WILL BE MORE ADVANCE TO OPEN ALL BOOST "
+             "TIMING UP"),
          true},
         {Setting::BoostSlope,
          1098,
          {152, 117},
          1029,
          16,
-         {"Linear(*)", "Custom"},
-         "TO CONTROL THE BOOST TIMING SLOPE RATE. FOR CUSTOM MODE, THE SLOPE RATE CAN BE ADJUSTED MANUALLY FROM THE "
-         "LINEAR GRAPHIC DIRECTLY",
+         {VURIRU_TEXT("Settings", "Linear(*)"), VURIRU_TEXT("Settings", "Custom")},
+         VURIRU_TEXT("Settings",
+                     "TO CONTROL THE BOOST TIMING SLOPE RATE. FOR CUSTOM MODE, THE SLOPE RATE CAN BE ADJUSTED MANUALLY "
+                     "FROM THE "
+                     "LINEAR GRAPHIC DIRECTLY"),
          true,
          true,
          true},
@@ -67,9 +77,11 @@ const PageTable& BoostPageTable() {
          {152, 148},
          1032,
          16,
-         {"Yes(*)", "No"},
-         "THIS FUNCTION CAN \r\nMAKE MORE RUNNING \r\nTIME OUT BECAUSE THE \r\nESC WILL LOWER THE \r\nOVERALL POWER "
-         "\r\nDELIVERY TO THE MOTOR",
+         {VURIRU_TEXT("Settings", "Yes(*)"), VURIRU_TEXT("Settings", "No")},
+         VURIRU_TEXT("Settings",
+                     "THIS FUNCTION CAN \r\nMAKE MORE RUNNING \r\nTIME OUT BECAUSE THE \r\nESC WILL LOWER THE "
+                     "\r\nOVERALL POWER "
+                     "\r\nDELIVERY TO THE MOTOR"),
          true},
     };
     return t;

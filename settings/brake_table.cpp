@@ -1,19 +1,21 @@
+#include "common/user_text.h"
 #include "settings/option_text.h"
 #include "settings/settings_pages.h"
 
 namespace vuriru {
 
 namespace {
-const char* const kInitialBrakeHelp =
+const char* const kInitialBrakeHelp = VURIRU_TEXT(
+    "Settings",
     "TO CONTROL THE INSTANT BRAKE FORCE TO THE MOTOR . HIGHER VALUE HAS MORE INITIAL BRAKE FORCE TO THE MOTOR WHEN THE "
-    "BRAKE IS TRIGGERED ";
+    "BRAKE IS TRIGGERED ");
 }  // namespace
 
 const PageTable& BrakePageTable() {
   static const PageTable table = [] {
     PageTable t;
     t.className = "CBrake";
-    t.title = "Brake";
+    t.title = VURIRU_TEXT("Settings", "Brake");
     t.pageNumber = 4;
     t.dialogId = 168;
     t.size = {400, 250};
@@ -33,9 +35,11 @@ const PageTable& BrakePageTable() {
          1060,
          64,
          NumberedOptions(0, 100, "%", 10),
-         "THE MOTOR WILL BE \r\nBRAKED AUTOMATICALLY \r\nWHEN THE THROTTLE \r\nIS RETURNED FROM \r\nFORWARD TO NEUTRAL "
-         "\r\nPOSITION. FOR HIGHER \r\nDRAG BRAKE VALUE, \r\nTHE MOTOR WILL HAVE \r\nMORE AUTOMATIC BRAKE "
-         "\r\nFUNCTIONS",
+         VURIRU_TEXT("Settings",
+                     "THE MOTOR WILL BE \r\nBRAKED AUTOMATICALLY \r\nWHEN THE THROTTLE \r\nIS RETURNED FROM "
+                     "\r\nFORWARD TO NEUTRAL "
+                     "\r\nPOSITION. FOR HIGHER \r\nDRAG BRAKE VALUE, \r\nTHE MOTOR WILL HAVE \r\nMORE AUTOMATIC BRAKE "
+                     "\r\nFUNCTIONS"),
          true},
         {Setting::BrakeStrength,
          1044,
@@ -43,7 +47,8 @@ const PageTable& BrakePageTable() {
          1059,
          53,
          {"0%", "12.5%", "25%", "37.5%", "50%", "62.5%", "75%(*)", "87.5%", "100%"},
-         "TO CONTROL THE MOTOR \r\nBRAKE FORCE.HIGHER \r\nVALUE HAVE HIGHER \r\nMOTOR BRAKE FORCE",
+         VURIRU_TEXT("Settings",
+                     "TO CONTROL THE MOTOR \r\nBRAKE FORCE.HIGHER \r\nVALUE HAVE HIGHER \r\nMOTOR BRAKE FORCE"),
          true},
         {Setting::BrakeRate1,
          1045,
@@ -51,9 +56,12 @@ const PageTable& BrakePageTable() {
          1058,
          45,
          NumberedOptions(1, 20, "", 4),
-         "TO CONTROL THE INITIAL BRAKE POWER RESPONSE TO THE MOTOR. HIGHER VALUE HAVE HIGHER INITIAL BRAKE RESPONSE TO "
-         "THE MOTOR. HIGH TRACTION TRACK CAN ADJUST TO HIGHER VALUE. FOR LOW TRACTION TRACK, IT SHOULD SET TO LOWER "
-         "VALUE",
+         VURIRU_TEXT("Settings",
+                     "TO CONTROL THE INITIAL BRAKE POWER RESPONSE TO THE MOTOR. HIGHER VALUE HAVE HIGHER INITIAL BRAKE "
+                     "RESPONSE TO "
+                     "THE MOTOR. HIGH TRACTION TRACK CAN ADJUST TO HIGHER VALUE. FOR LOW TRACTION TRACK, IT SHOULD SET "
+                     "TO LOWER "
+                     "VALUE"),
          true},
         {Setting::BrakeRate2,
          1046,
@@ -61,9 +69,11 @@ const PageTable& BrakePageTable() {
          1057,
          45,
          NumberedOptions(1, 20, "", 4),
-         "TO CONTROL THE OVERALL BRAKE POWER FEELING. HIGH VALUE HAVE MORE BRAKE POWER FEELING. HIGH TRACTION TRACK "
-         "CAN "
-         "ADJUST TO HIGHER VALUE. FOR LOW TRACTION TRACK, IT SHOULD SET TO LOWER VALUE",
+         VURIRU_TEXT("Settings",
+                     "TO CONTROL THE OVERALL BRAKE POWER FEELING. HIGH VALUE HAVE MORE BRAKE POWER FEELING. HIGH "
+                     "TRACTION TRACK "
+                     "CAN "
+                     "ADJUST TO HIGHER VALUE. FOR LOW TRACTION TRACK, IT SHOULD SET TO LOWER VALUE"),
          true},
         {Setting::BrakeSwitchPoint,
          1047,
@@ -71,16 +81,20 @@ const PageTable& BrakePageTable() {
          1118,
          39,
          {"1K", "2K", "4K", "8K", "16K(*)"},
-         "HIGH FREQUENCY VALUE HAVE SMOOTH BRAKE FEELING. LOW VALUE HAVE AGGRESSIVE BRAKE FEELING",
+         VURIRU_TEXT("Settings",
+                     "HIGH FREQUENCY VALUE HAVE SMOOTH BRAKE FEELING. LOW VALUE HAVE AGGRESSIVE BRAKE FEELING"),
          true},
         {Setting::BrakeCurve,
          1048,
          {146, 166},
          1056,
          21,
-         {"Linear(*)", "Custom"},
-         "TO SELECT THE LINEAR OR CUSTOM BRAKE CURVE. FOR HIGHER RPM MOTOR,THE BRAKE MAY NOT BE ENOUGH AND IT IS "
-         "SUGGESTED TO USE CUSTOM CURVE TO CHANGE THE BRAKE CURVE TO INCREASE THE BRAKE POWER DELIVERY TO THE MOTOR",
+         {VURIRU_TEXT("Settings", "Linear(*)"), VURIRU_TEXT("Settings", "Custom")},
+         VURIRU_TEXT(
+             "Settings",
+             "TO SELECT THE LINEAR OR CUSTOM BRAKE CURVE. FOR HIGHER RPM MOTOR,THE BRAKE MAY NOT BE ENOUGH AND IT IS "
+             "SUGGESTED TO USE CUSTOM CURVE TO CHANGE THE BRAKE CURVE TO INCREASE THE BRAKE POWER DELIVERY TO THE "
+             "MOTOR"),
          true,
          true,
          true},

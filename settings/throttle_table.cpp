@@ -1,3 +1,4 @@
+#include "common/user_text.h"
 #include "settings/option_text.h"
 #include "settings/settings_pages.h"
 
@@ -7,19 +8,20 @@ const PageTable& ThrottlePageTable() {
   static const PageTable table = [] {
     PageTable t;
     t.className = "CThrottle";
-    t.title = "Throttle";
+    t.title = VURIRU_TEXT("Settings", "Throttle");
     t.pageNumber = 3;
     t.dialogId = 167;
     t.size = {400, 253};
     t.backgroundFile = "3.bmp";
     t.helpPanelId = 1196;
     t.pageBitmapId = 1238;
-    t.initialHelpText =
+    t.initialHelpText = VURIRU_TEXT(
+        "Settings",
         "TO CONTROL THE POWER \r\n DELIVERY TO THE MOTOR \r\n FROM THROTTLE ZERO \r\n POSITION TO THE POINT \r\nA "
         "DEFINED "
         "BY \"SWITCH \r\nPOINT\" ITEMS SETTING.\r\n FOR STOCK MODE,IT IS \r\n SUGGESTED TO \r\n INCREASE MORE PUNCH "
         "\r\n "
-        "RATE";
+        "RATE");
     t.blackTextIds = {1047, 1054, 1083, 1084, 1085, 1087, 1088, 1089, 1090, 1093, 1094};
 
     std::vector<std::string> rpmLock = NumberedOptions(1, 100, "%");
@@ -33,8 +35,10 @@ const PageTable& ThrottlePageTable() {
          1120,
          88,
          NumberedOptions(1, 30, "", 14),
-         "TO CONTROL THE INITIAL POWER TO THE MOTOR. HIGHER VALUE HAVE MORE  INITIAL POWER DELIVERY TO THE MOTOR. HIGH "
-         "TRACTION TRACK CAN ADJUST TO HIGHER VALUE. FOR LOW TRACTION TRACK, IT SHOULD SET TO LOWER VALUE",
+         VURIRU_TEXT("Settings",
+                     "TO CONTROL THE INITIAL POWER TO THE MOTOR. HIGHER VALUE HAVE MORE  INITIAL POWER DELIVERY TO THE "
+                     "MOTOR. HIGH "
+                     "TRACTION TRACK CAN ADJUST TO HIGHER VALUE. FOR LOW TRACTION TRACK, IT SHOULD SET TO LOWER VALUE"),
          true},
         {Setting::PunchRate2,
          1084,
@@ -42,8 +46,10 @@ const PageTable& ThrottlePageTable() {
          1121,
          41,
          NumberedOptions(1, 30, "", 14),
-         "TO CONTROL THE OVERALL THROTTLE POWER FEELING. HIGH VALUE HAVE MORE THROTTLE POWER FEELING. HIGH TRACTION "
-         "TRACK CAN ADJUST TO HIGHER VALUE. FOR LOW TRACTION TRACK, IT SHOULD SET TO LOWER VALUE",
+         VURIRU_TEXT("Settings",
+                     "TO CONTROL THE OVERALL THROTTLE POWER FEELING. HIGH VALUE HAVE MORE THROTTLE POWER FEELING. HIGH "
+                     "TRACTION "
+                     "TRACK CAN ADJUST TO HIGHER VALUE. FOR LOW TRACTION TRACK, IT SHOULD SET TO LOWER VALUE"),
          true},
         {Setting::ThrottleSwitchPoint,
          1047,
@@ -51,7 +57,8 @@ const PageTable& ThrottlePageTable() {
          1055,
          45,
          {"1K", "2K", "4K", "8K(*)", "16K"},
-         "High frequency value have smooth throttle feeling. Low value have aggressive throttle feeling",
+         VURIRU_TEXT("Settings",
+                     "High frequency value have smooth throttle feeling. Low value have aggressive throttle feeling"),
          true},
         {Setting::RpmLock,
          1094,
@@ -59,17 +66,22 @@ const PageTable& ThrottlePageTable() {
          1092,
          64,
          rpmLock,
-         "TO LOCK THE MOTOR RPM THAT IS USED FOR DRIFT CAR. HIGHER VALUE LOCK LESS ON RPM. LOW VALUE LOCK MORE ON RPM",
+         VURIRU_TEXT("Settings",
+                     "TO LOCK THE MOTOR RPM THAT IS USED FOR DRIFT CAR. HIGHER VALUE LOCK LESS ON RPM. LOW VALUE LOCK "
+                     "MORE ON RPM"),
          true},
         {Setting::ThCurve,
          1085,
          {143, 145},
          1122,
          21,
-         {"Linear(*)", "Custom"},
-         "To select the linear or custom throttle curve.In modify mode,it is suggested to use linear curve. In stock "
-         "mode,it is suggested to use custom curve to change the throttle curve to increase the power delivery to the "
-         "motor",
+         {VURIRU_TEXT("Settings", "Linear(*)"), VURIRU_TEXT("Settings", "Custom")},
+         VURIRU_TEXT("Settings",
+                     "To select the linear or custom throttle curve.In modify mode,it is suggested to use linear "
+                     "curve. In stock "
+                     "mode,it is suggested to use custom curve to change the throttle curve to increase the power "
+                     "delivery to the "
+                     "motor"),
          true,
          true,
          true},

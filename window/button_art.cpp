@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "common/user_text.h"
+
 namespace vuriru {
 namespace {
 
@@ -15,24 +17,24 @@ struct ButtonRow {
 // RESET, OK and CANCEL also appear at 57 x 23 in the V1 panels; the button
 // scales its image down there.
 constexpr std::array kButtons = {
-    ButtonRow{button_id::kDeviceInfo, {162, 166, 66, 74}, "Device"},
-    ButtonRow{button_id::kGeneral, {141, 173, 66, 74}, "General"},
-    ButtonRow{button_id::kThrottle, {160, 174, 66, 74}, "Throttle"},
-    ButtonRow{button_id::kBrake, {137, 170, 66, 74}, "Brake"},
-    ButtonRow{button_id::kBoost, {136, 169, 66, 74}, "Boost"},
-    ButtonRow{button_id::kTurbo, {129, 175, 66, 74}, "Turbo"},
-    ButtonRow{button_id::kData, {139, 171, 66, 74}, "Data"},
-    ButtonRow{button_id::kApply, {134, 134, 66, 74}, "Apply"},
-    ButtonRow{button_id::kDefault, {140, 140, 66, 74}, "Default"},
-    ButtonRow{button_id::kReset, {154, 196, 121, 30}, "RESET"},
-    ButtonRow{button_id::kOk, {152, 197, 121, 30}, "OK"},
-    ButtonRow{button_id::kCancel, {138, 198, 121, 30}, "CANCEL"},
-    ButtonRow{button_id::kEnglish, {187, 187, 26, 101}, "ENGLISH"},
-    ButtonRow{button_id::kChinese, {186, 186, 25, 101}, "CHINESE"},
-    ButtonRow{button_id::kSendSettings, {193, 193, 121, 31}, "Send Settings"},
-    ButtonRow{button_id::kUpdateFirmware, {217, 217, 121, 31}, "Update Firmware"},
-    ButtonRow{button_id::kReadSettings, {191, 191, 121, 31}, "Read Settings"},
-    ButtonRow{button_id::kUpData, {176, 176, 121, 30}, "Update"},
+    ButtonRow{button_id::kDeviceInfo, {162, 166, 66, 74}, VURIRU_TEXT("Buttons", "Device")},
+    ButtonRow{button_id::kGeneral, {141, 173, 66, 74}, VURIRU_TEXT("Buttons", "General")},
+    ButtonRow{button_id::kThrottle, {160, 174, 66, 74}, VURIRU_TEXT("Buttons", "Throttle")},
+    ButtonRow{button_id::kBrake, {137, 170, 66, 74}, VURIRU_TEXT("Buttons", "Brake")},
+    ButtonRow{button_id::kBoost, {136, 169, 66, 74}, VURIRU_TEXT("Buttons", "Boost")},
+    ButtonRow{button_id::kTurbo, {129, 175, 66, 74}, VURIRU_TEXT("Buttons", "Turbo")},
+    ButtonRow{button_id::kData, {139, 171, 66, 74}, VURIRU_TEXT("Buttons", "Data")},
+    ButtonRow{button_id::kApply, {134, 134, 66, 74}, VURIRU_TEXT("Buttons", "Apply")},
+    ButtonRow{button_id::kDefault, {140, 140, 66, 74}, VURIRU_TEXT("Buttons", "Default")},
+    ButtonRow{button_id::kReset, {154, 196, 121, 30}, VURIRU_TEXT("Buttons", "RESET")},
+    ButtonRow{button_id::kOk, {152, 197, 121, 30}, VURIRU_TEXT("Buttons", "OK")},
+    ButtonRow{button_id::kCancel, {138, 198, 121, 30}, VURIRU_TEXT("Buttons", "CANCEL")},
+    ButtonRow{button_id::kEnglish, {187, 187, 26, 101}, VURIRU_TEXT("Buttons", "ENGLISH")},
+    ButtonRow{button_id::kChinese, {186, 186, 25, 101}, VURIRU_TEXT("Buttons", "CHINESE")},
+    ButtonRow{button_id::kSendSettings, {193, 193, 121, 31}, VURIRU_TEXT("Buttons", "Send Settings")},
+    ButtonRow{button_id::kUpdateFirmware, {217, 217, 121, 31}, VURIRU_TEXT("Buttons", "Update Firmware")},
+    ButtonRow{button_id::kReadSettings, {191, 191, 121, 31}, VURIRU_TEXT("Buttons", "Read Settings")},
+    ButtonRow{button_id::kUpData, {176, 176, 121, 30}, VURIRU_TEXT("Buttons", "Update")},
 };
 
 constexpr int kIndicatorWidth = 53;
@@ -64,11 +66,11 @@ std::vector<ButtonImageInfo> AllButtonImages() {
     add(row.art.normalImage, row.art.width, row.art.height, row.caption, ImageLook::kNormal);
     add(row.art.pressedImage, row.art.width, row.art.height, row.caption, ImageLook::kPressed);
   }
-  add(image_id::kEscPresent, kIndicatorWidth, kIndicatorHeight, "ESC", ImageLook::kIndicatorOn);
-  add(image_id::kEscLcd, kIndicatorWidth, kIndicatorHeight, "LCD", ImageLook::kIndicatorAlt);
-  add(image_id::kEscAbsent, kIndicatorWidth, kIndicatorHeight, "ESC", ImageLook::kIndicatorOff);
-  add(image_id::kUsbReady, kIndicatorWidth, kIndicatorHeight, "USB", ImageLook::kIndicatorOn);
-  add(image_id::kUsbAbsent, kIndicatorWidth, kIndicatorHeight, "USB", ImageLook::kIndicatorOff);
+  add(image_id::kEscPresent, kIndicatorWidth, kIndicatorHeight, VURIRU_TEXT("Buttons", "ESC"), ImageLook::kIndicatorOn);
+  add(image_id::kEscLcd, kIndicatorWidth, kIndicatorHeight, VURIRU_TEXT("Buttons", "LCD"), ImageLook::kIndicatorAlt);
+  add(image_id::kEscAbsent, kIndicatorWidth, kIndicatorHeight, VURIRU_TEXT("Buttons", "ESC"), ImageLook::kIndicatorOff);
+  add(image_id::kUsbReady, kIndicatorWidth, kIndicatorHeight, VURIRU_TEXT("Buttons", "USB"), ImageLook::kIndicatorOn);
+  add(image_id::kUsbAbsent, kIndicatorWidth, kIndicatorHeight, VURIRU_TEXT("Buttons", "USB"), ImageLook::kIndicatorOff);
   return infos;
 }
 

@@ -4,11 +4,12 @@
 
 #include <string>
 
+#include "common/user_text.h"
 #include "comms/engine/engine_messages.h"
 
 namespace vuriru {
 
-inline constexpr const char* kQuitCaption = "Exit";
+inline constexpr const char* kQuitCaption = VURIRU_TEXT("Messages", "Exit");
 
 struct QuitSituation {
   // The transaction under way while g_transferPending is set; kNone otherwise.

@@ -19,8 +19,8 @@ class UnattendedDialogs : public UserDialogs {
   Answer Ask(const std::string&, const std::string&, QuestionButtons buttons) override {
     return buttons == QuestionButtons::kOkCancel ? Answer::kOk : Answer::kYes;
   }
-  void Tell(const std::string& text, const std::string& caption, MessageIcon) override {
-    told.push_back(caption + ": " + text);
+  void Tell(const UserText& text, const std::string& caption, MessageIcon) override {
+    told.push_back(caption + ": " + EnglishText(text));
   }
   std::string ChooseSaveFile(std::string_view) override { return {}; }
   std::string ChooseOpenFile(std::string_view, std::string_view) override { return firmwareFile; }

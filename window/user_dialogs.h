@@ -21,7 +21,7 @@ class UserDialogs {
   // A modal message box with the given buttons.
   virtual Answer Ask(const std::string& text, const std::string& caption, QuestionButtons buttons) = 0;
   // A modal message box with an OK button.
-  virtual void Tell(const std::string& text, const std::string& caption, MessageIcon icon) = 0;
+  virtual void Tell(const UserText& text, const std::string& caption, MessageIcon icon) = 0;
   // File dialogs; `filter` is in the "(*.DATA)|*.DATA|All File (*.*)|*.*||"
   // form. Empty when the user cancels.
   virtual std::string ChooseSaveFile(std::string_view filter) = 0;

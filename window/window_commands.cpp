@@ -3,6 +3,7 @@
 // state and leave the work to the engine's next tick. A command that cannot
 // act says why in the status line.
 
+#include "common/user_text.h"
 #include "window/button_art.h"
 #include "window/quit_question.h"
 #include "window/window_controller.h"
@@ -11,10 +12,10 @@ namespace vuriru {
 
 namespace {
 
-constexpr const char* kApplyQuestion = "Do you want to apply?";
-constexpr const char* kApplyCaption = "Apply";
-constexpr const char* kDefaultQuestion = "Do you want to default?";
-constexpr const char* kDefaultCaption = "Default";
+constexpr const char* kApplyQuestion = VURIRU_TEXT("Messages", "Do you want to apply?");
+constexpr const char* kApplyCaption = VURIRU_TEXT("Messages", "Apply");
+constexpr const char* kDefaultQuestion = VURIRU_TEXT("Messages", "Do you want to default?");
+constexpr const char* kDefaultCaption = VURIRU_TEXT("Messages", "Default");
 constexpr int kCancelled = 2;
 // How long a refusal stays in the status line.
 constexpr uint32_t kStatusShownMs = 6000;

@@ -40,7 +40,7 @@ void WindowController::Start() {
     // An adapter that is plugged in but may not be opened would otherwise look
     // like no adapter at all; say why, and how to mend it, once per refusal.
     if (id == timer_id::kConnect && m_link.TakeRefusalNotice()) {
-      m_dialogs.Tell(LinkRefusalMessage(m_link.Refusal(), m_link.RefusedNode()), kRefusedAdapterCaption,
+      m_dialogs.Tell(LinkRefusalText(m_link.Refusal(), m_link.RefusedNode()), kRefusedAdapterCaption,
                      MessageIcon::kExclamation);
     }
     // Whatever the tick changed, the buttons' looks follow within a tick.

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "common/scheduler.h"
+#include "common/user_text.h"
 #include "comms/engine/engine_events.h"
 #include "comms/engine/transaction_engine.h"
 #include "comms/firmware/firmware_host.h"
@@ -26,9 +27,9 @@
 namespace vuriru {
 
 inline constexpr const char* kDataFileFilter = "(*.DATA)|*.DATA|All File (*.*)|*.*||";
-inline constexpr const char* kReadProgressCaption = "Read From Esc Process......";
+inline constexpr const char* kReadProgressCaption = VURIRU_TEXT("Messages", "Read From Esc Process......");
 // The caption of the message about an adapter the link may not open.
-inline constexpr const char* kRefusedAdapterCaption = "USB Link Adapter";
+inline constexpr const char* kRefusedAdapterCaption = VURIRU_TEXT("Messages", "USB Link Adapter");
 
 class WindowController : public EngineListener, public FirmwareHost {
  public:

@@ -42,7 +42,7 @@ void WindowController::OnEngineEvent(const EngineEvent& event) {
       OnLinkChanged(event);
       break;
     case EngineEventKind::kMessage:
-      m_dialogs.Tell(event.text, event.caption, event.icon);
+      m_dialogs.Tell(event.userText, event.caption, event.icon);
       break;
   }
 }
@@ -136,22 +136,22 @@ void WindowController::OnStoreDone(const EngineEvent& event) {
 void WindowController::OnProgress(const EngineEvent& event) {
   switch (event.progress) {
     case ProgressStep::kCaption:
-      m_view.SetProgressCaption(event.text, event.pos, event.range);
+      m_view.SetProgressCaption(event.userText, event.pos, event.range);
       break;
     case ProgressStep::kIndicators:
       ShowStatusIndicators(true);
       [[fallthrough]];
     case ProgressStep::kShow:
-      if (!event.text.empty()) m_view.SetProgressCaption(event.text, event.pos, event.range);
+      if (!event.text.empty()) m_view.SetProgressCaption(event.userText, event.pos, event.range);
       m_view.ShowProgress(event.pos, event.range);
       break;
     case ProgressStep::kHide:
-      if (!event.text.empty()) m_view.SetProgressCaption(event.text, event.pos, event.range);
+      if (!event.text.empty()) m_view.SetProgressCaption(event.userText, event.pos, event.range);
       m_view.HideProgress();
       m_view.Redraw();
       break;
     case ProgressStep::kV1Text:
-      m_view.SetV1StatusText(event.text);
+      m_view.SetV1StatusText(event.userText);
       break;
   }
 }

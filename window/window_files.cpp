@@ -1,6 +1,7 @@
 // The File menu: export the settings, running log and curves to a *.DATA
 // file, and import such a file back into the pages (sent only by Apply).
 
+#include "common/user_text.h"
 #include "files/data_file_io.h"
 #include "window/window_controller.h"
 
@@ -8,8 +9,8 @@ namespace vuriru {
 
 namespace {
 
-constexpr const char* kOverwriteQuestion = "This file exists,do you want overwrite it?";
-constexpr const char* kOverwriteCaption = "Save as...";
+constexpr const char* kOverwriteQuestion = VURIRU_TEXT("Messages", "This file exists,do you want overwrite it?");
+constexpr const char* kOverwriteCaption = VURIRU_TEXT("Messages", "Save as...");
 
 }  // namespace
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "common/user_text.h"
 #include "curves/stored_curve.h"
 
 namespace vuriru {
@@ -69,11 +70,11 @@ class WindowView {
   // the progress finished), its status line during an update.
   virtual void ShowV1ReadValues() = 0;
   virtual void ShowV1SendDone() = 0;
-  virtual void SetV1StatusText(const std::string& text) = 0;
+  virtual void SetV1StatusText(const UserText& text) = 0;
 
   // The progress dialog: the bar at pos of range; the caption above it.
   virtual void ShowProgress(uint32_t pos, uint32_t range) = 0;
-  virtual void SetProgressCaption(const std::string& text, uint32_t pos, uint32_t range) = 0;
+  virtual void SetProgressCaption(const UserText& text, uint32_t pos, uint32_t range) = 0;
   virtual void HideProgress() = 0;
 
   virtual void Beep() = 0;

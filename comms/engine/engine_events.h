@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 
+#include "common/user_text.h"
 #include "comms/engine/engine_messages.h"
 
 namespace vuriru {
@@ -93,8 +94,11 @@ struct EngineEvent {
   uint32_t pos = 0;
   uint32_t range = 0;
   // A version (kConnected, kIdentified), the progress caption (kProgress) or
-  // the message text (kMessage).
+  // the message text (kMessage), in English.
   std::string text;
+  // kProgress and kMessage: the same caption or message as its English source
+  // text and arguments, for a window that shows it in the user's language.
+  UserText userText;
   // kMessage
   std::string caption;
   MessageIcon icon = MessageIcon::kNone;
@@ -163,13 +167,14 @@ inline EngineEvent StoreDone(Transaction transaction) {
   e.transaction = transaction;
   return e;
 }
-inline EngineEvent Progress(ProgressStep step, uint32_t pos, uint32_t range, std::string caption = {}) {
+inline EngineEvent Progress(ProgressStep step, uint32_t pos, uint32_t range, UserText caption = {}) {
   EngineEvent e;
   e.kind = EngineEventKind::kProgress;
   e.progress = step;
   e.pos = pos;
   e.range = range;
-  e.text = std::move(caption);
+  e.text = EnglishText(caption);
+  e.userText = std::move(caption);
   return e;
 }
 inline EngineEvent TransferEnded(TransferEnding ending, Transaction transaction) {
@@ -185,10 +190,11 @@ inline EngineEvent LinkChanged(LinkChange change) {
   e.change = change;
   return e;
 }
-inline EngineEvent Message(std::string text, std::string caption, MessageIcon icon) {
+inline EngineEvent Message(UserText text, std::string caption, MessageIcon icon) {
   EngineEvent e;
   e.kind = EngineEventKind::kMessage;
-  e.text = std::move(text);
+  e.text = EnglishText(text);
+  e.userText = std::move(text);
   e.caption = std::move(caption);
   e.icon = icon;
   return e;

@@ -1,50 +1,64 @@
 #include "comms/engine/engine_messages.h"
 
 namespace vuriru {
-namespace {
 
-constexpr const char* kPartialStore =
-    " The controller may hold part of the new settings. Connect it again and check the settings it shows once they "
-    "have been read; then ";
-
-std::string RetryAdvice(Transaction transaction) {
+// Each message is one whole text, so that a translation can order its parts
+// as its language needs.
+UserText LinkLostText(Transaction transaction) {
   switch (transaction) {
+    case Transaction::kApply:
+      return VURIRU_TEXT("Messages",
+                         "The link was lost while the settings were being stored. The controller may hold part of the "
+                         "new settings. Connect it again and check the settings it shows once they have been read; "
+                         "then make your changes again and press Apply.");
     case Transaction::kDefault:
-      return "press Default again.";
+      return VURIRU_TEXT("Messages",
+                         "The link was lost while the factory settings were being stored. The controller may hold "
+                         "part of the new settings. Connect it again and check the settings it shows once they have "
+                         "been read; then press Default again.");
     case Transaction::kV1Store:
-      return "press \"Send Settings\" again.";
+      return VURIRU_TEXT("Messages",
+                         "The link was lost while the settings were being stored. The controller may hold part of the "
+                         "new settings. Connect it again and check the settings it shows once they have been read; "
+                         "then press \"Send Settings\" again.");
     default:
-      return "make your changes again and press Apply.";
+      return VURIRU_TEXT("Messages",
+                         "The link was lost while the controller's settings were being read. Nothing was changed on "
+                         "the controller. Connect it again; its settings are then read again.");
   }
 }
 
-bool IsStore(Transaction transaction) {
-  return transaction == Transaction::kApply || transaction == Transaction::kDefault ||
-         transaction == Transaction::kV1Store;
+UserText ControllerStalledText(Transaction transaction) {
+  switch (transaction) {
+    case Transaction::kApply:
+      return VURIRU_TEXT("Messages",
+                         "The controller stopped answering while the settings were being stored. It may hold part of "
+                         "the new settings. Check that it is powered and connected, then make your changes again and "
+                         "press Apply.");
+    case Transaction::kDefault:
+      return VURIRU_TEXT("Messages",
+                         "The controller stopped answering while the factory settings were being stored. It may hold "
+                         "part of the new settings. Check that it is powered and connected, then press Default "
+                         "again.");
+    case Transaction::kV1Store:
+      return VURIRU_TEXT("Messages",
+                         "The controller stopped answering while the settings were being stored. It may hold part of "
+                         "the new settings. Check that it is powered and connected, then press \"Send Settings\" "
+                         "again.");
+    default:
+      return VURIRU_TEXT("Messages",
+                         "The controller stopped answering while its settings were being read. Nothing was changed on "
+                         "the controller. Check that it is powered and connected; its settings are read again once "
+                         "it answers.");
+  }
 }
-
-}  // namespace
 
 std::string LinkLostMessage(Transaction transaction) {
-  if (IsStore(transaction)) {
-    const char* what = transaction == Transaction::kDefault ? "the factory settings were being stored."
-                                                            : "the settings were being stored.";
-    return std::string("The link was lost while ") + what + kPartialStore + RetryAdvice(transaction);
-  }
-  return "The link was lost while the controller's settings were being read. Nothing was changed on the controller. "
-         "Connect it again; its settings are then read again.";
+  return EnglishText(LinkLostText(transaction));
 }
 
 std::string ControllerStalledMessage(Transaction transaction) {
-  if (IsStore(transaction)) {
-    const char* what = transaction == Transaction::kDefault ? "the factory settings were being stored."
-                                                            : "the settings were being stored.";
-    return std::string("The controller stopped answering while ") + what +
-           " It may hold part of the new settings. Check that it is powered and connected, then " +
-           RetryAdvice(transaction);
-  }
-  return "The controller stopped answering while its settings were being read. Nothing was changed on the "
-         "controller. Check that it is powered and connected; its settings are read again once it answers.";
+  return EnglishText(ControllerStalledText(transaction));
 }
 
 }  // namespace vuriru

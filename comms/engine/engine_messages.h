@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "common/user_text.h"
+
 namespace vuriru {
 
 // The user transactions the engine carries, as far as a message tells them
@@ -20,8 +22,12 @@ enum class Transaction {
 };
 
 // The link adapter went away in the middle of the transaction.
-std::string LinkLostMessage(Transaction transaction);
+UserText LinkLostText(Transaction transaction);
 // The controller made no progress for a while although the adapter stayed.
+UserText ControllerStalledText(Transaction transaction);
+
+// The same in English, as the command-line tool prints them.
+std::string LinkLostMessage(Transaction transaction);
 std::string ControllerStalledMessage(Transaction transaction);
 
 }  // namespace vuriru

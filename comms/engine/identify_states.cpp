@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "common/user_text.h"
 #include "comms/engine/engine_commands.h"
 #include "comms/engine/probe_answer.h"
 #include "comms/engine/progress_text.h"
@@ -145,7 +146,7 @@ void TransactionEngine::FailVersion() {
   // goes on trying quietly.
   if (!m_versionFailureShown) {
     m_versionFailureShown = true;
-    Tell("Failed to get ESC Version");
+    Tell(VURIRU_TEXT("Messages", "Failed to get ESC Version"));
   }
   m_probe.retry = 0;
   RestartTick(kTickMs);

@@ -52,7 +52,7 @@ void TransactionEngine::AbandonForLostLink() {
   // The removal has set g_transferPending for the next read; keep it.
   m_state.g_progressPos = 0;
   Report(engine_event::TransferEnded(TransferEnding::kLinkLost, interrupted));
-  if (interrupted != Transaction::kNone) Tell(LinkLostMessage(interrupted));
+  if (interrupted != Transaction::kNone) Tell(LinkLostText(interrupted));
 }
 
 void TransactionEngine::OnPortArrived() {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/user_text.h"
 #include "comms/engine/engine_commands.h"
 #include "comms/engine/progress_text.h"
 
@@ -21,7 +22,7 @@ void TransactionEngine::HandleTimer(int id) {
   // while it is open do not show it again.
   if (m_state.g_updateDoneNotice == 1) {
     m_state.g_updateDoneNotice = 0;
-    Tell("Esc Update", "Up Date Complete!", MessageIcon::kNone);
+    Tell(VURIRU_TEXT("Messages", "Esc Update"), VURIRU_TEXT("Messages", "Up Date Complete!"), MessageIcon::kNone);
   }
   if (id == timer_id::kEngine) {
     EngineTick();
@@ -154,15 +155,15 @@ void TransactionEngine::ReturnToIdle(uint8_t probe) {
   RestartTick(kTickMs);
 }
 
-void TransactionEngine::ReportProgress(ProgressStep step, std::string caption) {
+void TransactionEngine::ReportProgress(ProgressStep step, UserText caption) {
   Report(engine_event::Progress(step, m_state.g_progressPos, m_state.g_progressRange, std::move(caption)));
 }
 
-void TransactionEngine::Tell(std::string text, std::string caption, MessageIcon icon) {
+void TransactionEngine::Tell(UserText text, std::string caption, MessageIcon icon) {
   Report(engine_event::Message(std::move(text), std::move(caption), icon));
 }
 
-std::string TransactionEngine::DataProgressText() const {
+UserText TransactionEngine::DataProgressText() const {
   return FormatProgressText(kDataTransferringFormat, ProgressPercent(m_state.g_progressPos, m_state.g_progressRange));
 }
 
@@ -225,11 +226,11 @@ void TransactionEngine::EndStalled() {
     Report(engine_event::TransferEnded(TransferEnding::kStalled, stalled));
     if (!m_readFailureShown) {
       m_readFailureShown = true;
-      Tell(ControllerStalledMessage(stalled));
+      Tell(ControllerStalledText(stalled));
     }
   } else {
     EndWithoutSuccess(TransferEnding::kStalled);
-    Tell(ControllerStalledMessage(stalled));
+    Tell(ControllerStalledText(stalled));
   }
   ReturnToIdle(engine_cmd::kProbeA);
 }

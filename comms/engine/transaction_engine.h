@@ -146,9 +146,9 @@ class TransactionEngine : public LinkChangeListener {
   void Report(const EngineEvent& event) { m_listener.OnEngineEvent(event); }
   // The progress dialog at g_progressPos of g_progressRange: `step` says
   // whether it is shown or hidden; `caption`, when given, is set first.
-  void ReportProgress(ProgressStep step, std::string caption = {});
+  void ReportProgress(ProgressStep step, UserText caption = {});
   // A message box for the user.
-  void Tell(std::string text, std::string caption = {}, MessageIcon icon = MessageIcon::kExclamation);
+  void Tell(UserText text, std::string caption = {}, MessageIcon icon = MessageIcon::kExclamation);
 
   void SendByte(uint8_t byte);
   void Send(std::span<const uint8_t> bytes);
@@ -164,7 +164,7 @@ class TransactionEngine : public LinkChangeListener {
   // Sends the probe byte (0xD4 or 0xD5), goes to state 2 and ticks at 100 ms.
   void ReturnToIdle(uint8_t probe);
   // The caption "Data Transferring.. N% done." from g_progressPos/Range.
-  std::string DataProgressText() const;
+  UserText DataProgressText() const;
 
  private:
   // A new link was opened: its messages may be shown once again.

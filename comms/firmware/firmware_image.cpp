@@ -40,14 +40,14 @@ std::vector<uint8_t> DecodeRecordText(std::span<const uint8_t> text) {
   return image;
 }
 
-std::string CheckBlockImage(std::span<const uint8_t> image) {
+UserText CheckBlockImage(std::span<const uint8_t> image) {
   if (image.empty()) return EmptyFirmwareFileMessage();
   if (image.size() > kBlockImageMaxLength) return BlockImageTooLargeMessage(image.size());
   if (image.size() < kBlockImageMinLength) return BlockImageTooShortMessage(image.size());
   return {};
 }
 
-std::string CheckRecordImage(std::span<const uint8_t> image) {
+UserText CheckRecordImage(std::span<const uint8_t> image) {
   if (image.empty()) return EmptyFirmwareFileMessage();
   if (image.size() > kFirmwareBufferLength) return FirmwareFileTooLargeMessage();
   return ScanRecords(image).error;

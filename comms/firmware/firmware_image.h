@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "common/user_text.h"
 #include "comms/firmware/firmware_kind.h"
 
 namespace vuriru {
@@ -31,7 +32,7 @@ struct FirmwareImage {
   FirmwareKind kind = FirmwareKind::kRecords;
   std::vector<uint8_t> bytes;
   // Empty when the image may be sent; otherwise a sentence for the user.
-  std::string error;
+  UserText error;
 
   bool Ok() const { return error.empty(); }
   uint32_t Size() const { return static_cast<uint32_t>(bytes.size()); }
@@ -45,7 +46,7 @@ std::vector<uint8_t> DecodeRecordText(std::span<const uint8_t> text);
 FirmwareImage LoadFirmwareImage(FirmwareKind kind, std::span<const uint8_t> file);
 
 // The checks alone, on an image already decoded: empty when it may be sent.
-std::string CheckBlockImage(std::span<const uint8_t> image);
-std::string CheckRecordImage(std::span<const uint8_t> image);
+UserText CheckBlockImage(std::span<const uint8_t> image);
+UserText CheckRecordImage(std::span<const uint8_t> image);
 
 }  // namespace vuriru

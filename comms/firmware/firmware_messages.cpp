@@ -3,76 +3,105 @@
 namespace vuriru {
 namespace {
 
-// What to do after a transfer stopped, said of the device being updated.
-std::string RetryAdvice(FirmwareKind kind) {
-  return " Keep the " + FirmwareTargetName(kind) +
-         " powered and connected, then start the update again; it can be repeated until it completes.";
-}
-
-std::string StoppedAt(const std::string& what, uint32_t percent, FirmwareKind kind) {
-  return what + " The transfer stopped at " + std::to_string(percent) + "%." + RetryAdvice(kind);
+bool IsBox(FirmwareKind kind) {
+  return kind == FirmwareKind::kBoxImage;
 }
 
 }  // namespace
 
 std::string FirmwareTargetName(FirmwareKind kind) {
-  return kind == FirmwareKind::kBoxImage ? "RUZ Oviveru Ruv" : "controller";
+  return IsBox(kind) ? "RUZ Oviveru Ruv" : "controller";
 }
 
-std::string NoFirmwareTargetMessage() {
-  return "No controller or RUZ Oviveru Ruv is connected. Connect it to the link adapter, switch it on, and wait "
-         "until it is shown as connected before updating the firmware.";
+UserText NoFirmwareTargetMessage() {
+  return VURIRU_TEXT("Messages",
+                     "No controller or RUZ Oviveru Ruv is connected. Connect it to the link adapter, switch it on, "
+                     "and wait until it is shown as connected before updating the firmware.");
 }
 
-std::string EmptyFirmwareFileMessage() {
-  return "The firmware file is empty. Nothing was sent.";
+UserText EmptyFirmwareFileMessage() {
+  return VURIRU_TEXT("Messages", "The firmware file is empty. Nothing was sent.");
 }
 
-std::string FirmwareFileTooLargeMessage() {
-  return "The firmware file is too large: a firmware image holds at most 262144 bytes. Nothing was sent.";
+UserText FirmwareFileTooLargeMessage() {
+  return VURIRU_TEXT("Messages",
+                     "The firmware file is too large: a firmware image holds at most 262144 bytes. Nothing was sent.");
 }
 
-std::string BlockImageTooLargeMessage(size_t imageBytes) {
-  return "The firmware file is too large for this device: it holds " + std::to_string(imageBytes) +
-         " bytes and at most 65535 can be sent. Nothing was sent.";
+UserText BlockImageTooLargeMessage(size_t imageBytes) {
+  return {VURIRU_TEXT("Messages",
+                      "The firmware file is too large for this device: it holds %1 bytes and at most 65535 can be "
+                      "sent. Nothing was sent."),
+          {std::to_string(imageBytes)}};
 }
 
-std::string BlockImageTooShortMessage(size_t imageBytes) {
-  return "The firmware file is too short to be a firmware image for this device: it holds " +
-         std::to_string(imageBytes) + " bytes and needs more than 512. Nothing was sent.";
+UserText BlockImageTooShortMessage(size_t imageBytes) {
+  return {VURIRU_TEXT("Messages",
+                      "The firmware file is too short to be a firmware image for this device: it holds %1 bytes and "
+                      "needs more than 512. Nothing was sent."),
+          {std::to_string(imageBytes)}};
 }
 
-std::string RecordPastEndMessage(uint32_t recordOffset) {
-  return "The firmware file is damaged: the record that starts at byte " + std::to_string(recordOffset) +
-         " runs past the end of the file. Nothing was sent.";
+UserText RecordPastEndMessage(uint32_t recordOffset) {
+  return {VURIRU_TEXT("Messages",
+                      "The firmware file is damaged: the record that starts at byte %1 runs past the end of the file. "
+                      "Nothing was sent."),
+          {std::to_string(recordOffset)}};
 }
 
-std::string FirmwareFileUnreadableMessage(const std::string& path) {
-  return "The firmware file \"" + path + "\" could not be read. Nothing was sent.";
+UserText FirmwareFileUnreadableMessage(const std::string& path) {
+  return {VURIRU_TEXT("Messages", "The firmware file \"%1\" could not be read. Nothing was sent."), {path}};
 }
 
-std::string FirmwareKindMismatchMessage(const std::string& fileName, const std::string& expectedExtension) {
-  return "\"" + fileName + "\" is not a firmware file for the attached device, which takes *." + expectedExtension +
-         " files.";
+UserText FirmwareKindMismatchMessage(const std::string& fileName, const std::string& expectedExtension) {
+  return {VURIRU_TEXT("Messages", "\"%1\" is not a firmware file for the attached device, which takes *.%2 files."),
+          {fileName, expectedExtension}};
 }
 
-std::string TransferSilentMessage(uint32_t percent, FirmwareKind kind) {
-  return StoppedAt("The " + FirmwareTargetName(kind) + " stopped answering during the firmware update.", percent, kind);
+UserText TransferSilentMessage(uint32_t percent, FirmwareKind kind) {
+  if (IsBox(kind)) {
+    return {VURIRU_TEXT("Messages",
+                        "The RUZ Oviveru Ruv stopped answering during the firmware update. The transfer stopped at "
+                        "%1%. Keep the RUZ Oviveru Ruv powered and connected, then start the update again; it can be "
+                        "repeated until it completes."),
+            {std::to_string(percent)}};
+  }
+  return {VURIRU_TEXT("Messages",
+                      "The controller stopped answering during the firmware update. The transfer stopped at %1%. Keep "
+                      "the controller powered and connected, then start the update again; it can be repeated until it "
+                      "completes."),
+          {std::to_string(percent)}};
 }
 
-std::string RecordRefusedMessage(uint32_t percent) {
-  return StoppedAt("The controller refused a part of the firmware.", percent, FirmwareKind::kRecords);
+UserText RecordRefusedMessage(uint32_t percent) {
+  return {VURIRU_TEXT("Messages",
+                      "The controller refused a part of the firmware. The transfer stopped at %1%. Keep the "
+                      "controller powered and connected, then start the update again; it can be repeated until it "
+                      "completes."),
+          {std::to_string(percent)}};
 }
 
-std::string TooManyBadAnswersMessage(uint32_t percent) {
-  return StoppedAt("The controller answered a part of the firmware wrongly four times.", percent,
-                   FirmwareKind::kRecords);
+UserText TooManyBadAnswersMessage(uint32_t percent) {
+  return {VURIRU_TEXT("Messages",
+                      "The controller answered a part of the firmware wrongly four times. The transfer stopped at %1%. "
+                      "Keep the controller powered and connected, then start the update again; it can be repeated "
+                      "until it completes."),
+          {std::to_string(percent)}};
 }
 
-std::string AdapterRemovedMessage(uint32_t percent, FirmwareKind kind) {
-  return "The link adapter was removed during the firmware update. The transfer stopped at " + std::to_string(percent) +
-         "%. Plug the adapter in again, keep the " + FirmwareTargetName(kind) +
-         " powered, then start the update again; it can be repeated until it completes.";
+UserText AdapterRemovedMessage(uint32_t percent, FirmwareKind kind) {
+  if (IsBox(kind)) {
+    return {VURIRU_TEXT("Messages",
+                        "The link adapter was removed during the firmware update. The transfer stopped at %1%. Plug "
+                        "the adapter in again, keep the RUZ Oviveru Ruv powered, then start the update again; it can "
+                        "be repeated until it completes."),
+            {std::to_string(percent)}};
+  }
+  return {VURIRU_TEXT("Messages",
+                      "The link adapter was removed during the firmware update. The transfer stopped at %1%. Plug the "
+                      "adapter in again, keep the controller powered, then start the update again; it can be repeated "
+                      "until it completes."),
+          {std::to_string(percent)}};
 }
 
 }  // namespace vuriru

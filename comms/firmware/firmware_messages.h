@@ -1,11 +1,15 @@
 #pragma once
 // What the user reads when a firmware update cannot start or stops: what
-// happened, and what to do about it. Shown in the exclamation box.
+// happened, and what to do about it. Shown in the exclamation box. Each is an
+// English source text with its figures and names as arguments (UserText), so
+// that the window can show it in the user's language; EnglishText() gives
+// what the command-line tool prints.
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
+#include "common/user_text.h"
 #include "comms/firmware/firmware_kind.h"
 
 namespace vuriru {
@@ -15,23 +19,23 @@ namespace vuriru {
 std::string FirmwareTargetName(FirmwareKind kind);
 
 // The update was asked for with nothing attached that can take firmware.
-std::string NoFirmwareTargetMessage();
+UserText NoFirmwareTargetMessage();
 
 // Refusals of the file, before anything is sent.
-std::string EmptyFirmwareFileMessage();
-std::string FirmwareFileTooLargeMessage();
-std::string BlockImageTooLargeMessage(size_t imageBytes);
-std::string BlockImageTooShortMessage(size_t imageBytes);
-std::string RecordPastEndMessage(uint32_t recordOffset);
-std::string FirmwareFileUnreadableMessage(const std::string& path);
-std::string FirmwareKindMismatchMessage(const std::string& fileName, const std::string& expectedExtension);
+UserText EmptyFirmwareFileMessage();
+UserText FirmwareFileTooLargeMessage();
+UserText BlockImageTooLargeMessage(size_t imageBytes);
+UserText BlockImageTooShortMessage(size_t imageBytes);
+UserText RecordPastEndMessage(uint32_t recordOffset);
+UserText FirmwareFileUnreadableMessage(const std::string& path);
+UserText FirmwareKindMismatchMessage(const std::string& fileName, const std::string& expectedExtension);
 
 // A transfer that stopped: no answer, the device refused a record, too many
 // bad answers, or the link adapter was pulled out. `kind` names the device
 // that was being updated.
-std::string TransferSilentMessage(uint32_t percent, FirmwareKind kind);
-std::string RecordRefusedMessage(uint32_t percent);
-std::string TooManyBadAnswersMessage(uint32_t percent);
-std::string AdapterRemovedMessage(uint32_t percent, FirmwareKind kind);
+UserText TransferSilentMessage(uint32_t percent, FirmwareKind kind);
+UserText RecordRefusedMessage(uint32_t percent);
+UserText TooManyBadAnswersMessage(uint32_t percent);
+UserText AdapterRemovedMessage(uint32_t percent, FirmwareKind kind);
 
 }  // namespace vuriru

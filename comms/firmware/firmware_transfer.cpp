@@ -1,5 +1,6 @@
 #include "comms/firmware/firmware_transfer.h"
 
+#include "common/user_text.h"
 #include "comms/engine/engine_commands.h"
 #include "comms/engine/progress_text.h"
 #include "comms/firmware/block_protocol.h"
@@ -10,7 +11,7 @@
 namespace vuriru {
 namespace {
 
-constexpr const char* kSendToEscTitle = "Send to Esc Process......";
+constexpr const char* kSendToEscTitle = VURIRU_TEXT("Messages", "Send to Esc Process......");
 
 }  // namespace
 
@@ -45,7 +46,7 @@ void FirmwareTransfer::SendFirmwareFile() {
   const std::string path = m_firmwareHost.ChooseFirmwareFile(FirmwareFileFilter(kind), FirmwareDefaultFileName(kind));
   if (path.empty()) {
     m_outcome = TransferOutcome::kRefused;
-    m_lastMessage.clear();
+    m_lastMessage = {};
     m_engine.ReturnToIdle(probe);
     return;
   }
@@ -73,7 +74,7 @@ void FirmwareTransfer::SendFirmwareFile() {
   m_collector.Clear();
   m_lcdModeAtStart = m_state.g_lcdMode;
   m_outcome = TransferOutcome::kRunning;
-  m_lastMessage.clear();
+  m_lastMessage = {};
   if (UsesBlockProtocol(kind)) {
     StartBlockTransfer();
   } else {
@@ -118,14 +119,14 @@ void FirmwareTransfer::ShowTransferProgressSetUp(const char* format) {
                           FormatProgressText(format, ProgressPercent(m_state.g_progressPos, m_state.g_progressRange)));
 }
 
-void FirmwareTransfer::Refuse(const std::string& message, uint8_t probe) {
+void FirmwareTransfer::Refuse(const UserText& message, uint8_t probe) {
   m_outcome = TransferOutcome::kRefused;
   m_lastMessage = message;
   m_engine.Tell(message);
   m_engine.ReturnToIdle(probe);
 }
 
-void FirmwareTransfer::Fail(const std::string& message) {
+void FirmwareTransfer::Fail(const UserText& message) {
   // The engine stays stopped, so that no probe reaches a device that may hold
   // part of an image; but the transfer is over, so commands are taken again
   // and the update can be started again at once, without re-plugging.

@@ -64,7 +64,10 @@ class FirmwareTransfer : public FirmwareStateHandler {
 
   TransferOutcome Outcome() const { return m_outcome; }
   // The last message shown for a refusal or a stopped transfer.
-  const std::string& LastMessage() const { return m_lastMessage; }
+  // The last message in English, as the command-line tool prints it, and as
+  // its source text with arguments.
+  std::string LastMessage() const { return EnglishText(m_lastMessage); }
+  const UserText& LastMessageText() const { return m_lastMessage; }
   FirmwareKind Kind() const { return m_kind; }
   uint32_t Position() const { return m_position; }
   uint32_t Size() const { return static_cast<uint32_t>(m_image.size()); }
@@ -78,8 +81,8 @@ class FirmwareTransfer : public FirmwareStateHandler {
   void StartBlockTransfer();
   void StartRecordTransfer();
   void ShowTransferProgressSetUp(const char* format);
-  void Refuse(const std::string& message, uint8_t probe);
-  void Fail(const std::string& message);
+  void Refuse(const UserText& message, uint8_t probe);
+  void Fail(const UserText& message);
   void HoldCommands();
   // What every end of a transfer short of the device's final confirmation
   // gives back: commands, and the selected target.
@@ -125,7 +128,7 @@ class FirmwareTransfer : public FirmwareStateHandler {
   bool m_lcdModeAtStart = false;  // g_lcdMode before the block phase set it
   bool m_anyExtension = false;
   TransferOutcome m_outcome = TransferOutcome::kNone;
-  std::string m_lastMessage;
+  UserText m_lastMessage;
 };
 
 }  // namespace vuriru

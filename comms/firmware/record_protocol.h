@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "common/user_text.h"
+
 namespace vuriru {
 
 inline constexpr uint8_t kRecordStart = 0xD6;
@@ -26,7 +28,7 @@ struct FirmwareRecord {
 struct RecordScan {
   std::vector<FirmwareRecord> records;
   // Empty when every record lies wholly inside the image.
-  std::string error;
+  UserText error;
 };
 
 // Walks the records from the start of the image. A record whose length bytes

@@ -63,7 +63,7 @@ TEST(MainWindowLook, ProgressDialogShowsInsideTheWindowDuringTheFirstRead) {
   EXPECT_FALSE(progress->isWindow());
   EXPECT_EQ(progress->parentWidget(), &window);
   EXPECT_TRUE(window.rect().contains(progress->geometry()));
-  const int menuHeight = window.findChild<QMenuBar*>()->sizeHint().height();
+  const int menuHeight = window.findChild<QMenuBar*>()->height();
   EXPECT_EQ(progress->geometry(), CEscProcessDlg::PlaceInClientArea().translated(0, menuHeight));
   EXPECT_FALSE(progress->Caption().isEmpty());
   ASSERT_TRUE(rig.RunUntil([&] { return rig.ReadDone(); }));
@@ -76,7 +76,7 @@ TEST(MainWindowLook, NoPageHidesTheCaptionOfTheWindowPicture) {
   MainWindowRig rig;
   ASSERT_TRUE(rig.StartAndRead());
   CQorProDlg& window = *rig.window;
-  const int menuHeight = window.findChild<QMenuBar*>()->sizeHint().height();
+  const int menuHeight = window.findChild<QMenuBar*>()->height();
   const QImage picture = LoadArtwork("V3Menu.bmp").toImage().convertToFormat(QImage::Format_RGB32);
   ASSERT_FALSE(picture.isNull());
   // The ground is a top-to-bottom gradient: anything else differs from the
@@ -107,7 +107,7 @@ TEST(MainWindowLook, V1PanelFillsTheClientArea) {
   ASSERT_TRUE(window.OnInitDialog());
   window.show();
   ASSERT_TRUE(rig.RunUntil([&] { return !window.V1Panel()->isHidden() && rig.ReadDone(); }));
-  const int menuHeight = window.findChild<QMenuBar*>()->sizeHint().height();
+  const int menuHeight = window.findChild<QMenuBar*>()->height();
   EXPECT_EQ(window.V1Panel()->geometry(), QRect(0, menuHeight, window.width(), window.height() - menuHeight));
 }
 

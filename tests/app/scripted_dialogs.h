@@ -19,8 +19,8 @@ class ScriptedDialogs : public UserDialogs {
     answers.pop_front();
     return answer;
   }
-  void Tell(const std::string& text, const std::string& caption, MessageIcon /*icon*/) override {
-    told.push_back(caption + ": " + text);
+  void Tell(const UserText& text, const std::string& caption, MessageIcon /*icon*/) override {
+    told.push_back(caption + ": " + EnglishText(text));
   }
   std::string ChooseSaveFile(std::string_view filter) override {
     filters.emplace_back(filter);

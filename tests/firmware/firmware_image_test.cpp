@@ -45,7 +45,7 @@ TEST(RecordText, ReadsUpperCaseHexPairsAndEverythingElseAsZero) {
 
 TEST(RecordImage, OneSevenByteRecordLoads) {
   const FirmwareImage image = LoadFirmwareImage(FirmwareKind::kRecords, Text("0005AABBCCDDEE"));
-  ASSERT_TRUE(image.Ok()) << image.error;
+  ASSERT_TRUE(image.Ok()) << EnglishText(image.error);
   EXPECT_EQ(image.Size(), 7u);
   const RecordScan scan = ScanRecords(image.bytes);
   ASSERT_EQ(scan.records.size(), 1u);
@@ -55,7 +55,7 @@ TEST(RecordImage, OneSevenByteRecordLoads) {
 
 TEST(RecordImage, RecordsFollowEachOtherIncludingEmptyOnes) {
   const RecordScan scan = ScanRecords(DecodeRecordText(Text("0001AA00000002BBCC")));
-  ASSERT_TRUE(scan.error.empty()) << scan.error;
+  ASSERT_TRUE(scan.error.empty()) << EnglishText(scan.error);
   ASSERT_EQ(scan.records.size(), 3u);
   EXPECT_EQ(scan.records[1].offset, 3u);
   EXPECT_EQ(scan.records[1].length, 2u);
@@ -77,7 +77,8 @@ TEST(RecordImage, RefusesEveryImageWhoseRecordsDoNotEndInsideIt) {
     const RecordScan scan = ScanRecords(bytes);
     EXPECT_FALSE(scan.error.empty()) << c.text;
     EXPECT_TRUE(scan.records.empty()) << c.text;
-    EXPECT_NE(scan.error.find("byte " + std::to_string(c.badOffset) + " "), std::string::npos) << scan.error;
+    EXPECT_NE(EnglishText(scan.error).find("byte " + std::to_string(c.badOffset) + " "), std::string::npos)
+        << EnglishText(scan.error);
     const FirmwareImage image = LoadFirmwareImage(FirmwareKind::kRecords, Text(c.text));
     EXPECT_FALSE(image.Ok());
     EXPECT_TRUE(image.bytes.empty());
@@ -87,7 +88,7 @@ TEST(RecordImage, RefusesEveryImageWhoseRecordsDoNotEndInsideIt) {
 }
 
 TEST(RecordImage, RefusesEmptyAndOversizedFiles) {
-  EXPECT_NE(LoadFirmwareImage(FirmwareKind::kRecords, Text("")).error.find("empty"), std::string::npos);
+  EXPECT_NE(EnglishText(LoadFirmwareImage(FirmwareKind::kRecords, Text("")).error).find("empty"), std::string::npos);
   // One stray character decodes to nothing, which is empty too.
   EXPECT_FALSE(LoadFirmwareImage(FirmwareKind::kRecords, Text("A")).Ok());
 
@@ -101,7 +102,7 @@ TEST(RecordImage, RefusesEmptyAndOversizedFiles) {
   ASSERT_GT(imageBytes, kFirmwareBufferLength);
   const FirmwareImage image = LoadFirmwareImage(FirmwareKind::kRecords, Text(text));
   EXPECT_FALSE(image.Ok());
-  EXPECT_NE(image.error.find("262144"), std::string::npos) << image.error;
+  EXPECT_NE(EnglishText(image.error).find("262144"), std::string::npos) << EnglishText(image.error);
 
   // Exactly four full records, 262140 bytes, fit.
   const std::string fits = text.substr(0, 4 * (4 + 0xFFFD * 2));
@@ -111,7 +112,7 @@ TEST(RecordImage, RefusesEmptyAndOversizedFiles) {
 TEST(BlockImage, DescramblesEveryByteWithTheFileKey) {
   const std::vector<uint8_t> image = Counting(1300);
   const FirmwareImage loaded = LoadFirmwareImage(FirmwareKind::kBoxImage, Scrambled(image));
-  ASSERT_TRUE(loaded.Ok()) << loaded.error;
+  ASSERT_TRUE(loaded.Ok()) << EnglishText(loaded.error);
   EXPECT_EQ(loaded.bytes, image);
   EXPECT_EQ(DescrambleImage(std::vector<uint8_t>{0x5B, 0x00, 0xFF}), (std::vector<uint8_t>{0x00, 0x5B, 0xA4}));
 }
@@ -121,15 +122,15 @@ TEST(BlockImage, SizeLimitsFollowTheSixteenBitSizeFieldAndTheFullFirstBlock) {
     EXPECT_TRUE(LoadFirmwareImage(kind, Counting(65535)).Ok());
     const FirmwareImage tooLarge = LoadFirmwareImage(kind, Counting(65536));
     EXPECT_FALSE(tooLarge.Ok());
-    EXPECT_NE(tooLarge.error.find("65535"), std::string::npos) << tooLarge.error;
+    EXPECT_NE(EnglishText(tooLarge.error).find("65535"), std::string::npos) << EnglishText(tooLarge.error);
     EXPECT_FALSE(LoadFirmwareImage(kind, Counting(300000)).Ok());
 
     EXPECT_TRUE(LoadFirmwareImage(kind, Counting(513)).Ok());
     const FirmwareImage tooShort = LoadFirmwareImage(kind, Counting(512));
     EXPECT_FALSE(tooShort.Ok());
-    EXPECT_NE(tooShort.error.find("512"), std::string::npos) << tooShort.error;
+    EXPECT_NE(EnglishText(tooShort.error).find("512"), std::string::npos) << EnglishText(tooShort.error);
     EXPECT_FALSE(LoadFirmwareImage(kind, Counting(1)).Ok());
-    EXPECT_NE(LoadFirmwareImage(kind, {}).error.find("empty"), std::string::npos);
+    EXPECT_NE(EnglishText(LoadFirmwareImage(kind, {}).error).find("empty"), std::string::npos);
   }
 }
 
@@ -140,13 +141,13 @@ TEST(FirmwareFile, ReadsFromDiskAndReportsAMissingFile) {
     out << "0005AABBCCDDEE\r\n";
   }
   const FirmwareImage image = ReadFirmwareFile(path, FirmwareKind::kRecords);
-  EXPECT_TRUE(image.Ok()) << image.error;
+  EXPECT_TRUE(image.Ok()) << EnglishText(image.error);
   EXPECT_EQ(image.Size(), 7u);
   std::remove(path.c_str());
 
   const FirmwareImage missing = ReadFirmwareFile(path, FirmwareKind::kBoxImage);
   EXPECT_FALSE(missing.Ok());
-  EXPECT_NE(missing.error.find("could not be read"), std::string::npos);
+  EXPECT_NE(EnglishText(missing.error).find("could not be read"), std::string::npos);
 }
 
 TEST(FirmwareLoad, RandomAndTruncatedFilesNeverYieldAnUnsafeImage) {

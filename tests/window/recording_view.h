@@ -74,11 +74,11 @@ class RecordingView : public WindowView {
   void SetSoftwareVersion(const std::string& text) override { Add("Software " + text); }
   void ShowV1ReadValues() override { Add("V1 read values"); }
   void ShowV1SendDone() override { Add("V1 send done"); }
-  void SetV1StatusText(const std::string& text) override { Add("V1 status " + text); }
+  void SetV1StatusText(const UserText& text) override { Add("V1 status " + EnglishText(text)); }
   void ShowProgress(uint32_t pos, uint32_t range) override {
     Add("Progress shown " + std::to_string(pos) + "/" + std::to_string(range));
   }
-  void SetProgressCaption(const std::string& text, uint32_t, uint32_t) override { Add("Caption " + text); }
+  void SetProgressCaption(const UserText& text, uint32_t, uint32_t) override { Add("Caption " + EnglishText(text)); }
   void HideProgress() override { Add("Progress hidden"); }
   void Beep() override { Add("Beep"); }
   void ShowStatusLine(const std::string& text) override { statusLine = text; }
@@ -99,8 +99,8 @@ class QueuedDialogs : public UserDialogs {
     answers.pop_front();
     return answer;
   }
-  void Tell(const std::string& text, const std::string& caption, MessageIcon) override {
-    told.push_back(caption + ": " + text);
+  void Tell(const UserText& text, const std::string& caption, MessageIcon) override {
+    told.push_back(caption + ": " + EnglishText(text));
   }
   std::string ChooseSaveFile(std::string_view) override { return {}; }
   std::string ChooseOpenFile(std::string_view, std::string_view) override { return {}; }

@@ -5,7 +5,8 @@
 namespace vuriru::art {
 
 QFont Font(int pixelSize, bool bold) {
-  QFont font(QStringLiteral("DejaVu Sans"));
+  QFont font;
+  font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("WenQuanYi Micro Hei")});
   font.setPixelSize(pixelSize);
   font.setBold(bold);
   font.setHintingPreference(QFont::PreferFullHinting);

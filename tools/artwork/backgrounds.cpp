@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QImage>
 #include <QPainterPath>
@@ -15,6 +16,16 @@
 
 namespace vuriru::art {
 namespace {
+
+// A table's text (a caption, a page title) in the language being drawn: the
+// translator installed now, or the English source when there is none.
+QString SettingWord(const std::string& source) {
+  return QCoreApplication::translate("Settings", source.c_str());
+}
+
+QString ArtWord(const char* source) {
+  return QCoreApplication::translate("Artwork", source);
+}
 
 QRectF ToRect(const PixelRect& r) {
   return QRectF(r.x, r.y, r.width, r.height);
@@ -49,7 +60,7 @@ void DrawHelpFrame(QPainter& painter, const PageTable& table) {
   painter.fillRect(QRectF(frame.left() + 10, frame.top() - 1, 24, 2), kAccent);
   painter.setFont(Font(10, true));
   painter.setPen(kMutedText);
-  painter.drawText(QPointF(frame.left() + 2, frame.top() - 6), QStringLiteral("HELP"));
+  painter.drawText(QPointF(frame.left() + 2, frame.top() - 6), ArtWord(QT_TRANSLATE_NOOP("Artwork", "HELP")));
 }
 
 // A value label and the name printed before it.
@@ -80,7 +91,7 @@ void DrawSettingRows(QPainter& painter, const std::vector<NamedSlot>& places, Di
     QRectF name(DuX(8), slot.top() - 2, slot.left() - DuX(8) - 14, slot.height() + 4);
     painter.setFont(Font(11, true));
     painter.setPen(kText);
-    painter.drawText(name, Qt::AlignRight | Qt::AlignVCenter, QString::fromStdString(shown.caption));
+    painter.drawText(name, Qt::AlignRight | Qt::AlignVCenter, SettingWord(shown.caption));
   }
 }
 
@@ -89,7 +100,7 @@ QImage PagePicture(const PageTable& table, const std::vector<NamedSlot>& places)
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
   FillGround(painter, image.rect());
-  DrawHeading(painter, QString::fromStdString(table.title), DuX(8), 2);
+  DrawHeading(painter, SettingWord(table.title), DuX(8), 2);
   DrawSettingRows(painter, places, table.labelSize);
   DrawHelpFrame(painter, table);
   return image;
@@ -161,7 +172,7 @@ QImage StartPicture() {
   painter.setFont(Font(20, true));
   painter.setPen(kText);
   painter.drawText(QRectF(kPageArea.left(), tip.y() + 84, kPageArea.width(), 30), Qt::AlignCenter,
-                   QStringLiteral("Choose a page"));
+                   ArtWord(QT_TRANSLATE_NOOP("Artwork", "Choose a page")));
   return image;
 }
 
@@ -195,7 +206,7 @@ QImage CurveEditorPicture() {
 // units, black text); the picture names each value beside its label.
 QImage DataPagePicture() {
   PageTable table;
-  table.title = "Data";
+  table.title = QT_TRANSLATE_NOOP("Settings", "Data");
   table.size = {400, 240};
   table.labelSize = {80, 8};
   const auto slot = [](RunningLog value, DialogPoint at) { return NamedSlot{RunningLogRowFor(value).caption, at}; };
@@ -223,9 +234,13 @@ bool WriteBackgrounds(const QString& dir) {
   };
   // Pages without a table yet get their title and sizes from here.
   const PageFile pages[] = {
-      {"2.bmp", 2, "General", {400, 261}}, {"3.bmp", 3, "Throttle", {400, 253}}, {"4.bmp", 4, "Brake", {400, 250}},
-      {"5.bmp", 5, "Boost", {400, 240}},   {"6.bmp", 6, "Turbo", {400, 250}},    {"8.bmp", 0, "Device", {400, 261}},
-      {"9.bmp", 0, "Device", {400, 261}},
+      {"2.bmp", 2, "General", {400, 261}},
+      {"3.bmp", 3, "Throttle", {400, 253}},
+      {"4.bmp", 4, "Brake", {400, 250}},
+      {"5.bmp", 5, "Boost", {400, 240}},
+      {"6.bmp", 6, "Turbo", {400, 250}},
+      {"8.bmp", 0, QT_TRANSLATE_NOOP("Settings", "Device"), {400, 261}},
+      {"9.bmp", 0, QT_TRANSLATE_NOOP("Settings", "Device"), {400, 261}},
   };
   bool ok = Save(DataPagePicture(), dir, "7.bmp");
   for (const PageFile& page : pages) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -31,13 +32,16 @@ bool IsCommand(const QString& caption) {
 }
 
 // Page and command buttons (66 x 74): a pictogram above the caption.
-void DrawSquareButton(QPainter& painter, const QRectF& rect, const QString& caption, bool pressed) {
+// The pictogram is chosen by the English caption; the words printed are the
+// caption in the language being drawn.
+void DrawSquareButton(QPainter& painter, const QRectF& rect, const QString& caption, const QString& shown,
+                      bool pressed) {
   DrawTile(painter, rect, pressed, IsCommand(caption) ? kAccent : kEdge);
   QRectF icon(rect.center().x() - 14, rect.top() + 10, 28, 28);
   DrawButtonIcon(painter, icon, caption, pressed ? kGroundBottom : kAccent);
   painter.setFont(Font(10, true));
   painter.setPen(pressed ? kGroundBottom : kText);
-  painter.drawText(QRectF(rect.left(), rect.bottom() - 28, rect.width(), 18), Qt::AlignCenter, caption);
+  painter.drawText(QRectF(rect.left(), rect.bottom() - 28, rect.width(), 18), Qt::AlignCenter, shown);
 }
 
 void DrawWideButton(QPainter& painter, const QRectF& rect, const QString& caption, bool pressed) {
@@ -90,14 +94,15 @@ QImage ButtonImage(const ButtonImageInfo& info) {
   painter.setRenderHint(QPainter::TextAntialiasing);
   QRectF rect = image.rect();
   QString caption = QString::fromStdString(info.caption);
+  const QString shown = QCoreApplication::translate("Buttons", info.caption.c_str());
   bool pressed = info.look == ImageLook::kPressed;
   if (info.look == ImageLook::kNormal || pressed) {
     if (info.height > info.width * 2) {
-      DrawTallButton(painter, rect, caption, pressed);
+      DrawTallButton(painter, rect, shown, pressed);
     } else if (info.width > info.height * 2) {
-      DrawWideButton(painter, rect, caption, pressed);
+      DrawWideButton(painter, rect, shown, pressed);
     } else {
-      DrawSquareButton(painter, rect, caption, pressed);
+      DrawSquareButton(painter, rect, caption, shown, pressed);
     }
   } else {
     DrawIndicator(painter, rect, caption, info.look);
@@ -143,30 +148,37 @@ bool SavePng(const QImage& image, const QString& dir, int imageId) {
   return image.save(QDir(dir).filePath(QStringLiteral("%1.png").arg(imageId)), "PNG");
 }
 
-bool WriteResourceList(const QString& dir, const std::vector<int>& imageIds) {
+}  // namespace
+
+bool WriteButtonImages(const QString& dir, const QString& language, QStringList& files) {
+  const QString into = language.isEmpty() ? dir : QDir(dir).filePath(language);
+  if (!QDir().mkpath(into)) return false;
+  const QString prefix = language.isEmpty() ? QString() : language + QLatin1Char('/');
+  bool ok = true;
+  std::vector<int> ids;
+  for (const ButtonImageInfo& info : AllButtonImages()) {
+    ok = SavePng(ButtonImage(info), into, info.imageId) && ok;
+    ids.push_back(info.imageId);
+  }
+  // The grid and the icons print no words: one set serves every language.
+  if (language.isEmpty()) {
+    ok = SavePng(CurveGrid(), into, image_id::kCurveGrid) && ok;
+    ids.push_back(image_id::kCurveGrid);
+    ok = WriteAppIconImages(into, ids) && ok;
+  }
+  for (int id : ids) files.push_back(prefix + QStringLiteral("%1.png").arg(id));
+  return ok;
+}
+
+bool WriteResourceList(const QString& dir, const QStringList& files) {
   QFile file(QDir(dir).filePath(QStringLiteral("images.qrc")));
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) return false;
   QTextStream out(&file);
   out << "<!DOCTYPE RCC><RCC version=\"1.0\">\n<qresource prefix=\"/vuriru/images\">\n";
-  for (int id : imageIds) out << "  <file>" << id << ".png</file>\n";
+  for (const QString& name : files) out << "  <file>" << name << "</file>\n";
   out << "</qresource>\n</RCC>\n";
   out.flush();
   return out.status() == QTextStream::Ok;
-}
-
-}  // namespace
-
-bool WriteButtonImages(const QString& dir) {
-  bool ok = true;
-  std::vector<int> ids;
-  for (const ButtonImageInfo& info : AllButtonImages()) {
-    ok = SavePng(ButtonImage(info), dir, info.imageId) && ok;
-    ids.push_back(info.imageId);
-  }
-  ok = SavePng(CurveGrid(), dir, image_id::kCurveGrid) && ok;
-  ids.push_back(image_id::kCurveGrid);
-  ok = WriteAppIconImages(dir, ids) && ok;
-  return WriteResourceList(dir, ids) && ok;
 }
 
 }  // namespace vuriru::art

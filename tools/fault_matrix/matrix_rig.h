@@ -58,9 +58,9 @@ class CountingView : public WindowView {
   void SetSoftwareVersion(const std::string&) override {}
   void ShowV1ReadValues() override {}
   void ShowV1SendDone() override { progressShown = false; }
-  void SetV1StatusText(const std::string&) override {}
+  void SetV1StatusText(const UserText&) override {}
   void ShowProgress(uint32_t, uint32_t) override { progressShown = true; }
-  void SetProgressCaption(const std::string&, uint32_t, uint32_t) override {}
+  void SetProgressCaption(const UserText&, uint32_t, uint32_t) override {}
   void HideProgress() override { progressShown = false; }
   void Beep() override {}
   void ShowStatusLine(const std::string&) override {}

@@ -34,7 +34,7 @@ class AgreeingDialogs : public UserDialogs {
   Answer Ask(const std::string&, const std::string&, QuestionButtons buttons) override {
     return buttons == QuestionButtons::kYesNo ? Answer::kYes : Answer::kOk;
   }
-  void Tell(const std::string&, const std::string&, MessageIcon) override {}
+  void Tell(const UserText&, const std::string&, MessageIcon) override {}
   std::string ChooseSaveFile(std::string_view) override { return {}; }
   std::string ChooseOpenFile(std::string_view, std::string_view) override { return {}; }
 };

@@ -1,11 +1,14 @@
 #include "widgets/curves/curve_line.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygon>
 
 #include "widgets/kit/artwork.h"
+#include "widgets/kit/language.h"
 #include "widgets/kit/owner_draw_button.h"
 #include "widgets/kit/widget_setup.h"
 #include "widgets/layout/theme_colours.h"
@@ -73,7 +76,8 @@ CCurveLine::CCurveLine(CurveModel& model, ButtonHost& host, int plotFrameId, con
       m_background(LoadArtwork("LB.bmp")),
       m_grid(ResourceImage(image_id::kCurveGrid)),
       m_plotFrame(new CurvePlotFrame(*this, this)),
-      m_title(new QLabel(QString::fromLatin1(title), this)),
+      m_title(new QLabel(SettingText(title), this)),
+      m_titleSource(title),
       m_countReadout(MakeReadout(kCountReadoutId, 70)),
       m_pointReadout(MakeReadout(kPointReadoutId, 100)) {
   // Invalidations never erase: the background and the plot are drawn whole.
@@ -207,7 +211,12 @@ void CCurveLine::ResetCurve() {
 }
 
 void CCurveLine::UpdateReadouts() {
-  m_countReadout->setText(QString::fromStdString(m_model.CountReadout()));
+  // "total: " reads in the window's language; the figures stay.
+  static const std::string kTotal = QT_TRANSLATE_NOOP("Settings", "total: ");
+  const std::string count = m_model.CountReadout();
+  m_countReadout->setText(count.starts_with(kTotal)
+                              ? SettingText(kTotal) + QString::fromStdString(count.substr(kTotal.size()))
+                              : QString::fromStdString(count));
   m_pointReadout->setText(QString::fromStdString(m_model.PointReadout()));
 }
 
@@ -241,6 +250,14 @@ QImage CCurveLine::ComposePlot() const {
   painter.drawPolyline(line);
   painter.end();
   return image.copy(0, 0, kPlotWidth, CurveGridMapping::kPlotHeight);
+}
+
+void CCurveLine::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) {
+    m_title->setText(SettingText(m_titleSource));
+    UpdateReadouts();
+  }
+  QWidget::changeEvent(event);
 }
 
 void CCurveLine::paintEvent(QPaintEvent*) {

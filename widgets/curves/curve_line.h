@@ -71,6 +71,7 @@ class CCurveLine : public QWidget {
   void SetLeftAxisTexts(const std::array<std::string, 5>& texts);
   void AddBottomAxis(int firstId, const std::vector<std::string>& texts);
 
+  void changeEvent(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
@@ -94,6 +95,7 @@ class CCurveLine : public QWidget {
   QPixmap m_grid;
   QWidget* m_plotFrame;
   QLabel* m_title;
+  const char* m_titleSource;
   QLabel* m_countReadout;
   QLabel* m_pointReadout;
   std::vector<CCownerDrawBton*> m_buttons;

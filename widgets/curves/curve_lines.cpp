@@ -12,21 +12,21 @@ constexpr int kDegreeFirstId = 1173;
 }  // namespace
 
 CThrottleLine::CThrottleLine(CurveModel& model, ButtonHost& host, QWidget* parent)
-    : CCurveLine(model, host, kPlotFrameId, "THROTTLE", parent) {
+    : CCurveLine(model, host, kPlotFrameId, QT_TRANSLATE_NOOP("Settings", "THROTTLE"), parent) {
   setObjectName(QStringLiteral("dialog176"));
   SetLeftAxisTexts(kPercentAxis);
   AddBottomAxis(kPercentFirstId, kPercentSteps);
 }
 
 CBrakeLine::CBrakeLine(CurveModel& model, ButtonHost& host, QWidget* parent)
-    : CCurveLine(model, host, kPlotFrameId, "BRAKE", parent) {
+    : CCurveLine(model, host, kPlotFrameId, QT_TRANSLATE_NOOP("Settings", "BRAKE"), parent) {
   setObjectName(QStringLiteral("dialog174"));
   SetLeftAxisTexts(kPercentAxis);
   AddBottomAxis(kPercentFirstId, kPercentSteps);
 }
 
 CBoostLine::CBoostLine(CurveModel& model, BoostRpmAxis& rpmAxis, ButtonHost& host, QWidget* parent)
-    : CCurveLine(model, host, kPlotFrameId, "BOOST", parent), m_rpmAxis(rpmAxis) {
+    : CCurveLine(model, host, kPlotFrameId, QT_TRANSLATE_NOOP("Settings", "BOOST"), parent), m_rpmAxis(rpmAxis) {
   setObjectName(QStringLiteral("dialog175"));
   ShowRpmLabels();
   AddBottomAxis(kDegreeFirstId, kDegreeSteps);

@@ -4,17 +4,18 @@
 #include <QPushButton>
 
 #include "widgets/kit/artwork.h"
+#include "widgets/kit/language.h"
 #include "widgets/kit/widget_setup.h"
 
 namespace vuriru {
 CAboutDlg::CAboutDlg(QWidget* parent)
     : QDialog(parent),
       m_icon(new QLabel(this)),
-      m_version(new QLabel(QString::fromLatin1(kVersionText), this)),
-      m_owner(new QLabel(QString::fromLatin1(kOwnerText), this)),
-      m_ok(new QPushButton(QStringLiteral("OK"), this)) {
+      m_version(new QLabel(MessageText(kVersionText), this)),
+      m_owner(new QLabel(MessageText(kOwnerText), this)),
+      m_ok(new QPushButton(MessageText(QT_TRANSLATE_NOOP("Messages", "OK")), this)) {
   setObjectName(QStringLiteral("dialog100"));
-  setWindowTitle(QString::fromLatin1(kCaption));
+  setWindowTitle(MessageText(kCaption));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                  Qt::MSWindowsFixedSizeDialogHint);
   setModal(true);

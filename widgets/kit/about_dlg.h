@@ -13,9 +13,10 @@ class CAboutDlg : public QDialog {
   Q_OBJECT
 
  public:
-  static constexpr const char* kCaption = "About Calvex";
-  static constexpr const char* kVersionText = " Version 1.0";
-  static constexpr const char* kOwnerText = "Vuriru USB Link contributors";
+  // English source texts; the box shows them in the window's language.
+  static constexpr const char* kCaption = QT_TRANSLATE_NOOP("Messages", "About Calvex");
+  static constexpr const char* kVersionText = QT_TRANSLATE_NOOP("Messages", " Version 1.0");
+  static constexpr const char* kOwnerText = QT_TRANSLATE_NOOP("Messages", "Vuriru USB Link contributors");
 
   explicit CAboutDlg(QWidget* parent = nullptr);
 

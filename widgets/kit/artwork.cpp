@@ -6,6 +6,7 @@
 #include <QPixmapCache>
 
 #include "common/program_files.h"
+#include "widgets/kit/language.h"
 #include "window/button_art.h"
 
 // The resource is compiled into this static library; initialising it by name
@@ -26,16 +27,31 @@ QString ArtworkPath(const std::string& fileName) {
 
 QPixmap LoadArtwork(const std::string& fileName) {
   QPixmap picture;
-  if (!fileName.empty()) picture.load(ArtworkPath(fileName));
+  if (fileName.empty()) return picture;
+  // The pictures that print words are drawn once per language, in a folder
+  // named after it; a picture missing there is taken from the English set.
+  const QString folder = ArtworkFolder(CurrentLanguage());
+  if (!folder.isEmpty() && picture.load(ArtworkPath(folder.toStdString() + "/" + fileName))) return picture;
+  picture.load(ArtworkPath(fileName));
   return picture;
 }
 
 QPixmap ResourceImage(int imageId) {
   static const bool initialised = (InitImageResource(), true);
   (void)initialised;
-  QString key = QStringLiteral(":/vuriru/images/%1.png").arg(imageId);
   QPixmap image;
-  if (!QPixmapCache::find(key, &image) && image.load(key)) QPixmapCache::insert(key, image);
+  // The button images print words: the language's own first, else English.
+  const QString folder = ArtworkFolder(CurrentLanguage());
+  for (const QString& key :
+       {folder.isEmpty() ? QString() : QStringLiteral(":/vuriru/images/%1/%2.png").arg(folder).arg(imageId),
+        QStringLiteral(":/vuriru/images/%1.png").arg(imageId)}) {
+    if (key.isEmpty()) continue;
+    if (QPixmapCache::find(key, &image)) return image;
+    if (image.load(key)) {
+      QPixmapCache::insert(key, image);
+      return image;
+    }
+  }
   return image;
 }
 

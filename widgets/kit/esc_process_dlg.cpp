@@ -7,6 +7,7 @@
 #include <QProgressBar>
 
 #include "widgets/kit/client_area.h"
+#include "widgets/kit/language.h"
 #include "widgets/kit/widget_setup.h"
 #include "widgets/layout/dialog_units.h"
 #include "widgets/layout/theme_colours.h"
@@ -30,7 +31,9 @@ const QColor kCaptionText(theme::kText);
 }  // namespace
 
 CEscProcessDlg::CEscProcessDlg(QWidget* parent)
-    : QDialog(parent), m_caption(QStringLiteral("Esc Process......")), m_bar(new QProgressBar(this)) {
+    : QDialog(parent),
+      m_caption(MessageText(QT_TRANSLATE_NOOP("Messages", "Esc Process......"))),
+      m_bar(new QProgressBar(this)) {
   setObjectName(QStringLiteral("dialog178"));
   setModal(false);
   // A child window of the main window, not a window of its own.

@@ -13,10 +13,15 @@ void SetTextColour(QWidget* widget, const QColor& colour) {
 }
 
 QFont KitFont(int pixelSize, bool bold) {
-  QFont font(QStringLiteral("DejaVu Sans"));
+  QFont font;
+  font.setFamilies(KitFontFamilies());
   font.setPixelSize(pixelSize);
   font.setBold(bold);
   return font;
+}
+
+QStringList KitFontFamilies() {
+  return {QStringLiteral("DejaVu Sans"), QStringLiteral("WenQuanYi Micro Hei")};
 }
 
 QFont PageFont() {
@@ -35,7 +40,11 @@ HelpTextPanel::HelpTextPanel(int id, const PixelRect& place, QWidget* parent) : 
 }
 
 void HelpTextPanel::ShowText(const std::string& text) {
-  QString shown = QString::fromStdString(text);
+  ShowText(QString::fromStdString(text));
+}
+
+void HelpTextPanel::ShowText(const QString& text) {
+  QString shown = text;
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   setPlainText(shown);
   show();

@@ -10,6 +10,7 @@
 #include <QFont>
 #include <QPlainTextEdit>
 #include <QRect>
+#include <QStringList>
 
 #include "widgets/layout/dialog_units.h"
 
@@ -24,8 +25,11 @@ inline QRect ToQRect(const PixelRect& r) {
 // Sets the colour of a label's text and of an edit's text alike.
 void SetTextColour(QWidget* widget, const QColor& colour);
 
-// DejaVu Sans, which every machine the program runs on has, at `pixelSize`.
+// DejaVu Sans, which every machine the program runs on has, at `pixelSize`;
+// the Chinese characters, which it lacks, come from WenQuanYi Micro Hei
+// (both are dependencies of the package).
 QFont KitFont(int pixelSize, bool bold = false);
+QStringList KitFontFamilies();
 
 // Value labels, lists and help share one face on every page. DejaVu Sans at
 // 10 pixels fits the longest option ("Forward/Brake/Reverse") into a value
@@ -42,6 +46,8 @@ class HelpTextPanel : public QPlainTextEdit {
 
   // Shows `text`, whose CR LF line breaks become plain line feeds.
   void ShowText(const std::string& text);
+  void ShowText(const QString& text);
+  void ShowText(const char* text) { ShowText(std::string(text)); }
   // Empties and hides the panel.
   void Clear();
 };

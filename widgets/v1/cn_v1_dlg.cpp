@@ -16,8 +16,8 @@ constexpr CnV1Setting kTurboSettings[] = {CnV1Setting::TurboTiming, CnV1Setting:
 
 CCnV1Dlg::CCnV1Dlg(CnV1SettingsBlock& block, V1PanelHost& host, QWidget* parent)
     : CV1PanelBase(kDialogId, block.index, host, parent),
-      m_hardwareBox(AddVersionBox(kHardwareBoxId, QStringLiteral("HARDWARE"), 0)),
-      m_softwareBox(AddVersionBox(kSoftwareBoxId, QStringLiteral("SOFTWARE"), 1)) {
+      m_hardwareBox(AddVersionBox(kHardwareBoxId, "HARDWARE", 0)),
+      m_softwareBox(AddVersionBox(kSoftwareBoxId, "SOFTWARE", 1)) {
   AddSettings(CnV1SettingsTable());
   ShowTurboSettings(false);
   ShowFactoryValues();

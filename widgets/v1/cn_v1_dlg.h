@@ -18,7 +18,7 @@ class CCnV1Dlg : public CV1PanelBase {
   static constexpr int kDialogId = 180;
   static constexpr int kHardwareBoxId = 1065;
   static constexpr int kSoftwareBoxId = 1066;
-  inline static const char* const kUpdateDoneText = "Esc Software Update OK!";
+  inline static const char* const kUpdateDoneText = QT_TRANSLATE_NOOP("Messages", "Esc Software Update OK!");
 
   // The block and host outlive the panel.
   CCnV1Dlg(CnV1SettingsBlock& block, V1PanelHost& host, QWidget* parent = nullptr);

@@ -4,6 +4,8 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -14,6 +16,7 @@
 
 #include "widgets/kit/artwork.h"
 #include "widgets/kit/client_area.h"
+#include "widgets/kit/language.h"
 #include "widgets/kit/owner_draw_button.h"
 #include "widgets/kit/widget_setup.h"
 #include "widgets/layout/theme_colours.h"
@@ -77,28 +80,27 @@ CV1PanelBase::CV1PanelBase(int dialogId, std::span<int32_t> block, V1PanelHost& 
   m_background = LoadArtwork("V1.bmp");
   if (!m_background.isNull()) m_backgroundFile = "V1.bmp";
 
-  QLabel* heading = AddStaticText(1214, QStringLiteral("Settings Control"));
+  QLabel* heading = AddStaticText(1214, QT_TRANSLATE_NOOP("Settings", "Settings Control"));
   QFont headingFont = heading->font();
   headingFont.setBold(true);
   headingFont.setPixelSize(18);
   heading->setFont(headingFont);
   heading->setGeometry(ToQRect(kTitle));
-  AddStaticText(1217, QStringLiteral("Connection"))->setGeometry(ToQRect(kConnectionLabel));
-  QLabel* esc = AddStaticText(1215, QStringLiteral("ESC"));
+  AddStaticText(1217, QT_TRANSLATE_NOOP("Settings", "Connection"))->setGeometry(ToQRect(kConnectionLabel));
+  QLabel* esc = AddStaticText(1215, "ESC");
   esc->setGeometry(ToQRect(kEscLabel));
-  QLabel* usb = AddStaticText(1216, QStringLiteral("USB"));
+  QLabel* usb = AddStaticText(1216, "USB");
   usb->setGeometry(ToQRect(kUsbLabel));
   for (QLabel* label : {esc, usb, Label(1217)}) label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   // The indicators are copied unscaled; their pictures carry no text, the
   // labels beside them say which is which.
-  AddButton(kEscIndicatorId, QString())->setGeometry(ToQRect(kEscIndicator));
-  AddButton(kUsbIndicatorId, QString())->setGeometry(ToQRect(kUsbIndicator));
+  AddButton(kEscIndicatorId, {})->setGeometry(ToQRect(kEscIndicator));
+  AddButton(kUsbIndicatorId, {})->setGeometry(ToQRect(kUsbIndicator));
 
   const int buttons[] = {kReadButtonId, kSendButtonId, kFirmwareButtonId};
   const char* const captions[] = {"Read Settings", "Send Settings", "Update Firmware"};
   for (int i = 0; i < 3; ++i) {
-    AddButton(buttons[i], QString::fromLatin1(captions[i]))
-        ->setGeometry(ButtonX(i), kButtonTop, kButtonWidth, kButtonHeight);
+    AddButton(buttons[i], captions[i])->setGeometry(ButtonX(i), kButtonTop, kButtonWidth, kButtonHeight);
   }
   connect(Button(kReadButtonId), &QAbstractButton::clicked, this, [this] { OnReadSettings(); });
   connect(Button(kSendButtonId), &QAbstractButton::clicked, this, [this] { OnSendSettings(); });
@@ -117,16 +119,18 @@ QLabel* CV1PanelBase::Label(int id) const {
   return findChild<QLabel*>(QStringLiteral("label%1").arg(id), Qt::FindDirectChildrenOnly);
 }
 
-QLabel* CV1PanelBase::AddStaticText(int id, const QString& text) {
-  QLabel* label = WhiteLabel(text, this);
+QLabel* CV1PanelBase::AddStaticText(int id, const std::string& source) {
+  QLabel* label = WhiteLabel(SettingText(source), this);
   label->setObjectName(QStringLiteral("label%1").arg(id));
+  m_staticTexts.emplace_back(label, source);
   return label;
 }
 
-CCownerDrawBton* CV1PanelBase::AddButton(int controlId, const QString& text) {
+CCownerDrawBton* CV1PanelBase::AddButton(int controlId, const std::string& caption) {
   // Every button shows its own image, caption included, at its own size.
   auto* button = new CCownerDrawBton(controlId, m_host, this);
-  button->setText(text);
+  button->setText(ButtonText(caption));
+  m_buttonCaptions.emplace_back(button, caption);
   m_buttons.push_back(button);
   return button;
 }
@@ -150,10 +154,14 @@ QRect CV1PanelBase::SlotRect(size_t slot, size_t slotCount, bool forList) const 
 void CV1PanelBase::AddSetting(const std::string& caption, int listId, const std::vector<std::string>& options,
                               int32_t factoryIndex) {
   Row row;
-  row.caption = WhiteLabel(QString::fromStdString(caption), this);
+  row.caption = WhiteLabel(SettingText(caption), this);
+  row.captionSource = caption;
+  row.optionSources = options;
   row.list = new ElidingComboBox(this);
   row.list->setObjectName(QStringLiteral("list%1").arg(listId));
-  for (const std::string& option : options) row.list->addItem(QString::fromStdString(option));
+  // The lists show the options in the window's language; the panel reads
+  // and writes indexes only.
+  for (const std::string& option : options) row.list->addItem(SettingText(option));
   UseAccentHighlight(row.list);
   row.list->view()->setMinimumWidth(row.list->view()->sizeHintForColumn(0) + 24);
   m_rows.push_back(row);
@@ -173,9 +181,11 @@ void CV1PanelBase::AddUnusedList(int listId, const std::vector<std::string>& opt
   list->hide();
 }
 
-QLineEdit* CV1PanelBase::AddVersionBox(int editId, const QString& caption, int row) {
+QLineEdit* CV1PanelBase::AddVersionBox(int editId, const std::string& caption, int row) {
   const int top = kVersionTop + row * kVersionPitch;
-  WhiteLabel(caption, this)->setGeometry(kVersionX, top, 80, 20);
+  QLabel* label = WhiteLabel(SettingText(caption), this);
+  label->setGeometry(kVersionX, top, 80, 20);
+  m_staticTexts.emplace_back(label, caption);
   auto* edit = new QLineEdit(this);
   edit->setObjectName(QStringLiteral("edit%1").arg(editId));
   MakeTransparentEdit(edit, Qt::white);
@@ -253,8 +263,35 @@ void CV1PanelBase::OnUpdateFirmware() {
   if (m_host.State().g_linkState == link_state::kOpen) m_host.SendFirmwareFile();
 }
 
-void CV1PanelBase::SetStatusText(const std::string& text) {
-  m_statusBox->setText(QString::fromStdString(text.substr(0, kStatusTextLimit)));
+void CV1PanelBase::SetStatusText(const UserText& text) {
+  m_statusSource = text;
+  m_statusBox->setText(MessageText(text).left(static_cast<int>(kStatusTextLimit)));
+}
+
+void CV1PanelBase::Retranslate() {
+  for (const auto& [label, source] : m_staticTexts) label->setText(SettingText(source));
+  for (Row& row : m_rows) {
+    row.caption->setText(SettingText(row.captionSource));
+    for (int i = 0; i < row.list->count(); ++i) {
+      row.list->setItemText(i, SettingText(row.optionSources[static_cast<size_t>(i)]));
+    }
+  }
+  // The buttons' images are drawn per language; their texts name them.
+  for (const auto& [button, caption] : m_buttonCaptions) {
+    button->setText(ButtonText(caption));
+    button->update();
+  }
+  m_statusBox->setText(MessageText(m_statusSource).left(static_cast<int>(kStatusTextLimit)));
+  if (!m_backgroundFile.empty()) {
+    QPixmap picture = LoadArtwork(m_backgroundFile);
+    if (!picture.isNull()) m_background = picture;
+  }
+  update();
+}
+
+void CV1PanelBase::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) Retranslate();
+  QWidget::changeEvent(event);
 }
 
 QString CV1PanelBase::StatusText() const {

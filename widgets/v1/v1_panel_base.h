@@ -15,6 +15,7 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include "common/user_text.h"
 #include "comms/engine/engine_state.h"
 #include "v1/v1_settings_table.h"
 #include "widgets/v1/v1_panel_host.h"
@@ -41,16 +42,19 @@ class CV1PanelBase : public QWidget {
   // The progress total of a read or send.
   static constexpr uint32_t kProgressTotal = kProgressRangeRead;
 
-  inline static const char* const kReadingText = "Esc Reading......";
-  inline static const char* const kSendingText = "Esc Sending......";
-  inline static const char* const kReadOkText = "Read Ok";
-  inline static const char* const kSendOkText = "Send Ok";
-  inline static const char* const kDefaultOkText = "Default Ok";
+  inline static const char* const kReadingText = QT_TRANSLATE_NOOP("Messages", "Esc Reading......");
+  inline static const char* const kSendingText = QT_TRANSLATE_NOOP("Messages", "Esc Sending......");
+  inline static const char* const kReadOkText = QT_TRANSLATE_NOOP("Messages", "Read Ok");
+  inline static const char* const kSendOkText = QT_TRANSLATE_NOOP("Messages", "Send Ok");
+  inline static const char* const kDefaultOkText = QT_TRANSLATE_NOOP("Messages", "Default Ok");
 
   // The status line; the firmware update writes its progress here too. Texts
   // longer than the box holds are cut.
-  void SetStatusText(const std::string& text);
+  // The status line takes an English source text (or one with arguments)
+  // and shows it in the window's language; StatusSource() is what it was given.
+  void SetStatusText(const UserText& text);
   QString StatusText() const;
+  const UserText& StatusSource() const { return m_statusSource; }
 
   // The menu-initialisation message replaces the background by "V1Menu.bmp".
   void OnMenuInit();
@@ -94,7 +98,7 @@ class CV1PanelBase : public QWidget {
   // A list the template holds but that never carries a setting.
   void AddUnusedList(int listId, const std::vector<std::string>& options);
   void ShowSetting(size_t setting, bool shown);
-  QLineEdit* AddVersionBox(int editId, const QString& caption, int row);
+  QLineEdit* AddVersionBox(int editId, const std::string& caption, int row);
 
   // After a read: the block into the members and lists, "Read Ok", beep.
   void ShowBlockValues();
@@ -112,6 +116,9 @@ class CV1PanelBase : public QWidget {
   void OnUpdateFirmware();
 
   void showEvent(QShowEvent* event) override;
+  // Sets every shown text and the picture again in the window's language.
+  virtual void Retranslate();
+  void changeEvent(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
 
@@ -122,12 +129,14 @@ class CV1PanelBase : public QWidget {
   struct Row {
     QLabel* caption = nullptr;
     QComboBox* list = nullptr;
+    std::string captionSource;
+    std::vector<std::string> optionSources;
   };
 
   void AddSetting(const std::string& caption, int listId, const std::vector<std::string>& options,
                   int32_t factoryIndex);
-  QLabel* AddStaticText(int id, const QString& text);
-  CCownerDrawBton* AddButton(int controlId, const QString& text);
+  QLabel* AddStaticText(int id, const std::string& source);
+  CCownerDrawBton* AddButton(int controlId, const std::string& caption);
   // Setting `slot` of `slotCount`, in two columns.
   QRect SlotRect(size_t slot, size_t slotCount, bool forList) const;
 
@@ -136,6 +145,10 @@ class CV1PanelBase : public QWidget {
   std::vector<Row> m_rows;
   QPixmap m_background;
   std::string m_backgroundFile;
+  UserText m_statusSource;
+  // The static texts and version captions by their English source texts.
+  std::vector<std::pair<QLabel*, std::string>> m_staticTexts;
+  std::vector<std::pair<CCownerDrawBton*, std::string>> m_buttonCaptions;
   QLineEdit* m_statusBox = nullptr;
   std::vector<CCownerDrawBton*> m_buttons;
 };
