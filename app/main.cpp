@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@
 #include "app/qt_scheduler.h"
 #include "app/qt_user_dialogs.h"
 #include "backend/hid_backend.h"
+#include "library/library.h"
 #include "link/hidapi/udev_hotplug_watcher.h"
 #include "widgets/kit/app_theme.h"
 #include "widgets/kit/artwork.h"
@@ -27,6 +29,11 @@ namespace {
 int Run(const LinkOptions& options) {
   QtScheduler scheduler;
   QtUserDialogs dialogs;
+  // The history outlives the window that keeps it. A library that cannot be
+  // used is told once the window is up; the window works on without it.
+  LibraryOptions libraryOptions;
+  libraryOptions.program = std::string("vuriru-link ") + VURIRU_VERSION;
+  Library library(options.libraryPath, libraryOptions);
   // The command line was checked before Qt started, so the choice is sound.
   HidBackend backend = MakeHidBackend(options.backend, scheduler);
   // Declared before the window, so that a removal the backend reports while
@@ -34,6 +41,14 @@ int Run(const LinkOptions& options) {
   std::unique_ptr<HotplugWatcher> watcher;
   CQorProDlg window(scheduler, *backend.library, dialogs);
   dialogs.SetParent(&window);
+  window.KeepHistoryIn(library);
+  // A run that ends by itself has nobody to close a message box: the
+  // library's trouble goes to stderr instead.
+  if (options.quitAfterRead) {
+    if (const std::optional<std::string> notice = library.TakeNotice()) {
+      std::fprintf(stderr, "vuriru-link: %s\n", notice->c_str());
+    }
+  }
   const auto deliver = [&window](const DeviceChangeEvent& event) { window.OnDeviceChange(event); };
   // The backend outlives the window: it must stop reporting to it first.
   struct Unhook {

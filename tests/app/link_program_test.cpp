@@ -113,8 +113,8 @@ TEST(LinkProgram, VersionAndHelpAnswerWithoutADisplay) {
 TEST(LinkProgram, HelpListsEveryOptionAndTheSimulatorsNames) {
   const ProgramRun help = RunLink({"-h"});
   EXPECT_EQ(help.exitCode, 0) << help.err;
-  for (const char* text :
-       {"--simulate KIND", "--fault NAME", "--verbose", "--quit-after-read", "--version", "v1-bec", "pull-after"}) {
+  for (const char* text : {"--simulate KIND", "--fault NAME", "--verbose", "--quit-after-read", "--version", "v1-bec",
+                           "pull-after", "--library FILE", "$XDG_DATA_HOME/vuriru-link/library.sqlite3"}) {
     EXPECT_THAT(help.out, HasSubstr(text));
   }
 }
@@ -155,6 +155,31 @@ TEST(LinkProgram, QuitAfterReadEndsTheWindowOnceTheControllerIsRead) {
   // A later --simulate replaces an earlier one, as before.
   const ProgramRun last = RunLink({"--simulate", "none", "--simulate", "full", "--quit-after-read"}, kOffscreen);
   EXPECT_EQ(last.exitCode, 0) << last.err;
+}
+
+// The history goes where --library says; a file that is no library is said
+// so and left as it is, and the window reads the controller all the same.
+TEST(LinkProgram, LibraryKeepsTheReadAndADamagedOneIsToldAndLeftAlone) {
+  const std::filesystem::path scratch =
+      std::filesystem::temp_directory_path() / ("vuriru-link-library-" + std::to_string(getpid()));
+  std::filesystem::create_directories(scratch);
+  const std::filesystem::path library = scratch / "kept" / "library.sqlite3";
+  const ProgramRun kept =
+      RunLink({"--library", library.string(), "--simulate", "full", "--quit-after-read"}, kOffscreen);
+  EXPECT_EQ(kept.exitCode, 0) << kept.err;
+  EXPECT_TRUE(std::filesystem::exists(library));
+  EXPECT_EQ(kept.err, "");
+
+  const std::filesystem::path garbage = scratch / "garbage.sqlite3";
+  std::ofstream(garbage) << std::string(3000, 'x');
+  const ProgramRun damaged =
+      RunLink({"--library", garbage.string(), "--simulate", "full", "--quit-after-read", "--verbose"}, kOffscreen);
+  EXPECT_EQ(damaged.exitCode, 0) << damaged.err;
+  EXPECT_THAT(damaged.err, HasSubstr("vuriru-link: The settings library " + garbage.string()));
+  EXPECT_THAT(damaged.err, HasSubstr("keeps no history"));
+  EXPECT_THAT(damaged.err, HasSubstr("vuriru-link: controller read"));
+  EXPECT_EQ(std::filesystem::file_size(garbage), 3000u);
+  std::filesystem::remove_all(scratch);
 }
 
 }  // namespace

@@ -26,6 +26,7 @@ widgets/layout 6
 widgets/kit 7
 widgets/curves 8
 widgets/v1 8
+widgets/history 8
 pages 9
 app 10
 cli 10

@@ -102,12 +102,15 @@ class QueuedDialogs : public UserDialogs {
   void Tell(const std::string& text, const std::string& caption, MessageIcon) override {
     told.push_back(caption + ": " + text);
   }
-  std::string ChooseSaveFile(std::string_view) override { return {}; }
-  std::string ChooseOpenFile(std::string_view, std::string_view) override { return {}; }
+  std::string ChooseSaveFile(std::string_view) override { return saveFile; }
+  std::string ChooseOpenFile(std::string_view, std::string_view) override { return openFile; }
 
   std::deque<Answer> answers;
   std::vector<std::string> asked;
   std::vector<std::string> told;
+  // What the file dialogs pick; empty: cancelled.
+  std::string saveFile;
+  std::string openFile;
 };
 
 }  // namespace vuriru::test
