@@ -14,6 +14,7 @@
 #include "common/event_loop_scheduler.h"
 #include "comms/engine/transaction_engine.h"
 #include "curves/curve_set.h"
+#include "files/settings_review.h"
 #include "library/library.h"
 #include "link/link_hotplug.h"
 #include "link/usb_link.h"
@@ -43,6 +44,20 @@ class ScratchFolder {
 
  private:
   std::filesystem::path m_dir;
+};
+
+// The pages' part of Default: every setting Default restores takes its
+// factory index, as the window's pages do, so that Default sends something.
+class FactoryIndexView : public RecordingView {
+ public:
+  explicit FactoryIndexView(SettingsBlock& settings) : m_settings(settings) {}
+  void ApplyFactoryIndexes() override {
+    RecordingView::ApplyFactoryIndexes();
+    m_settings = DefaultEscData(EscData{m_settings, {}, {}, {}}).settings;
+  }
+
+ private:
+  SettingsBlock& m_settings;
 };
 
 struct HistoryRig {
@@ -88,7 +103,7 @@ struct HistoryRig {
   V1SettingsBlock v1;
   CurveSet curves{settings};
   UsbLink link{hid, state, clock};
-  RecordingView view;
+  FactoryIndexView view{settings};
   QueuedDialogs dialogs;
   WindowController controller{{state, engine, link, clock, view, dialogs, settings, curves}};
   TransactionEngine engine{{link, clock, state, controller, settings, v1, curves}};

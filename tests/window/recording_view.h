@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -101,6 +102,7 @@ class QueuedDialogs : public UserDialogs {
   }
   void Tell(const std::string& text, const std::string& caption, MessageIcon) override {
     told.push_back(caption + ": " + text);
+    if (whenTold) whenTold();
   }
   std::string ChooseSaveFile(std::string_view) override { return saveFile; }
   std::string ChooseOpenFile(std::string_view, std::string_view) override { return openFile; }
@@ -108,6 +110,8 @@ class QueuedDialogs : public UserDialogs {
   std::deque<Answer> answers;
   std::vector<std::string> asked;
   std::vector<std::string> told;
+  // Runs as each message is shown, to see what had happened by then.
+  std::function<void()> whenTold;
   // What the file dialogs pick; empty: cancelled.
   std::string saveFile;
   std::string openFile;

@@ -259,13 +259,15 @@ TEST_F(WindowHistory, AFullDiskBeforeAWriteIsToldBeforeTheWriteWhichGoesAhead) {
   rig.settings.Current(Setting::RunMode) = 2;
   const size_t writes = rig.Memory().writes.size();
   const uint32_t stores = rig.Memory().storesCompleted;
+  std::optional<size_t> writesWhenTold;
+  rig.dialogs.whenTold = [&] { writesWhenTold = rig.Memory().writes.size(); };
   rig.dialogs.answers = {Answer::kOk};
   rig.controller.OnApply();
-  // Told while nothing of the store has gone out yet.
+  // Told while nothing of the store had gone out yet.
   ASSERT_EQ(rig.dialogs.told.size(), 1u);
   EXPECT_NE(rig.dialogs.told[0].find("is full"), std::string::npos) << rig.dialogs.told[0];
   EXPECT_NE(rig.dialogs.told[0].find("the write goes ahead"), std::string::npos) << rig.dialogs.told[0];
-  EXPECT_EQ(rig.Memory().writes.size(), writes);
+  EXPECT_EQ(writesWhenTold, writes);
   ASSERT_TRUE(rig.RunUntilIdle());
   SetDiskFull(false);
   EXPECT_GT(rig.Memory().storesCompleted, stores);

@@ -99,7 +99,7 @@ TEST_F(HistoryWindow, EachRowAllowsOnlyWhatItsKindCanDo) {
     }
   }
   EXPECT_EQ(enabled(), "000001");
-  EXPECT_TRUE(dialog.Details()->toPlainText().contains(QStringLiteral("Cut Off Voltage")));
+  EXPECT_TRUE(dialog.Details()->toPlainText().contains(QStringLiteral("Cut-off Voltage")));
 }
 
 TEST_F(HistoryWindow, TheListHasTheFocusFirstAndTabFollowsTheWindowsOrder) {
