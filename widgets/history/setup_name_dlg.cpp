@@ -40,6 +40,12 @@ CSetupNameDlg::CSetupNameDlg(const QString& title, const QString& name, bool wit
   });
   connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(m_name, &QLineEdit::textChanged, this, [this] { CheckName(); });
+  // Tab goes from the name to the note, then to OK: the note is made after
+  // the buttons, and the chain would otherwise follow that order.
+  if (m_note != nullptr) {
+    setTabOrder(m_name, m_note);
+    setTabOrder(m_note, m_buttons);
+  }
   m_name->selectAll();
   m_name->setFocus();
   CheckName();

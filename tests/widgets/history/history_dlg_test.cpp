@@ -6,6 +6,7 @@
 #include "widgets/history/history_dlg.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -211,6 +212,12 @@ TEST(SetupNameForm, OkWaitsForANameThatCanBeUsedAndSaysWhyNot) {
   EXPECT_TRUE(form.CanAccept());
   EXPECT_EQ(form.Input().name, "Track A");
   EXPECT_EQ(form.Input().note, "wet");
+  // Tab leads from the name to the note before the buttons: typed on, a
+  // note must not land on OK (its blank would press it).
+  EXPECT_EQ(form.NameEdit()->nextInFocusChain(), form.NoteEdit());
+  QWidget* afterNote = form.NoteEdit()->nextInFocusChain();
+  while (!(afterNote->focusPolicy() & Qt::TabFocus)) afterNote = afterNote->nextInFocusChain();
+  EXPECT_EQ(afterNote, form.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok));
   CSetupNameDlg rename(QStringLiteral("Rename setup"), QStringLiteral("Track A"), false);
   EXPECT_EQ(rename.NoteEdit(), nullptr);
   EXPECT_TRUE(rename.CanAccept());
