@@ -141,6 +141,10 @@ void CHistoryDlg::Fill(const std::function<bool(const HistoryEntry&)>& choose) {
   OnChosen();
 }
 
+void CHistoryDlg::Refill(HistoryEntry chosen) {
+  Fill([&](const HistoryEntry& e) { return SameEntry(e, chosen); });
+}
+
 void CHistoryDlg::OnChosen() {
   const HistoryEntry* entry = Chosen();
   const bool canChange = m_browser.CanChange();
@@ -180,14 +184,16 @@ void CHistoryDlg::OnSaveAsSetup() {
   const HistoryEntry from = *entry;
   const std::optional<SetupNameInput> input = m_askName(
       QStringLiteral("Save as setup"), from.kind == HistoryEntry::Kind::kSetup ? Q(from.name) : QString(), true);
-  if (!input || !m_browser.SaveAsSetup(from, input->name, input->note)) return;
+  if (!input) return;
+  if (!m_browser.SaveAsSetup(from, input->name, input->note)) return Refill(from);
   Fill([&](const HistoryEntry& e) { return e.kind == HistoryEntry::Kind::kSetup && e.name == input->name; });
 }
 
 void CHistoryDlg::OnSaveEdits() {
   if (!m_browser.CanChange()) return;
   const std::optional<SetupNameInput> input = m_askName(QStringLiteral("Save edits as setup"), QString(), true);
-  if (!input || !m_browser.SaveEditsAsSetup(input->name, input->note)) return;
+  if (!input) return;
+  if (!m_browser.SaveEditsAsSetup(input->name, input->note)) return Refill(Chosen() ? *Chosen() : HistoryEntry{});
   Fill([&](const HistoryEntry& e) { return e.kind == HistoryEntry::Kind::kSetup && e.name == input->name; });
 }
 
@@ -196,7 +202,8 @@ void CHistoryDlg::OnRename() {
   if (entry == nullptr || entry->kind != HistoryEntry::Kind::kSetup || !m_browser.CanChange()) return;
   const HistoryEntry from = *entry;
   const std::optional<SetupNameInput> input = m_askName(QStringLiteral("Rename setup"), Q(from.name), false);
-  if (!input || !m_browser.Rename(from, input->name)) return;
+  if (!input) return;
+  if (!m_browser.Rename(from, input->name)) return Refill(from);
   Fill([&](const HistoryEntry& e) { return SameEntry(e, from); });
 }
 
@@ -204,7 +211,8 @@ void CHistoryDlg::OnDelete() {
   const HistoryEntry* entry = Chosen();
   if (entry == nullptr || entry->kind != HistoryEntry::Kind::kSetup || !m_browser.CanChange()) return;
   const int row = m_list->indexOfTopLevelItem(m_list->currentItem());
-  if (!m_browser.Delete(*entry)) return;
+  const HistoryEntry from = *entry;
+  if (!m_browser.Delete(from)) return Refill(from);
   // The row that took its place is chosen next.
   Fill();
   if (m_list->topLevelItemCount() > 0) {

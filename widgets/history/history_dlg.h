@@ -65,6 +65,10 @@ class CHistoryDlg : public QDialog {
  private:
   // Lists the library anew and chooses the row `choose` picks, else the first.
   void Fill(const std::function<bool(const HistoryEntry&)>& choose = {});
+  // After a refused change: the library may have turned itself off (a full
+  // disk, a lock), so the list, the buttons and the foot are shown anew,
+  // keeping `chosen` (a copy: the list it came from is made anew) chosen.
+  void Refill(HistoryEntry chosen);
   void OnChosen();
 
   HistoryBrowser& m_browser;

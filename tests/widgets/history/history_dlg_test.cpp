@@ -17,6 +17,7 @@
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
+#include "library/full_disk_vfs.h"
 #include "widgets/kit/app_theme.h"
 #include "window/history_rig.h"
 
@@ -185,6 +186,39 @@ TEST_F(HistoryWindow, ALibraryThatCannotBeWrittenIsShownAndItsChangesAreOff) {
   EXPECT_EQ(dialog.List()->topLevelItemCount(), 3);
   EXPECT_FALSE(dialog.SaveEditsButton()->isEnabled());
   EXPECT_FALSE(dialog.DeleteButton()->isEnabled());
+}
+
+// A disk that fills while the window is open: the refused save is told, and
+// the window then shows why and offers no further change.
+TEST(HistoryWindowFullDisk, ARefusedSaveTurnsTheChangesOffAndShowsWhy) {
+  if (!QApplication::instance()) new QApplication(Argc, Argv);
+  vuriru::testing::RegisterFullDiskVfs();
+  ScratchFolder folder;
+  LibraryOptions options;
+  options.vfs = vuriru::testing::kFullDiskVfs;
+  HistoryRig rig(folder / "library.sqlite3", SimTargetKind::kFull, options);
+  ASSERT_TRUE(rig.StartAndRead());
+  HistoryBrowser browser(*rig.library, rig.controller, rig.dialogs);
+  CHistoryDlg dialog(browser);
+  dialog.SetNameAsker([](const QString&, const QString&, bool) -> std::optional<SetupNameInput> {
+    return SetupNameInput{"Carpet", ""};
+  });
+  ASSERT_TRUE(dialog.SaveEditsButton()->isEnabled());
+  ASSERT_TRUE(dialog.ProblemLabel()->isHidden());
+
+  vuriru::testing::SetDiskFull(true);
+  dialog.SaveEditsButton()->click();
+  vuriru::testing::SetDiskFull(false);
+  ASSERT_EQ(rig.dialogs.told.size(), 1u);
+  EXPECT_NE(rig.dialogs.told[0].find("is full"), std::string::npos) << rig.dialogs.told[0];
+  EXPECT_FALSE(dialog.ProblemLabel()->isHidden());
+  EXPECT_TRUE(dialog.ProblemLabel()->text().contains(QStringLiteral("is full")));
+  EXPECT_FALSE(dialog.SaveEditsButton()->isEnabled());
+  EXPECT_FALSE(dialog.SaveAsSetupButton()->isEnabled());
+  // What was kept can still be looked at, loaded and exported.
+  ASSERT_EQ(dialog.List()->topLevelItemCount(), 1);
+  EXPECT_EQ(dialog.List()->currentItem()->text(1), QStringLiteral("read"));
+  EXPECT_TRUE(dialog.LoadButton()->isEnabled());
 }
 
 TEST_F(HistoryWindow, TheWindowIsDarkUnderTheProgramsTheme) {
