@@ -6,15 +6,21 @@
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 
 #include "app/main_window_rig.h"
+#include "library/library.h"
 #include "pages/brake_page.h"
 #include "pages/data_page.h"
 #include "pages/device_info_page.h"
 #include "pages/general_page.h"
 #include "pages/throttle_page.h"
 #include "settings/settings_table.h"
+#include "widgets/history/history_dlg.h"
 #include "widgets/kit/esc_process_dlg.h"
 #include "widgets/kit/owner_draw_button.h"
 #include "widgets/v1/cn_v1_dlg.h"
@@ -414,17 +420,50 @@ TEST_F(MainWindowFiles, AJsonFileIsChosenByItsNameAndImportedAfterItsQuestion) {
             window.GeneralPage()->Table().rows[row].options.at(static_cast<size_t>(exported)));
 }
 
-TEST(MainWindow, TheFileMenuOpensTheHistoryAboveExit) {
+// The window keeps the first read in its library; File > History... lists
+// it, and Load puts it back on the pages without writing to the controller.
+TEST_F(MainWindowFiles, TheHistoryItemListsTheReadAndLoadsItOntoThePages) {
+  Library library(dir / "library.sqlite3");
   MainWindowRig rig;
   CQorProDlg& window = *rig.window;
+  window.KeepHistoryIn(library);
+  ASSERT_TRUE(rig.StartAndRead());
+  ASSERT_EQ(library.ListSnapshots().size(), 1u);
+  const int32_t read = window.Settings().Current(Setting::RunMode);
+  window.Settings().Current(Setting::RunMode) = read == 0 ? 1 : 0;
+  window.OnPageButton(page::kGeneral);
+  const uint32_t stores = rig.hid.Adapter(0).Target().Memory().storesCompleted;
+
   QMenuBar* bar = window.findChild<QMenuBar*>();
   ASSERT_NE(bar, nullptr);
   QMenu* file = bar->actions().at(0)->menu();
   ASSERT_NE(file, nullptr);
   const QList<QAction*> items = file->actions();
   ASSERT_GE(items.size(), 2);
-  EXPECT_EQ(items.at(items.size() - 2)->text(), QStringLiteral("History..."));
+  QAction* history = items.at(items.size() - 2);
+  ASSERT_EQ(history->text(), QStringLiteral("History..."));
   EXPECT_EQ(items.back()->text(), QStringLiteral("E&xit"));
+
+  // The window is modal; it is answered from inside its own event loop.
+  int rows = -1;
+  QString details;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<CHistoryDlg*>(QApplication::activeModalWidget());
+    if (dialog == nullptr) return;
+    rows = dialog->List()->topLevelItemCount();
+    details = dialog->Details()->toPlainText();
+    dialog->LoadButton()->click();
+  });
+  history->trigger();
+  EXPECT_EQ(rows, 1);
+  EXPECT_TRUE(details.contains(QStringLiteral("RUN MODE: "))) << details.toStdString();
+  EXPECT_EQ(window.Settings().Current(Setting::RunMode), read);
+  const size_t row = GeneralRow(window, Setting::RunMode);
+  EXPECT_EQ(window.GeneralPage()->ValueText(row),
+            window.GeneralPage()->Table().rows[row].options.at(static_cast<size_t>(read)));
+  rig.clock.AdvanceBy(1000);
+  EXPECT_EQ(rig.hid.Adapter(0).Target().Memory().storesCompleted, stores);
+  EXPECT_TRUE(rig.dialogs.told.empty());
 }
 
 TEST(MainWindow, PullingTheAdapterReturnsToTheStartState) {
