@@ -157,9 +157,13 @@ void CHistoryDlg::OnChosen() {
   m_delete->setEnabled(setup && canChange);
   m_saveEdits->setEnabled(canChange);
   if (entry == nullptr) {
-    m_details->setPlainText(QStringLiteral(
-        "The history is empty. A snapshot is kept after every read of a controller, before every write and after "
-        "every store; \"Save edits as setup\u2026\" keeps the edited values under a name."));
+    // With a library in trouble the foot says why nothing is kept.
+    m_details->setPlainText(
+        m_browser.LibraryProblemText().empty()
+            ? QStringLiteral("The history is empty. A snapshot is kept after every read of a controller, before every "
+                             "write and after every store; \"Save edits as setup\u2026\" keeps the edited values "
+                             "under a name.")
+            : QStringLiteral("The history is empty."));
     return;
   }
   m_details->setPlainText(Q(m_browser.Details(*entry)));
