@@ -5,8 +5,8 @@
 
 #include <cstdio>
 #include <memory>
-#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <QApplication>
@@ -26,9 +26,34 @@
 namespace vuriru {
 namespace {
 
+// A run that ends by itself (--quit-after-read) has nobody to close a
+// message box, and one left open would hold the run up for good: what the
+// window tells goes to stderr instead. Questions stay boxes.
+class UnattendedDialogs : public UserDialogs {
+ public:
+  UnattendedDialogs(UserDialogs& boxes, bool unattended) : m_boxes(boxes), m_unattended(unattended) {}
+  Answer Ask(const std::string& text, const std::string& caption, QuestionButtons buttons) override {
+    return m_boxes.Ask(text, caption, buttons);
+  }
+  void Tell(const std::string& text, const std::string& caption, MessageIcon icon) override {
+    if (!m_unattended) return m_boxes.Tell(text, caption, icon);
+    std::fprintf(stderr, "vuriru-link: %s\n", text.c_str());
+    std::fflush(stderr);
+  }
+  std::string ChooseSaveFile(std::string_view filter) override { return m_boxes.ChooseSaveFile(filter); }
+  std::string ChooseOpenFile(std::string_view filter, std::string_view defaultName) override {
+    return m_boxes.ChooseOpenFile(filter, defaultName);
+  }
+
+ private:
+  UserDialogs& m_boxes;
+  bool m_unattended;
+};
+
 int Run(const LinkOptions& options) {
   QtScheduler scheduler;
-  QtUserDialogs dialogs;
+  QtUserDialogs boxes;
+  UnattendedDialogs dialogs(boxes, options.quitAfterRead);
   // The history outlives the window that keeps it. A library that cannot be
   // used is told once the window is up; the window works on without it.
   LibraryOptions libraryOptions;
@@ -40,15 +65,8 @@ int Run(const LinkOptions& options) {
   // the window closes the link still finds its queue.
   std::unique_ptr<HotplugWatcher> watcher;
   CQorProDlg window(scheduler, *backend.library, dialogs);
-  dialogs.SetParent(&window);
+  boxes.SetParent(&window);
   window.KeepHistoryIn(library);
-  // A run that ends by itself has nobody to close a message box: the
-  // library's trouble goes to stderr instead.
-  if (options.quitAfterRead) {
-    if (const std::optional<std::string> notice = library.TakeNotice()) {
-      std::fprintf(stderr, "vuriru-link: %s\n", notice->c_str());
-    }
-  }
   const auto deliver = [&window](const DeviceChangeEvent& event) { window.OnDeviceChange(event); };
   // The backend outlives the window: it must stop reporting to it first.
   struct Unhook {

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <spawn.h>
+#include <sqlite3.h>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
@@ -171,6 +172,20 @@ TEST(LinkProgram, LibraryKeepsTheReadAndADamagedOneIsToldAndLeftAlone) {
   EXPECT_EQ(kept.exitCode, 0) << kept.err;
   EXPECT_TRUE(std::filesystem::exists(library));
   EXPECT_THAT(kept.err, Not(HasSubstr("library"))) << kept.err;
+
+  // Another program holds the library's write lock: the read is not held
+  // up for good, and the trouble goes to stderr, as no one would close a box.
+  sqlite3* other = nullptr;
+  ASSERT_EQ(sqlite3_open(library.c_str(), &other), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+  const ProgramRun locked =
+      RunLink({"--library", library.string(), "--simulate", "full", "--quit-after-read", "--verbose"}, kOffscreen,
+              std::chrono::seconds(30));
+  sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+  sqlite3_close(other);
+  EXPECT_EQ(locked.exitCode, 0) << locked.err;
+  EXPECT_THAT(locked.err, HasSubstr("vuriru-link: The settings library " + library.string() + " is locked"));
+  EXPECT_THAT(locked.err, HasSubstr("vuriru-link: controller read"));
 
   const std::filesystem::path garbage = scratch / "garbage.sqlite3";
   std::ofstream(garbage) << std::string(3000, 'x');
