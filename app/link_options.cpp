@@ -25,7 +25,8 @@ std::string LinkUsage() {
          "       vuriru-link --version\n"
          "  --version          print the program's name and version, and exit\n"
          "  --verbose          say on stderr when a controller has been read\n"
-         "  --quit-after-read  quit once the first read of the controller has completed\n"
+         "  --quit-after-read  quit once the first read of the controller has completed;\n"
+         "                     messages go to stderr, as no one is there to close them\n"
          "  --library FILE     keep the history and the setups in this file\n"
          "                     (default: $XDG_DATA_HOME/vuriru-link/library.sqlite3)\n"
          "  --simulate KIND    work with a simulated adapter and target instead of the attached adapters:\n" +
