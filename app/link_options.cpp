@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "library/library_path.h"
 #include "sim/sim_fault.h"
 #include "sim/sim_target_factory.h"
 
@@ -20,11 +21,14 @@ LinkParseOutcome UsageError(const std::string& what) {
 }  // namespace
 
 std::string LinkUsage() {
-  return "usage: vuriru-link [--simulate KIND] [--fault NAME[=N]]... [--verbose] [--quit-after-read]\n"
+  return "usage: vuriru-link [--library FILE] [--simulate KIND] [--fault NAME[=N]]... [--verbose] [--quit-after-read]\n"
          "       vuriru-link --version\n"
          "  --version          print the program's name and version, and exit\n"
          "  --verbose          say on stderr when a controller has been read\n"
-         "  --quit-after-read  quit once the first read of the controller has completed\n"
+         "  --quit-after-read  quit once the first read of the controller has completed;\n"
+         "                     messages go to stderr, as no one is there to close them\n"
+         "  --library FILE     keep the history and the setups in this file\n"
+         "                     (default: $XDG_DATA_HOME/vuriru-link/library.sqlite3)\n"
          "  --simulate KIND    work with a simulated adapter and target instead of the attached adapters:\n" +
          SimTargetHelp() + "  --fault NAME       make the simulated adapter misbehave (with --simulate):\n" +
          SimFaultHelp();
@@ -43,6 +47,8 @@ LinkParseOutcome ParseLinkOptions(const std::vector<std::string>& args, const st
   app.add_flag("--version", showVersion);
   app.add_flag("--verbose", options.verbose);
   app.add_flag("--quit-after-read", options.quitAfterRead);
+  std::string library;
+  app.add_option("--library", library)->type_name("FILE")->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
   // A later --simulate replaces an earlier one; every --fault takes one name.
   CLI::Option* simulate = app.add_option("--simulate", options.backend.simulate)
                               ->type_name("KIND")
@@ -78,6 +84,7 @@ LinkParseOutcome ParseLinkOptions(const std::vector<std::string>& args, const st
     outcome.text = "vuriru-link " + version + "\n";
   } else {
     outcome.run = true;
+    options.libraryPath = library.empty() ? DefaultLibraryPath().string() : library;
     outcome.options = options;
   }
   return outcome;

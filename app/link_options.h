@@ -16,6 +16,8 @@ struct LinkOptions {
   HidBackendChoice backend;  // --simulate KIND, --fault NAME[=N]...
   bool verbose = false;      // a line on stderr per completed read
   bool quitAfterRead = false;
+  // --library FILE, or the default place; the history and setups live there.
+  std::string libraryPath;
 };
 
 struct LinkParseOutcome {

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <QApplication>
@@ -17,6 +18,7 @@
 #include "app/qt_scheduler.h"
 #include "app/qt_user_dialogs.h"
 #include "backend/hid_backend.h"
+#include "library/library.h"
 #include "link/hidapi/udev_hotplug_watcher.h"
 #include "widgets/kit/app_theme.h"
 #include "widgets/kit/artwork.h"
@@ -25,16 +27,47 @@
 namespace vuriru {
 namespace {
 
+// A run that ends by itself (--quit-after-read) has nobody to close a
+// message box, and one left open would hold the run up for good: what the
+// window tells goes to stderr instead. Questions stay boxes.
+class SelfEndingRunDialogs : public UserDialogs {
+ public:
+  SelfEndingRunDialogs(UserDialogs& boxes, bool unattended) : m_boxes(boxes), m_unattended(unattended) {}
+  Answer Ask(const std::string& text, const std::string& caption, QuestionButtons buttons) override {
+    return m_boxes.Ask(text, caption, buttons);
+  }
+  void Tell(const UserText& text, const std::string& caption, MessageIcon icon) override {
+    if (!m_unattended) return m_boxes.Tell(text, caption, icon);
+    std::fprintf(stderr, "vuriru-link: %s\n", EnglishText(text).c_str());
+    std::fflush(stderr);
+  }
+  std::string ChooseSaveFile(std::string_view filter) override { return m_boxes.ChooseSaveFile(filter); }
+  std::string ChooseOpenFile(std::string_view filter, std::string_view defaultName) override {
+    return m_boxes.ChooseOpenFile(filter, defaultName);
+  }
+
+ private:
+  UserDialogs& m_boxes;
+  bool m_unattended;
+};
+
 int Run(const LinkOptions& options) {
   QtScheduler scheduler;
-  QtUserDialogs dialogs;
+  QtUserDialogs boxes;
+  SelfEndingRunDialogs dialogs(boxes, options.quitAfterRead);
+  // The history outlives the window that keeps it. A library that cannot be
+  // used is told once the window is up; the window works on without it.
+  LibraryOptions libraryOptions;
+  libraryOptions.program = std::string("vuriru-link ") + VURIRU_VERSION;
+  Library library(options.libraryPath, libraryOptions);
   // The command line was checked before Qt started, so the choice is sound.
   HidBackend backend = MakeHidBackend(options.backend, scheduler);
   // Declared before the window, so that a removal the backend reports while
   // the window closes the link still finds its queue.
   std::unique_ptr<HotplugWatcher> watcher;
   CQorProDlg window(scheduler, *backend.library, dialogs);
-  dialogs.SetParent(&window);
+  boxes.SetParent(&window);
+  window.KeepHistoryIn(library);
   const auto deliver = [&window](const DeviceChangeEvent& event) { window.OnDeviceChange(event); };
   // The backend outlives the window: it must stop reporting to it first.
   struct Unhook {

@@ -19,6 +19,7 @@
 #include "pages/throttle_page.h"
 #include "pages/turbo_page.h"
 #include "settings/settings_table.h"
+#include "widgets/history/history_dlg.h"
 #include "widgets/kit/about_dlg.h"
 #include "widgets/kit/artwork.h"
 #include "widgets/kit/esc_process_dlg.h"
@@ -27,6 +28,7 @@
 #include "widgets/v1/cn_v1_dlg.h"
 #include "widgets/v1/v1_dlg.h"
 #include "window/button_art.h"
+#include "window/history_browser.h"
 
 namespace vuriru {
 
@@ -59,6 +61,7 @@ SettingsBlock FactorySettings() {
 CQorProDlg::CQorProDlg(Scheduler& scheduler, HidLibrary& hid, UserDialogs& dialogs, QWidget* parent)
     : QDialog(parent),
       m_scheduler(scheduler),
+      m_dialogs(dialogs),
       m_settings(FactorySettings()),
       m_link(hid, m_state, scheduler),
       m_controller({m_state, m_engine, m_link, scheduler, *this, dialogs, m_settings, m_curves}),
@@ -92,6 +95,7 @@ void CQorProDlg::BuildMenu() {
     CAboutDlg about(this);
     about.exec();
   });
+  file->addAction(QStringLiteral("History..."), this, [this] { OnHistory(); });
   // Through the close path, so that it asks before anything is lost.
   m_fileActions[3] = file->addAction(QString(), this, [this] { close(); });
   QMenu* device = m_deviceMenu = m_menuBar->addMenu(QString());
@@ -241,6 +245,19 @@ bool CQorProDlg::LoadPicture(const std::string& file, QPixmap& into) {
   }
   into = picture;
   return true;
+}
+
+void CQorProDlg::KeepHistoryIn(Library& library) {
+  m_library = &library;
+  m_controller.KeepHistoryIn(library, m_v1Settings);
+}
+
+void CQorProDlg::OnHistory() {
+  if (m_library == nullptr) return;
+  HistoryBrowser browser(*m_library, m_controller, m_dialogs);
+  CHistoryDlg history(browser, this);
+  history.exec();
+  m_controller.UpdateCommandLooks();
 }
 
 bool CQorProDlg::OnInitDialog() {

@@ -17,6 +17,7 @@
 #include "common/scheduler.h"
 #include "comms/engine/transaction_engine.h"
 #include "curves/curve_set.h"
+#include "library/library.h"
 #include "link/device_change.h"
 #include "link/hid_device.h"
 #include "link/link_hotplug.h"
@@ -66,6 +67,11 @@ class CQorProDlg : public QDialog, public WindowView, public V1PanelHost {
   void OnDeviceLcd() { m_controller.OnDeviceLcd(); }
   void OnExportData() { m_controller.OnExportData(); }
   void OnImportData() { m_controller.OnImportData(); }
+  // File > History...: the snapshots and setups of the settings library.
+  void OnHistory();
+  // The settings library the window keeps its history in; without it the
+  // window keeps none and History... does nothing. Set before OnInitDialog.
+  void KeepHistoryIn(Library& library);
   void OnEscape() { m_controller.OnEscape(); }
   bool ConfirmQuit() { return m_controller.ConfirmQuit(); }
   void ShowPage(uint8_t page) { m_controller.ShowPage(page); }
@@ -170,6 +176,8 @@ class CQorProDlg : public QDialog, public WindowView, public V1PanelHost {
   bool LoadPicture(const std::string& file, QPixmap& into);
 
   Scheduler& m_scheduler;
+  UserDialogs& m_dialogs;
+  Library* m_library = nullptr;
 
   QPixmap m_bmpStart;
   std::string m_startFile = "1.bmp";

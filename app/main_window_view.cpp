@@ -194,8 +194,7 @@ void CQorProDlg::StartV1Read() {
 }
 
 void CQorProDlg::SendSettings() {
-  m_engine.PrepareUserStore(Transaction::kV1Store);
-  m_engine.SendSettings();
+  m_controller.OnV1Send();
 }
 
 void CQorProDlg::SendFirmwareFile() {

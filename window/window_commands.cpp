@@ -7,15 +7,12 @@
 #include "window/button_art.h"
 #include "window/quit_question.h"
 #include "window/window_controller.h"
+#include "window/write_review.h"
 
 namespace vuriru {
 
 namespace {
 
-constexpr const char* kApplyQuestion = VURIRU_TEXT("Messages", "Do you want to apply?");
-constexpr const char* kApplyCaption = VURIRU_TEXT("Messages", "Apply");
-constexpr const char* kDefaultQuestion = VURIRU_TEXT("Messages", "Do you want to default?");
-constexpr const char* kDefaultCaption = VURIRU_TEXT("Messages", "Default");
 constexpr int kCancelled = 2;
 // How long a refusal stays in the status line.
 constexpr uint32_t kStatusShownMs = 6000;
@@ -78,11 +75,15 @@ void WindowController::OnApply() {
   ShowStatus(std::string());
   m_state.g_pressedCommand = command::kApply;
   m_view.RedrawNoteButtons();
-  if (m_dialogs.Ask(kApplyQuestion, kApplyCaption, QuestionButtons::kOkCancel) != Answer::kOk) {
+  // The list compares what the controller holds with the values as they
+  // are; the pages' collect and load steps come only after OK.
+  const std::string question = ApplyQuestionText(LastCompletedData(), EditedData());
+  if (m_dialogs.Ask(question, kApplyCaption, QuestionButtons::kOkCancel) != Answer::kOk) {
     m_nConfirmState = kCancelled;
     m_view.RedrawButton(button_id::kApply);
     return;
   }
+  KeepBeforeWrite(SnapshotReason::kBeforeApply);
   ShowPage(m_state.g_selectedPage);
   m_view.CollectSelections();
   m_curves.boost.LoadStoredCurve();
@@ -99,11 +100,13 @@ void WindowController::OnDefault() {
   ShowStatus(std::string());
   m_state.g_pressedCommand = command::kDefault;
   m_view.RedrawNoteButtons();
-  if (m_dialogs.Ask(kDefaultQuestion, kDefaultCaption, QuestionButtons::kOkCancel) != Answer::kOk) {
+  const std::string question = DefaultQuestionText(LastCompletedData(), EditedData());
+  if (m_dialogs.Ask(question, kDefaultCaption, QuestionButtons::kOkCancel) != Answer::kOk) {
     m_nConfirmState = kCancelled;
     m_view.RedrawButton(button_id::kDefault);
     return;
   }
+  KeepBeforeWrite(SnapshotReason::kBeforeDefault);
   ShowPage(m_state.g_selectedPage);
   m_view.ApplyFactoryIndexes();
   m_view.ResetCurveEditors();

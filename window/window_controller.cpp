@@ -73,6 +73,12 @@ void WindowController::Start() {
   m_view.SetProgressCaption(kReadProgressCaption, 0, m_state.g_progressRange);
   m_scheduler.StartTimer(timer_id::kConnect, 500);
   UpdateCommandLooks();
+  // A library that could not be opened says so once the window is up.
+  if (m_library != nullptr) {
+    m_scheduler.RunAfter(0, [alive = std::weak_ptr<bool>(m_alive), this] {
+      if (alive.lock()) TellLibraryNotice(false);
+    });
+  }
 }
 
 void WindowController::Stop() {
@@ -216,7 +222,10 @@ void WindowController::StartFirmwareUpdate() {
 }
 
 std::string WindowController::ChooseFirmwareFile(std::string_view filter, std::string_view defaultName) {
-  return m_dialogs.ChooseOpenFile(filter, defaultName);
+  std::string path = m_dialogs.ChooseOpenFile(filter, defaultName);
+  // A chosen file is sent next; the RUZ Oviveru Ruv holds no settings to keep.
+  if (!path.empty() && !m_state.g_lcdMode) KeepBeforeWrite(SnapshotReason::kBeforeFirmwareUpdate);
+  return path;
 }
 
 }  // namespace vuriru

@@ -68,6 +68,7 @@ void WindowController::OnSettingsRead(const EngineEvent& event) {
       ShowStatusIndicators(false);
       break;
     case SettingsReadStep::kV1Reply:
+      OnV1ReplyForHistory();
       ShowPage(page::kNoneShown);
       ReloadBackground();
       ShowStatusIndicators(false);
@@ -90,6 +91,7 @@ void WindowController::OnSettingsRead(const EngineEvent& event) {
         ShowStatusIndicators(false);
         ReloadBackground();
         m_view.Redraw();
+        OnV1FirstReadForHistory();
       }
       break;
   }
@@ -120,9 +122,11 @@ void WindowController::OnCurvesRead(const EngineEvent& event) {
     m_view.SetButtonShown(button_id::kDefault, true);
   }
   m_view.Redraw();
+  OnFullReadForHistory();
 }
 
 void WindowController::OnStoreDone(const EngineEvent& event) {
+  OnStoreDoneForHistory(event.transaction);
   if (event.transaction == Transaction::kV1Store) {
     m_view.ShowV1SendDone();
     return;
@@ -175,6 +179,8 @@ void WindowController::OnTransferEnded(const EngineEvent& event) {
       m_view.Redraw();
       break;
     case TransferEnding::kControllerUpdated:
+      // Its settings may have changed with its firmware; the fresh read says.
+      m_memory.Forget();
       m_state.g_pressedCommand = command::kNone;
       m_view.HideProgress();
       m_state.g_backgroundDirty = true;
@@ -195,6 +201,7 @@ void WindowController::OnLinkChanged(const EngineEvent& event) {
       m_view.RedrawIndicators();
       break;
     case LinkChange::kAdapterRemoved:
+      m_memory.Forget();
       m_state.g_currentPage = page::kNoneShown;
       m_state.g_selectedPage = 0;
       m_state.g_backgroundDirty = true;
@@ -205,6 +212,7 @@ void WindowController::OnLinkChanged(const EngineEvent& event) {
       m_state.g_backgroundDirty = false;
       break;
     case LinkChange::kPortRemoved:
+      m_memory.Forget();
       m_state.g_backgroundDirty = true;
       m_state.g_selectedPage = page::kNoneSelected;
       m_state.g_currentPage = page::kNoneShown;
@@ -212,6 +220,7 @@ void WindowController::OnLinkChanged(const EngineEvent& event) {
       m_view.RedrawIndicators();
       break;
     case LinkChange::kControllerLost:
+      m_memory.Forget();
       m_state.g_selectedPage = page::kNoneSelected;
       m_state.g_currentPage = page::kNoneShown;
       m_state.g_backgroundDirty = true;

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <spawn.h>
+#include <sqlite3.h>
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
@@ -24,6 +25,7 @@ namespace vuriru {
 namespace {
 
 using ::testing::HasSubstr;
+using ::testing::Not;
 using ::testing::StartsWith;
 
 struct ProgramRun {
@@ -58,7 +60,8 @@ ProgramRun RunLink(const std::vector<std::string>& args, const char* platform = 
   std::vector<char*> pointers;
   for (std::string& arg : argv) pointers.push_back(arg.data());
   pointers.push_back(nullptr);
-  std::vector<std::string> env = {platform, "PATH=/usr/bin:/bin"};
+  // The history goes into the scratch folder unless --library says otherwise.
+  std::vector<std::string> env = {platform, "PATH=/usr/bin:/bin", "XDG_DATA_HOME=" + (scratch / "data").string()};
   // The sanitizer build's settings reach the program as they reach the test.
   for (const char* name : {"ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS"}) {
     if (const char* value = std::getenv(name)) env.push_back(std::string(name) + "=" + value);
@@ -113,8 +116,8 @@ TEST(LinkProgram, VersionAndHelpAnswerWithoutADisplay) {
 TEST(LinkProgram, HelpListsEveryOptionAndTheSimulatorsNames) {
   const ProgramRun help = RunLink({"-h"});
   EXPECT_EQ(help.exitCode, 0) << help.err;
-  for (const char* text :
-       {"--simulate KIND", "--fault NAME", "--verbose", "--quit-after-read", "--version", "v1-bec", "pull-after"}) {
+  for (const char* text : {"--simulate KIND", "--fault NAME", "--verbose", "--quit-after-read", "--version", "v1-bec",
+                           "pull-after", "--library FILE", "$XDG_DATA_HOME/vuriru-link/library.sqlite3"}) {
     EXPECT_THAT(help.out, HasSubstr(text));
   }
 }
@@ -155,6 +158,45 @@ TEST(LinkProgram, QuitAfterReadEndsTheWindowOnceTheControllerIsRead) {
   // A later --simulate replaces an earlier one, as before.
   const ProgramRun last = RunLink({"--simulate", "none", "--simulate", "full", "--quit-after-read"}, kOffscreen);
   EXPECT_EQ(last.exitCode, 0) << last.err;
+}
+
+// The history goes where --library says; a file that is no library is said
+// so and left as it is, and the window reads the controller all the same.
+TEST(LinkProgram, LibraryKeepsTheReadAndADamagedOneIsToldAndLeftAlone) {
+  const std::filesystem::path scratch =
+      std::filesystem::temp_directory_path() / ("vuriru-link-library-" + std::to_string(getpid()));
+  std::filesystem::create_directories(scratch);
+  const std::filesystem::path library = scratch / "kept" / "library.sqlite3";
+  const ProgramRun kept =
+      RunLink({"--library", library.string(), "--simulate", "full", "--quit-after-read"}, kOffscreen);
+  EXPECT_EQ(kept.exitCode, 0) << kept.err;
+  EXPECT_TRUE(std::filesystem::exists(library));
+  EXPECT_THAT(kept.err, Not(HasSubstr("library"))) << kept.err;
+
+  // Another program holds the library's write lock: the read is not held
+  // up for good, and the trouble goes to stderr, as no one would close a box.
+  sqlite3* other = nullptr;
+  ASSERT_EQ(sqlite3_open(library.c_str(), &other), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+  const ProgramRun locked =
+      RunLink({"--library", library.string(), "--simulate", "full", "--quit-after-read", "--verbose"}, kOffscreen,
+              std::chrono::seconds(30));
+  sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+  sqlite3_close(other);
+  EXPECT_EQ(locked.exitCode, 0) << locked.err;
+  EXPECT_THAT(locked.err, HasSubstr("vuriru-link: The settings library " + library.string() + " is locked"));
+  EXPECT_THAT(locked.err, HasSubstr("vuriru-link: controller read"));
+
+  const std::filesystem::path garbage = scratch / "garbage.sqlite3";
+  std::ofstream(garbage) << std::string(3000, 'x');
+  const ProgramRun damaged =
+      RunLink({"--library", garbage.string(), "--simulate", "full", "--quit-after-read", "--verbose"}, kOffscreen);
+  EXPECT_EQ(damaged.exitCode, 0) << damaged.err;
+  EXPECT_THAT(damaged.err, HasSubstr("vuriru-link: The settings library " + garbage.string()));
+  EXPECT_THAT(damaged.err, HasSubstr("keeps no history"));
+  EXPECT_THAT(damaged.err, HasSubstr("vuriru-link: controller read"));
+  EXPECT_EQ(std::filesystem::file_size(garbage), 3000u);
+  std::filesystem::remove_all(scratch);
 }
 
 }  // namespace

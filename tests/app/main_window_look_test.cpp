@@ -29,14 +29,15 @@ QMenu* FileMenu(CQorProDlg& window) {
   return nullptr;
 }
 
-TEST(MainWindowLook, AboutItemSitsAboveExitAndOpensTheAboutBox) {
+TEST(MainWindowLook, AboutAndHistoryItemsSitAboveExitAndAboutOpensTheAboutBox) {
   MainWindowRig rig(/*withAdapter=*/false);
   QMenu* file = FileMenu(*rig.window);
   ASSERT_NE(file, nullptr);
   const QList<QAction*> items = file->actions();
-  ASSERT_GE(items.size(), 2);
+  ASSERT_GE(items.size(), 3);
   EXPECT_EQ(items.back()->text(), QStringLiteral("E&xit"));
-  QAction* about = items[items.size() - 2];
+  EXPECT_EQ(items[items.size() - 2]->text(), QStringLiteral("History..."));
+  QAction* about = items[items.size() - 3];
   EXPECT_EQ(about->text(), QStringLiteral("&About Calvex..."));
 
   // The box is modal; close it from inside its own event loop.

@@ -4,15 +4,23 @@
 #include <fstream>
 #include <iterator>
 
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 
 #include "app/main_window_rig.h"
+#include "library/library.h"
 #include "pages/brake_page.h"
 #include "pages/data_page.h"
 #include "pages/device_info_page.h"
 #include "pages/general_page.h"
 #include "pages/throttle_page.h"
 #include "settings/settings_table.h"
+#include "widgets/history/history_dlg.h"
 #include "widgets/kit/esc_process_dlg.h"
 #include "widgets/kit/owner_draw_button.h"
 #include "widgets/v1/cn_v1_dlg.h"
@@ -123,14 +131,19 @@ TEST(MainWindow, ApplyAnsweredOkStoresAChangedSettingOnTheController) {
   window.OnPageButton(page::kGeneral);
   const size_t row = GeneralRow(window, Setting::RunMode);
   const int options = static_cast<int>(window.GeneralPage()->Table().rows[row].options.size());
-  const int changed = (ControllerValue(rig, Setting::RunMode) + 1) % options;
+  const int held = ControllerValue(rig, Setting::RunMode);
+  const int changed = (held + 1) % options;
   window.GeneralPage()->OpenList(row);
   window.GeneralPage()->ChooseOption(row, changed);
   const uint32_t storesBefore = rig.hid.Adapter(0).Target().Memory().storesCompleted;
 
   rig.dialogs.answers = {Answer::kOk};
   window.OnApply();
-  ASSERT_EQ(rig.dialogs.asked, std::vector<std::string>{"Apply: Do you want to apply?"});
+  // The question lists the change, as the option texts read.
+  const auto& texts = window.GeneralPage()->Table().rows[row].options;
+  ASSERT_EQ(rig.dialogs.asked, std::vector<std::string>{
+                                   "Apply: Do you want to apply?\n\nRUN MODE: " + texts.at(static_cast<size_t>(held)) +
+                                   " \u2192 " + texts.at(static_cast<size_t>(changed))});
   EXPECT_TRUE(window.IsBusy());
   ASSERT_TRUE(rig.RunUntil([&] { return rig.State().g_transferPending == 0; }));
   EXPECT_GT(rig.hid.Adapter(0).Target().Memory().storesCompleted, storesBefore);
@@ -149,8 +162,11 @@ TEST(MainWindow, CancelledApplyOrDefaultSendsNothingAndMarksTheConfirmState) {
   window.m_nConfirmState = 0;
   window.OnDefault();
   EXPECT_EQ(window.m_nConfirmState, 2);
-  EXPECT_EQ(rig.dialogs.asked,
-            (std::vector<std::string>{"Apply: Do you want to apply?", "Default: Do you want to default?"}));
+  ASSERT_EQ(rig.dialogs.asked.size(), 2u);
+  EXPECT_EQ(rig.dialogs.asked[0],
+            "Apply: Do you want to apply?\n\nNothing changes: every setting and curve stays as it is.");
+  EXPECT_EQ(rig.dialogs.asked[1].rfind("Default: Do you want to default?\n\nRUN MODE: ", 0), 0u)
+      << rig.dialogs.asked[1];
   EXPECT_EQ(rig.State().g_transferPending, 0);
   // The next drawing of the button releases it and returns to the last page.
   window.OnPageButton(page::kBrake);
@@ -320,7 +336,7 @@ TEST_F(MainWindowFiles, ExportThenImportRestoresTheSettingsAndGivesTheSameBytes)
   rig.dialogs.saveFile = (dir / "settings.bak").string();
   window.OnExportData();
   ASSERT_EQ(rig.dialogs.filters.size(), 1u);
-  EXPECT_EQ(rig.dialogs.filters[0], "(*.DATA)|*.DATA|All File (*.*)|*.*||");
+  EXPECT_EQ(rig.dialogs.filters[0], "(*.DATA)|*.DATA|JSON (*.json)|*.json|All File (*.*)|*.*||");
   const std::filesystem::path saved = dir / "settings.DATA";
   const std::vector<uint8_t> first = FileBytes(saved);
   ASSERT_EQ(first.size(), 804u);
@@ -333,8 +349,13 @@ TEST_F(MainWindowFiles, ExportThenImportRestoresTheSettingsAndGivesTheSameBytes)
   window.GeneralPage()->ChooseOption(row, exported == 0 ? 1 : 0);
   ASSERT_NE(window.Settings().Current(Setting::RunMode), exported);
   rig.dialogs.openFile = saved.string();
+  window.OnImportData();  // answered Cancel: nothing changes
+  ASSERT_EQ(rig.dialogs.asked.size(), 1u);
+  EXPECT_EQ(rig.dialogs.asked[0].rfind("Import: settings.DATA would change:\n\nRUN MODE: ", 0), 0u)
+      << rig.dialogs.asked[0];
+  EXPECT_NE(window.Settings().Current(Setting::RunMode), exported);
+  rig.dialogs.answers = {Answer::kOk};
   window.OnImportData();
-  EXPECT_TRUE(rig.dialogs.asked.empty());
   EXPECT_EQ(window.Settings().Current(Setting::RunMode), exported);
   EXPECT_EQ(window.GeneralPage()->ValueText(row), exportedText);
 
@@ -372,6 +393,77 @@ TEST_F(MainWindowFiles, ExportAsksBeforeOverwritingAndImportRefusesADamagedFile)
   window.OnImportData();
   EXPECT_EQ(rig.dialogs.asked, std::vector<std::string>{"Import: Import file error!"});
   EXPECT_EQ(window.Settings().current, before.current);
+}
+
+TEST_F(MainWindowFiles, AJsonFileIsChosenByItsNameAndImportedAfterItsQuestion) {
+  MainWindowRig rig;
+  ASSERT_TRUE(rig.StartAndRead());
+  CQorProDlg& window = *rig.window;
+  const int32_t exported = window.Settings().Current(Setting::RunMode);
+  rig.dialogs.saveFile = (dir / "car.json").string();
+  window.OnExportData();
+  std::ifstream in(dir / "car.json");
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_NE(text.find("\"format\": \"vuriru-link settings\""), std::string::npos) << text.substr(0, 200);
+  EXPECT_FALSE(std::filesystem::exists(dir / "car.DATA"));
+
+  window.Settings().Current(Setting::RunMode) = exported == 0 ? 1 : 0;
+  window.OnPageButton(page::kGeneral);
+  rig.dialogs.openFile = (dir / "car.json").string();
+  rig.dialogs.answers = {Answer::kOk};
+  window.OnImportData();
+  ASSERT_EQ(rig.dialogs.asked.size(), 1u);
+  EXPECT_EQ(rig.dialogs.asked[0].rfind("Import: car.json would change:\n\nRUN MODE: ", 0), 0u) << rig.dialogs.asked[0];
+  EXPECT_EQ(window.Settings().Current(Setting::RunMode), exported);
+  const size_t row = GeneralRow(window, Setting::RunMode);
+  EXPECT_EQ(window.GeneralPage()->ValueText(row),
+            window.GeneralPage()->Table().rows[row].options.at(static_cast<size_t>(exported)));
+}
+
+// The window keeps the first read in its library; File > History... lists
+// it, and Load puts it back on the pages without writing to the controller.
+TEST_F(MainWindowFiles, TheHistoryItemListsTheReadAndLoadsItOntoThePages) {
+  Library library(dir / "library.sqlite3");
+  MainWindowRig rig;
+  CQorProDlg& window = *rig.window;
+  window.KeepHistoryIn(library);
+  ASSERT_TRUE(rig.StartAndRead());
+  ASSERT_EQ(library.ListSnapshots().size(), 1u);
+  const int32_t read = window.Settings().Current(Setting::RunMode);
+  window.Settings().Current(Setting::RunMode) = read == 0 ? 1 : 0;
+  window.OnPageButton(page::kGeneral);
+  const uint32_t stores = rig.hid.Adapter(0).Target().Memory().storesCompleted;
+
+  QMenuBar* bar = window.findChild<QMenuBar*>();
+  ASSERT_NE(bar, nullptr);
+  QMenu* file = bar->actions().at(0)->menu();
+  ASSERT_NE(file, nullptr);
+  const QList<QAction*> items = file->actions();
+  ASSERT_GE(items.size(), 2);
+  QAction* history = items.at(items.size() - 2);
+  ASSERT_EQ(history->text(), QStringLiteral("History..."));
+  EXPECT_EQ(items.back()->text(), QStringLiteral("E&xit"));
+
+  // The window is modal; it is answered from inside its own event loop.
+  int rows = -1;
+  QString details;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<CHistoryDlg*>(QApplication::activeModalWidget());
+    if (dialog == nullptr) return;
+    rows = dialog->List()->topLevelItemCount();
+    details = dialog->Details()->toPlainText();
+    dialog->LoadButton()->click();
+  });
+  history->trigger();
+  EXPECT_EQ(rows, 1);
+  EXPECT_TRUE(details.contains(QStringLiteral("RUN MODE: "))) << details.toStdString();
+  EXPECT_EQ(window.Settings().Current(Setting::RunMode), read);
+  const size_t row = GeneralRow(window, Setting::RunMode);
+  EXPECT_EQ(window.GeneralPage()->ValueText(row),
+            window.GeneralPage()->Table().rows[row].options.at(static_cast<size_t>(read)));
+  rig.clock.AdvanceBy(1000);
+  EXPECT_EQ(rig.hid.Adapter(0).Target().Memory().storesCompleted, stores);
+  EXPECT_TRUE(rig.dialogs.told.empty());
 }
 
 TEST(MainWindow, PullingTheAdapterReturnsToTheStartState) {

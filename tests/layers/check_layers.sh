@@ -28,6 +28,7 @@ widgets/kit 7
 widgets/curves 8
 widgets/v1 8
 widgets/charts 8
+widgets/history 8
 pages 9
 app 10
 cli 10

@@ -2,7 +2,8 @@
 # The real window on a private X server, used as a person would: it starts on
 # the simulated controller and reads it, shrugs off Escape, opens an option
 # list from the keyboard and closes it with Escape, and ends through the File
-# menu's E&xit. Exits 77 (skipped) where no X server can be started here.
+# menu's E&xit, having kept the read in its history. Exits 77 (skipped) where
+# no X server can be started here.
 set -u
 program=${1:?usage: window_smoke.sh PATH/TO/vuriru-link}
 skip() { echo "skipped: $*"; exit 77; }
@@ -30,6 +31,8 @@ for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || skip "Xvfb could not start: $(head -c 300 "$work/xvfb.log")"
 export DISPLAY=":$(head -n1 "$work/display")"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+# The history goes to the scratch folder, not the user's.
+export XDG_DATA_HOME="$work/data"
 
 "$program" --simulate full --verbose 2>"$work/program.err" &
 app=$!
@@ -39,6 +42,8 @@ for _ in $(seq 200); do
   sleep 0.1
 done
 grep -q "controller read" "$work/program.err" || fail "no read within 20 s"
+# The read is kept in the history, under XDG_DATA_HOME.
+[ -s "$work/data/vuriru-link/library.sqlite3" ] || fail "the read was not kept in \$XDG_DATA_HOME/vuriru-link"
 
 window=$(xdotool search --name "Vuriru USB Link V11 Beta" | head -n1)
 [ -n "$window" ] || fail "no window titled 'Vuriru USB Link V11 Beta'"

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -101,13 +102,19 @@ class QueuedDialogs : public UserDialogs {
   }
   void Tell(const UserText& text, const std::string& caption, MessageIcon) override {
     told.push_back(caption + ": " + EnglishText(text));
+    if (whenTold) whenTold();
   }
-  std::string ChooseSaveFile(std::string_view) override { return {}; }
-  std::string ChooseOpenFile(std::string_view, std::string_view) override { return {}; }
+  std::string ChooseSaveFile(std::string_view) override { return saveFile; }
+  std::string ChooseOpenFile(std::string_view, std::string_view) override { return openFile; }
 
   std::deque<Answer> answers;
   std::vector<std::string> asked;
   std::vector<std::string> told;
+  // Runs as each message is shown, to see what had happened by then.
+  std::function<void()> whenTold;
+  // What the file dialogs pick; empty: cancelled.
+  std::string saveFile;
+  std::string openFile;
 };
 
 }  // namespace vuriru::test

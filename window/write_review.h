@@ -1,0 +1,35 @@
+#pragma once
+// The questions asked before the pages' values go somewhere: Apply and
+// Default list what the controller will change, Import what the pages will
+// change. Each keeps its first line, so the question reads as it always did,
+// with the list below it.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/user_text.h"
+#include "files/data_file_codec.h"
+
+namespace vuriru {
+
+inline constexpr const char* kApplyQuestion = VURIRU_TEXT("Messages", "Do you want to apply?");
+inline constexpr const char* kApplyCaption = VURIRU_TEXT("Messages", "Apply");
+inline constexpr const char* kDefaultQuestion = VURIRU_TEXT("Messages", "Do you want to default?");
+inline constexpr const char* kDefaultCaption = VURIRU_TEXT("Messages", "Default");
+
+// Apply: what the controller held after the last completed read or store
+// against the edited values as they are. Without a completed read there is
+// nothing to compare, and the question stands alone.
+std::string ApplyQuestionText(const std::optional<EscData>& lastReadOrStore, const EscData& edited);
+
+// Default: the same list, with what Default sends as the new side.
+std::string DefaultQuestionText(const std::optional<EscData>& lastReadOrStore, const EscData& edited);
+
+// Import: "<file> would change:" and what taking the file changes on the
+// pages, every setting the file holds included; then the remarks of the
+// file's reading (keys left out or unknown), if any.
+std::string ImportQuestionText(const std::string& fileName, const EscData& pages, const EscData& imported,
+                               const std::vector<std::string>& remarks);
+
+}  // namespace vuriru
