@@ -19,6 +19,7 @@
 #include "pages/throttle_page.h"
 #include "pages/turbo_page.h"
 #include "settings/settings_table.h"
+#include "widgets/charts/run_log_view.h"
 #include "widgets/history/history_dlg.h"
 #include "widgets/kit/about_dlg.h"
 #include "widgets/kit/artwork.h"
@@ -95,7 +96,7 @@ void CQorProDlg::BuildMenu() {
     CAboutDlg about(this);
     about.exec();
   });
-  file->addAction(QStringLiteral("History..."), this, [this] { OnHistory(); });
+  m_historyAction = file->addAction(QString(), this, [this] { OnHistory(); });
   // Through the close path, so that it asks before anything is lost.
   m_fileActions[3] = file->addAction(QString(), this, [this] { close(); });
   QMenu* device = m_deviceMenu = m_menuBar->addMenu(QString());
@@ -133,6 +134,7 @@ void CQorProDlg::RetranslateMenus() {
   m_fileActions[0]->setText(MessageText(QT_TRANSLATE_NOOP("Messages", "Export Esc Data")));
   m_fileActions[1]->setText(MessageText(QT_TRANSLATE_NOOP("Messages", "Import ESC Data")));
   m_fileActions[2]->setText(MessageText(QT_TRANSLATE_NOOP("Messages", "&About Calvex...")));
+  m_historyAction->setText(MessageText(QT_TRANSLATE_NOOP("Messages", "History...")));
   m_fileActions[3]->setText(MessageText(QT_TRANSLATE_NOOP("Messages", "E&xit")));
   m_deviceMenu->setTitle(MessageText(QT_TRANSLATE_NOOP("Messages", "&Device")));
   m_deviceActions[0]->setText(MessageText(QT_TRANSLATE_NOOP("Messages", "ESC Speed Controller")));
@@ -222,6 +224,7 @@ void CQorProDlg::BuildPages() {
       CPageSet::Parts{m_settings, m_curves, *this, m_engine.SoftwareVersionText(), m_engine.ConnectVersionText(),
                       [this] { m_controller.StartFirmwareUpdate(); }},
       this, kPageLeft, top);
+  connect(DataPage(), &CData::historyRequested, this, [this] { OnRunLogHistory(); });
   m_progress = new CEscProcessDlg(this);
   m_progress->hide();
   m_v1Dlg = new CV1Dlg(m_v1Settings, *this, this);
@@ -250,6 +253,13 @@ bool CQorProDlg::LoadPicture(const std::string& file, QPixmap& into) {
 void CQorProDlg::KeepHistoryIn(Library& library) {
   m_library = &library;
   m_controller.KeepHistoryIn(library, m_v1Settings);
+  connect(
+      DataPage(), &CData::historyRequested, this, [this] { OnRunLogHistory(); }, Qt::UniqueConnection);
+}
+
+void CQorProDlg::OnRunLogHistory() {
+  if (m_library == nullptr) return;
+  RunLogView::Open(*m_library, this);
 }
 
 void CQorProDlg::OnHistory() {

@@ -69,6 +69,8 @@ class CQorProDlg : public QDialog, public WindowView, public V1PanelHost {
   void OnImportData() { m_controller.OnImportData(); }
   // File > History...: the snapshots and setups of the settings library.
   void OnHistory();
+  // The Data page's History: the running log over the runs the library keeps.
+  void OnRunLogHistory();
   // The settings library the window keeps its history in; without it the
   // window keeps none and History... does nothing. Set before OnInitDialog.
   void KeepHistoryIn(Library& library);
@@ -204,6 +206,7 @@ class CQorProDlg : public QDialog, public WindowView, public V1PanelHost {
   QMenu* m_languageMenu = nullptr;
   // File: export, import, about, exit; Device: controller, box.
   std::array<QAction*, 4> m_fileActions{};
+  QAction* m_historyAction = nullptr;
   std::array<QAction*, 2> m_deviceActions{};
   QAction* m_englishAction = nullptr;
   QAction* m_chineseAction = nullptr;

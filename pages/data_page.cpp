@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPushButton>
 
 #include "settings/page_table.h"
 #include "settings/running_log_text.h"
@@ -69,6 +70,10 @@ constexpr DialogPoint kPageSize{400, 240};
 constexpr PixelRect kHelpPanelPlace = DuRect(290, 40, 107, 145);
 constexpr DialogPoint kValueBoxSize{80, 12};
 constexpr int kLabelHeight = 8;
+// Below the values, apart from the page's own controls: the page keeps its
+// layout, and the button opens the running log of earlier runs.
+constexpr PixelRect kHistoryButtonPlace = DuRect(138, 112, 80, 14);
+constexpr const char* kHistoryCaption = QT_TRANSLATE_NOOP("Settings", "History");
 
 // The running log's English texts end in their unit; the unit "degree
 // celsius" is shown in the window's language.
@@ -83,7 +88,10 @@ QString ShownLogText(const std::string& english) {
 }  // namespace
 
 CData::CData(const SettingsBlock& block, QWidget* parent)
-    : QWidget(parent), m_block(block), m_helpPanel(new HelpTextPanel(kHelpPanelId, kHelpPanelPlace, this)) {
+    : QWidget(parent),
+      m_block(block),
+      m_helpPanel(new HelpTextPanel(kHelpPanelId, kHelpPanelPlace, this)),
+      m_historyButton(new QPushButton(SettingText(kHistoryCaption), this)) {
   setObjectName(QStringLiteral("dialog171"));
   setFixedSize(DuX(kPageSize.x), DuY(kPageSize.y));
   setFont(PageFont());
@@ -91,6 +99,9 @@ CData::CData(const SettingsBlock& block, QWidget* parent)
   m_background = LoadArtwork("7.bmp");
 
   for (const ValueLayout& layout : kLayout) BuildValue(layout.value);
+  m_historyButton->setObjectName(QStringLiteral("historyButton"));
+  m_historyButton->setGeometry(ToQRect(kHistoryButtonPlace));
+  connect(m_historyButton, &QPushButton::clicked, this, &CData::historyRequested);
   ShowHelpFor(RunningLog::BatteryMinVoltage);
 }
 
@@ -143,6 +154,7 @@ void CData::Retranslate() {
     }
   }
   if (!m_helpPanel->isHidden()) m_helpPanel->ShowText(SettingText(m_helpText));
+  m_historyButton->setText(SettingText(kHistoryCaption));
   m_background = LoadArtwork("7.bmp");
   update();
 }

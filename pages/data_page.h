@@ -16,6 +16,7 @@
 
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace vuriru {
 
@@ -40,10 +41,15 @@ class CData : public QWidget {
   QLabel* ValueLabel(RunningLog value) const { return m_controls.at(Index(value)).label; }
   QLineEdit* ValueBox(RunningLog value) const { return m_controls.at(Index(value)).box; }
   QPlainTextEdit* HelpPanel() const { return m_helpPanel; }
+  QPushButton* HistoryButton() const { return m_historyButton; }
   const std::string& HelpText() const { return m_helpText; }
   bool HasBackground() const { return !m_background.isNull(); }
   // Black for the value labels and boxes (1056 to 1063), white for the rest.
   QColor TextColor(int controlId) const;
+
+ signals:
+  // The "History" button: the running log over the runs kept so far.
+  void historyRequested();
 
  protected:
   // Sets the shown texts and the picture again in the window's language.
@@ -64,6 +70,7 @@ class CData : public QWidget {
   QPixmap m_background;
   std::array<ValueControls, kRunningLogCount> m_controls{};
   HelpTextPanel* m_helpPanel;
+  QPushButton* m_historyButton;
   std::string m_helpText;
   bool m_logFormatted = false;
 };

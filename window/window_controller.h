@@ -158,6 +158,9 @@ class WindowController : public EngineListener, public FirmwareHost {
   // The history: snapshots of what the controller held, kept on the
   // engine's events and before every write.
   void OnFullReadForHistory();
+  // Once the engine event being handled is done: the library's notice, if it
+  // has one (told once).
+  void TellLibraryTroubleLater();
   void OnV1ReplyForHistory();
   void OnV1FirstReadForHistory();
   void OnStoreDoneForHistory(Transaction transaction);

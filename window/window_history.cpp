@@ -1,8 +1,9 @@
 // The window's history in the settings library: a snapshot of what the
 // controller held after every completed first read and every completed
 // store, and before every write (Apply, Default, a firmware update, the V1
-// panel's send). A library that cannot be used is told once and never holds
-// up a read or a store.
+// panel's send), and the running log of a full controller as one run per
+// completed first read. A library that cannot be used is told once and never
+// holds up a read or a store.
 
 #include "comms/engine/engine_state.h"
 #include "window/window_controller.h"
@@ -48,6 +49,12 @@ void WindowController::OnFullReadForHistory() {
   // read too.
   m_memory.RememberRead(EditedData());
   Record(LastHeldRecord(), SnapshotReason::kRead);
+  // Every connection is one run, kept even when it equals the one before. A
+  // box has no running log of its own.
+  if (m_library != nullptr && m_state.g_deviceType == device_type::kFull && !m_state.g_lcdMode) {
+    RecordRunLog(*m_library, m_settings, m_engine.SoftwareVersionText());
+    TellLibraryTroubleLater();
+  }
 }
 
 void WindowController::OnV1ReplyForHistory() {
@@ -86,6 +93,10 @@ std::optional<ControllerRecord> WindowController::LastHeldRecord() const {
 void WindowController::Record(const std::optional<ControllerRecord>& record, SnapshotReason reason) {
   if (m_library == nullptr || !record) return;
   m_library->RecordSnapshot(*record, reason);
+  TellLibraryTroubleLater();
+}
+
+void WindowController::TellLibraryTroubleLater() {
   if (m_library->Problem() == LibraryProblem::kNone) return;
   // The engine's event is still being handled: the message box comes once
   // it has been.

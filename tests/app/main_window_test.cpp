@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iterator>
 
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -20,6 +21,7 @@
 #include "pages/general_page.h"
 #include "pages/throttle_page.h"
 #include "settings/settings_table.h"
+#include "widgets/charts/run_log_view.h"
 #include "widgets/history/history_dlg.h"
 #include "widgets/kit/esc_process_dlg.h"
 #include "widgets/kit/owner_draw_button.h"
@@ -463,6 +465,35 @@ TEST_F(MainWindowFiles, TheHistoryItemListsTheReadAndLoadsItOntoThePages) {
             window.GeneralPage()->Table().rows[row].options.at(static_cast<size_t>(read)));
   rig.clock.AdvanceBy(1000);
   EXPECT_EQ(rig.hid.Adapter(0).Target().Memory().storesCompleted, stores);
+  EXPECT_TRUE(rig.dialogs.told.empty());
+}
+
+// Each first read keeps one run; the Data page's History button shows the
+// runs kept, and a single run says that the charts need two.
+TEST_F(MainWindowFiles, TheDataPagesHistoryButtonShowsTheRunsTheFirstReadsKept) {
+  Library library(dir / "library.sqlite3");
+  MainWindowRig rig;
+  CQorProDlg& window = *rig.window;
+  window.KeepHistoryIn(library);
+  ASSERT_TRUE(rig.StartAndRead());
+  ASSERT_EQ(library.ListRunLog().size(), 1u);
+  window.OnPageButton(page::kData);
+  QPushButton* button = window.DataPage()->HistoryButton();
+  ASSERT_TRUE(button->isVisibleTo(&window));
+  EXPECT_EQ(button->text(), QStringLiteral("History"));
+
+  bool opened = false;
+  QString shown;
+  QTimer::singleShot(0, [&] {
+    auto* view = dynamic_cast<RunLogView*>(QApplication::activeModalWidget());
+    if (view == nullptr) return;
+    opened = true;
+    shown = view->SummaryLine()->text();
+    view->reject();
+  });
+  button->click();
+  EXPECT_TRUE(opened);
+  EXPECT_TRUE(shown.startsWith(QStringLiteral("The charts need two runs"))) << shown.toStdString();
   EXPECT_TRUE(rig.dialogs.told.empty());
 }
 

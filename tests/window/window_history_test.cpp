@@ -226,6 +226,45 @@ TEST_F(WindowHistory, AV1ControllersReadIsKeptAndItsSendKeepsWhatWasReadNotThePa
   EXPECT_EQ(before->record.v1->index, sent.index);
 }
 
+TEST_F(WindowHistory, EveryFirstReadOfAFullControllerKeepsOneRunEvenWhenItEqualsTheLast) {
+  HistoryRig rig(LibraryFile());
+  ASSERT_TRUE(rig.StartAndRead());
+  std::vector<RunLogEntry> runs = rig.library->ListRunLog();
+  ASSERT_EQ(runs.size(), 1u);
+  EXPECT_EQ(runs[0].software, rig.engine.SoftwareVersionText());
+  for (size_t i = 0; i < kRunningLogCount; ++i) EXPECT_EQ(runs[0].raw[i], rig.settings.runningLog[i]) << i;
+  EXPECT_EQ(runs[0].voltageCutoff, rig.settings.Current(Setting::VoltageCutoff));
+  EXPECT_EQ(runs[0].escHeatProtect, rig.settings.Current(Setting::EscHeatProtect));
+
+  // Each connection is a run: the same log read again is kept again.
+  const std::string path = SimulatedHidLibrary::SimPath(0);
+  ASSERT_TRUE(rig.hid.Pull(path));
+  ASSERT_TRUE(rig.clock.RunUntil([&] { return rig.state.g_linkState == 0; }, 10000));
+  ASSERT_TRUE(rig.hid.Plug(path));
+  ASSERT_TRUE(rig.RunUntilIdle());
+  runs = rig.library->ListRunLog();
+  ASSERT_EQ(runs.size(), 2u);
+  EXPECT_NE(runs[1].id, runs[0].id);
+  EXPECT_EQ(runs[1].raw, runs[0].raw);
+  // A store is not a read: no run.
+  rig.dialogs.answers = {Answer::kOk};
+  rig.controller.OnApply();
+  ASSERT_TRUE(rig.RunUntilIdle());
+  EXPECT_EQ(rig.library->ListRunLog().size(), 2u);
+  EXPECT_TRUE(rig.dialogs.told.empty());
+}
+
+TEST_F(WindowHistory, NeitherAV1ControllerNorTheBoxKeepsARun) {
+  for (SimTargetKind target : {SimTargetKind::kV1Bec, SimTargetKind::kLcd}) {
+    std::filesystem::remove(LibraryFile());
+    HistoryRig rig(LibraryFile(), target);
+    rig.controller.Start();
+    rig.clock.AdvanceBy(20000);
+    EXPECT_NE(rig.state.g_linkState, 0) << SimTargetName(target);
+    EXPECT_TRUE(rig.library->ListRunLog().empty()) << SimTargetName(target);
+  }
+}
+
 TEST_F(WindowHistory, ADamagedLibraryIsToldOnceLeftAsItIsAndReadsAndStoresGoOn) {
   const std::filesystem::path file = LibraryFile();
   {
