@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // File dialog filters are written as "description|patterns|..." pairs ending
 // in "||"; Qt wants "description (patterns);;...". Plain C++.

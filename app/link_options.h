@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command line of vuriru-link: `vuriru-link [options]`. Parsing is
 // CLI11's, as for vuriru-cli; this file says which options exist and turns

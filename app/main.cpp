@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vuriru-link: the settings window. Without options it works with the link
 // adapters attached to this computer; --simulate runs it against a simulated
 // adapter and controller, with --fault to make that adapter misbehave

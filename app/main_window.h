@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: owns the pages, the V1 panels, the progress dialog, the
 // button row and the two link indicators, and the link and transaction engine

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What reaches the window from outside its buttons: Escape, closing, and
 // device changes. Escape never ends the program and closing asks before
 // anything is lost; the window controller decides both.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's drawing steps, as the window controller asks for them,
 // and what the V1 panels ask of the window.
 

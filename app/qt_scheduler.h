@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's clock: the Scheduler over Qt timers, so that the link, the
 // engine and their waits run on the user-interface thread between events.

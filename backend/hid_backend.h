@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The HID library the window and the command-line tool work with: the
 // attached link adapters through hidapi, or, with --simulate, one simulated

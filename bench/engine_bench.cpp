@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the engine against the simulated full controller on the real clock:
 // from opening the link to the end of the first read, from the start of an
 // Apply to its end, and the longest time one timer tick or continuation kept

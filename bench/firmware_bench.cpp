@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times firmware transfers of 60 KiB to the simulated targets on the real
 // clock, with a device that answers 2 ms after each request: a *.xut image to
 // the display box in 512-byte blocks and a *.xup image to the full controller

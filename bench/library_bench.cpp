@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the settings library with 10 000 snapshots in it: keeping one more
 // snapshot (a new one, and one counted on the newest), listing them all,
 // and reading one back to compare it with the settings at hand. Prints the

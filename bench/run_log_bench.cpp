@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the running log's history view over 10 000 runs on the offscreen
 // platform: working out the three charts' plans from the entries, building
 // the view with its Qt Charts series, opening it (build, lay out and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A Scheduler that hands everything to another one and measures how long
 // each timer tick and each continuation keeps the thread busy, so a bench

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the real main window on the offscreen platform and the real clock,
 // against the simulated controller and box: cold start to the first paint,
 // resident memory once the controller is read, the longest time the event

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A connect that failed because the adapter is there but refused (this user
 // may not open its node, or its reports are too short) ends with the words

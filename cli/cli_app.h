@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The whole of vuriru-cli behind main(): parse the command line, run the
 // command, print its failure line, and return the exit code.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings library as the command-line tool uses it: opened when a
 // command first needs it, and its one message about trouble printed once,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command line of vuriru-cli: `vuriru-cli [options] COMMAND [ARGS]`.
 // Parsing is CLI11's; this file only says which options and commands exist

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // diff A [B]: what changes from A to B, each a settings file, a snapshot id,
 // a setup name or "device" (B's default). Files, snapshots and setups are
 // loaded before the device is touched.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // doctor: checks, one line each, what a working link needs, from the HID
 // backend to the bitmap files, and says how to mend each failure. It works
 // on the simulated adapter too, which is how it is tested.

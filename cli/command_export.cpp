@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // export FILE: reads a full controller and saves its settings, running log
 // and curves with an atomic replace: as JSON when the name ends in .json,
 // else as a *.DATA file under the export's name rule. The read is kept as a

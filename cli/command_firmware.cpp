@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // firmware FILE: sends a firmware image to the speed controller or, with
 // --target lcd, to the RUZ Oviveru Ruv box, in the protocol the window would
 // pick for the attached device. The file is checked whole before the first

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // history [--json]: the snapshots and setups the library holds, newest
 // first, with the ids and names that diff, restore and apply take.
 

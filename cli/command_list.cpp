@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // list: the attached link adapters, each with whether it could be opened. An
 // adapter this user may not open is a failure, told with its fix.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // log [--csv|--json] [--last N], log --set-note ENTRY TEXT: the running log
 // kept at every first read of a full controller, oldest first.
 

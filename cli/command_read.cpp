@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // info and read: connect, identify, and print what the controller told. A
 // read is kept as a snapshot.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // setup save NAME [--note TEXT] [SOURCE], setup list, setup delete NAME,
 // setup rename OLD NEW: named setups in the library. SOURCE is a settings
 // file, a snapshot id, another setup or "device" (the default), which is

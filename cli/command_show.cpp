@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // show FILE: decodes a settings file (*.json, else *.DATA) without any
 // device and prints it as `read` prints a controller.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // apply, restore and default: store settings and curves as the main
 // window's Apply and Default do, then read everything back and compare, so
 // that success means the controller holds what was sent. Each keeps its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The commands of vuriru-cli. Each runs with the parsed options, writes its
 // result to `out` and returns how it ended; the caller prints the failure

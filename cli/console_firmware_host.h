@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The firmware update's host on the console: the command has already picked
 // and checked the file, so the file-open dialog returns it at once.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The engine's listener on the console. There are no pages or windows:
 // progress goes to the progress bar, and what a window would show the user

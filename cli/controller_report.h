@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What `read` and `show` print: the settings by page and caption with their
 // option texts, the running log as the Data page shows it, and the three

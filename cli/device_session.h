@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything a device command runs on: the clock (real or virtual), the HID
 // backend (hidapi or the simulated adapter), the link, the transaction engine

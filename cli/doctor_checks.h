@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The checks of `vuriru-cli doctor` that need no running link: the udev rule,
 // each attached adapter as the backend describes it, and the bitmap files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What `vuriru-cli doctor` found: one line per check, OK or FAIL, a failure
 // with the fix. Printed as text ("OK   what: detail", a FAIL with its fix

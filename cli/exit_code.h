@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a command ends: the process exit code and, for a failure, the one line
 // that tells the user what happened and what to try.

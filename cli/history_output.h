@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the history and the setups print: one line each, or one JSON object
 // each. The library's times (milliseconds since 1970, UTC) print as local

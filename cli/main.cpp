@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vuriru-cli: the command-line front end over the transaction engine.
 
 #include <iostream>

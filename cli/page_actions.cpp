@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/page_actions.h"
 
 #include "settings/settings_pages.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the pages and curve editors do to the settings before a store, for a
 // program without windows: the import's take-over and refresh, and Default's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The console's progress bar: one line on stderr, redrawn in place, with a
 // caption, a percentage and, where the count means something to the user

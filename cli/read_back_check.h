@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // After a store the controller is read again and compared with what was
 // sent: the settings that travel in the settings frame, the three curves'

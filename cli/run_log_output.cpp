@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/run_log_output.h"
 
 #include "cli/controller_report.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How `log` prints the running log: one line per run as text, or one JSON
 // object per run. The CSV is runlog/run_log_csv.h's, shared with the window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Snapshots of what the controller behind a session holds, kept in the
 // library as the window keeps them: after every completed first read, before

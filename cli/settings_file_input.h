@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading a *.DATA file named on the command line, with the import's checks,
 // and a failure line that says why the file was refused.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a command's settings come from, named on the command line: the word
 // "device", an existing file (*.json, else *.DATA), an integer (a snapshot

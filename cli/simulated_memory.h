@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // --simulate-memory FILE: the simulated target starts from the memory in
 // FILE (its usual starting memory when FILE is absent), and FILE is saved

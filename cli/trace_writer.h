@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Records the link traffic for --trace: one line per block written and per
 // non-empty block read, "<ms> > HEX…" or "<ms> < HEX…", with the time in

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compiler flags shared by every target of the project.
 add_compile_options(-Wall -Wextra -Wpedantic)
 if(VURIRU_WERROR)

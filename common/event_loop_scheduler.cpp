@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/event_loop_scheduler.h"
 
 #include <algorithm>

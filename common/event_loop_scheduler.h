@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A Scheduler with its own event loop, for programs and tests without Qt.
 // Virtual time moves the clock straight to the next deadline; real time sleeps

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the program's bitmap files lie: beside the executable in a build
 // tree, or in ../share/vuriru-link relative to it once installed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Time for everything that paces the link: periodic timers (the engine tick,
 // the connect attempt) and one-shot continuations that replace the fixed waits

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The values the shared flags take, named once for every layer: page numbers,
 // pressed commands, controller kinds and link states. The flags themselves

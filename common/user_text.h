@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A text the user reads, kept as its English source text and the arguments
 // that fill its %1..%9 places. The window looks the source text up in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "curves/boost_rpm_axis.h"
 
 namespace vuriru {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The left axis of the boost curve editor: five rpm values, bottom to top,
 // spanning the Boost page's start and end rpm.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 150-byte curve block that carries one stored curve to the controller,
 // and the two check bytes that protect the 120 curve values in the block and

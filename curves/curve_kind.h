@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What differs between the throttle, brake and boost curve editors, held as
 // data so that one model class serves all three.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Arithmetic between curve-editor pixels and grid units. The grid spans 103
 // units across the plot's width W and 110 units up its 240 rows, so 0..100

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One curve editor's curve without any drawing: the point list the user edits
 // with the mouse (in grid units, 0..100 on both axes), the stored curve that

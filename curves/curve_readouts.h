@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two readouts of a curve editor: how many points the curve has and where
 // the selected point lies.

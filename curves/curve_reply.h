@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Taking a stored curve back from the controller. The reply is 123 bytes: a
 // first byte, the 120 curve values (sampled table, x, y; 40 each) and the two

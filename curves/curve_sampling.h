@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns a stored curve into the 40 output values the controller uses: the
 // curve's height at the inputs 2, 5, 7, 10, ..., 97, 100.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The three curve editors' models, one per curve number, handed around as
 // one object by the engine, the file codec and the pages.

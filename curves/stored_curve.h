@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One curve editor's stored curve: the points of the last stored curve as two
 // byte arrays, and the 40 values sampled from it. This is what travels in the

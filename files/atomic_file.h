@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Replaces a file without ever leaving a half-written one where a good one
 // stood: the bytes go to a temporary file beside the target, are flushed to

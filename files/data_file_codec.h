@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The *.DATA settings file: an 804-byte block holding the settings, the
 // running log and the three stored curves, written to disk in reverse byte

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading and saving *.DATA files on disk, and the name an export is saved under.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The file-system calls a save makes, behind one interface so that tests can
 // make any of them fail the way a disk does: a short write, a full disk

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading and saving the JSON settings file on disk, and telling it from a
 // *.DATA file by its name.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings file as readable JSON, beside the *.DATA file and holding
 // what it holds: the settings of the block and THREVERSE SPD (each as its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings a settings file holds, each under the key the JSON file and
 // the change reviews name it by: its caption, with the page in brackets

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/settings_review.h"
 
 #include "curves/curve_set.h"

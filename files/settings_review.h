@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a store, a Default or an import would change, for the question asked
 // before it: each setting whose index differs, as "caption: old option ->

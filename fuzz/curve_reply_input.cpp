@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A stored-curve reply taken into one editor, then that editor used with the
 // mouse on the curve it now holds, and its curve block built for the next
 // Apply. Input: curve number pick, page setting and boost timing, then the

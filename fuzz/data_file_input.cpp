@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bytes of a *.DATA file, imported onto the program's present settings
 // and curves, and exported again as the next "Export Esc Data" would.
 

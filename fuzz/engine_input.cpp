@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine fed the fuzz input as its stream of replies, on the virtual
 // clock, through one scenario: identify and read, Apply, the V1 panel's read
 // and send, and firmware by blocks and by records. Rules: no read or write

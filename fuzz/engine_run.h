@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Runs one engine fuzz input (fuzz/engine_script.h) and tells how the session
 // ended, so that tests can check that a recorded session replays to its end.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The form of an engine fuzz input: the first byte picks a scenario (modulo
 // their count), every further byte starts an operation. Replies, waits,

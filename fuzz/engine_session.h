@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The transaction engine with everything a program puts around it, over a
 // given HidLibrary and clock: the shared state, the link and its hot-plug

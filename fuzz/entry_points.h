@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fuzz entry points: one per kind of input that reaches the program from
 // outside. Each takes any bytes, feeds them to the code that reads such

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Firmware files as the update reads them: *.xup text decoded into records,
 // *.xut and *.hgm bytes descrambled into the image that goes out in 512-byte
 // blocks. Whatever is accepted must be an image the transfer can carry whole.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The firmware files the engine scenarios update with, one per kind, small so
 // that a whole transfer takes few ticks. They are written once per process

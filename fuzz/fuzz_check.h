@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules a fuzz input must never break. A broken rule stops the program at
 // once, as a sanitizer finding would: libFuzzer then keeps the input as a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads a fuzz input front to back. Past the end every byte reads as 0 and
 // every run of bytes comes back short, so a decoder never needs to check

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text of a JSON settings file, imported onto the program's present
 // settings and curves, and exported again as the next export would.
 

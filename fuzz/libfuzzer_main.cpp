@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The libFuzzer program of one target; the build names its entry point in
 // VURIRU_FUZZ_ENTRY (see fuzz/CMakeLists.txt).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rows of the settings library as a file may hold them: any column of any
 // type and size. The rows are put into a library's tables (SQLite in
 // memory, the library's own schema) and read back by the library's readers;

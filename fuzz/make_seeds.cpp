@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vuriru-fuzz-seeds DIR: writes the seed corpus of every fuzz target into
 // DIR/<target>/, made from valid examples: the simulated controllers' own
 // replies and memory, files the program exports, the firmware test files, and

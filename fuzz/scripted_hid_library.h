@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A HidLibrary whose input reports are whatever the fuzz input says: one link
 // adapter that opens, takes every output report, and hands out the queued

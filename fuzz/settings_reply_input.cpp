@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A full controller's settings reply: parsed onto the factory settings, then
 // built back into the settings frame that Apply would send.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A V1 controller's settings reply, decoded for both panel layouts, and the
 // frames the panel's "Send Settings" would build from what was decoded.
 // Input: whether the controller showed BEC, then the reply.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings library: one SQLite file that keeps the history of what the
 // controllers held (snapshots) and the setups the user saved by name. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How snapshots and setups lie in the library's tables, and reading them
 // back. A row is read with its columns' types and sizes checked, whatever

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The library's tables and how a file is brought up to them. The schema's
 // version is the file's `PRAGMA user_version`: each migration takes the file

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The running log over time: one entry for every completed first read of a
 // full controller, each connection being one run. An entry keeps the four

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The running log's table in the library: keeping an entry, listing them,
 // and changing an entry's note.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the library keeps: snapshots of what a controller held, and the
 // setups the user saved under a name. Plain values; library/library.h reads

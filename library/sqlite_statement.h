@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A prepared SQLite statement that finalizes itself, with the few bind and
 // column calls the library uses. Every call reports SQLite's result code;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a HID backend can tell about an attached link adapter beyond what the
 // link itself uses: its strings, who may open its node, its report

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which link adapters are attached and whether this user can open each: every
 // adapter is opened once and closed again. For `vuriru-cli list`, for the

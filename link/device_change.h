@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A device-interface arrival or removal of a HID device, with its device path.
 // Produced by the hot-plug watcher (udev, or polling the enumeration) and by

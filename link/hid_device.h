@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The HID library seam: the operations the USB link uses to reach the link
 // adapter, with the vendor library's names, arguments and result codes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where device-change events come from. A watcher collects arrivals and
 // removals from its source (udev, a periodic enumeration, the simulated

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the program does when the link adapter, or any other HID device, comes
 // or goes: an arrival restarts the search for the adapter, the removal of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Why the link could not open an adapter that is plugged in, and the words
 // that tell the user what is wrong and how to mend it. Without them a node

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The link's part of the program-wide flags. The name keeps the spelling the
 // rest of the system knows it by.

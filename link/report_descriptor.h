@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads a HID report descriptor far enough to know the size of every report a
 // device sends and takes: whether it numbers its reports, and for each report

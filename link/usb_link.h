@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The USB link: finds the link adapter by its device path, opens it and
 // announces the host with the connect report, moves byte blocks to and from

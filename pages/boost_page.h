@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Boost page: BOOST TIMING, START RPM, END RPM, SLOPE and STABLITY
 // ASSIST, and the boost curve editor, which SLOPE's "Custom" opens (without

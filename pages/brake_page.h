@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Brake page: seven visible settings, the hidden D.Brake Rate, and the
 // brake curve editor that BRAKE CURVE "Custom" shows in place of the labels.

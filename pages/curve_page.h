@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the Throttle, Brake and Boost pages share: a curve selector whose
 // "Custom" shows the page's curve editor in place of the value labels, whose

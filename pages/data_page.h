@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Data page: the running log a full-featured controller keeps (lowest
 // battery voltage, highest ESC and motor temperatures, highest motor rpm).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The device information page (page 1): names the attached device, shows its
 // hardware and software versions and offers the "UpData" button that starts a

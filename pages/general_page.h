@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The General page: seven visible settings and the hidden PROFILE, plus the
 // device and software fields its template carries but never shows.

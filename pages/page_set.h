@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The seven pages of the main window as one set: created together as the
 // window's children, switched by number (1 device information .. 7 Data), and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One settings page, built from its page table: a value label per setting
 // that opens the setting's option list, a help panel, and the page's

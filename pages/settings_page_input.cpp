@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings page's value labels and option lists by mouse and by key:
 // opening and closing the lists, moving the highlight, choosing.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Throttle page: five visible settings, the hidden THREVERSE SPD, and the
 // throttle curve editor that THCURVE "Custom" shows in place of the labels.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Turbo page: turbo timing and when and how fast it comes in. Whether a
 // setting can be changed depends on TURBO TIMING (no timing, nothing else

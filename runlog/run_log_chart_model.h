@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the running log's three charts draw, worked out from the entries
 // alone, so that it can be tested without a window: the voltage, the ESC

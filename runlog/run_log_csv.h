@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The running log as CSV: a header line, then one line per entry, oldest
 // first. Fields are quoted as RFC 4180 says (a field holding a comma, a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The limits the charts draw as dashed lines: the VOLTAGE CUTOFF and the
 // ESC HEAT PROTECT read with the newest entry, in volts and degrees, taken

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The General page: running mode, low-voltage cutoff, over-temperature
 // protection, motor direction, motor class, neutral dead band and BEC output.
 // Option and help texts are the ones the user sees, copied exactly.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings pages described as data: one table per page, one row per
 // setting. The page widgets build themselves from these tables; the

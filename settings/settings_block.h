@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's copy of a full controller's settings: 31 settings that travel
 // in the settings reply and the settings frame, the four page-only settings,

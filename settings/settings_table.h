@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One row per setting and per running-log value: where each travels in the
 // settings reply, the settings frame and the settings file, its factory index,

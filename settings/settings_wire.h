@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two byte layouts of the settings block: the settings reply that the
 // controller sends when asked for its settings, and the settings frame that

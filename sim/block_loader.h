@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The device side of the 512-byte block firmware protocol, as the display box
 // and the V1 model that takes *.hgm files run it once restarted into their

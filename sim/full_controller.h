@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A simulated full controller (probe answer 0x2A). It answers:
 //   0xD4/0xD5 probe -> 0x2A          0xD7 -> seven-byte software version

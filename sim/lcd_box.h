@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The simulated display box (probe answer 0x27). It answers probes only; the
 // start byte 0xD3 restarts it into its loader, which runs the 512-byte block

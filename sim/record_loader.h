@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The device side of the record firmware protocol (*.xup) of the full and the
 // V1 controllers. After the start byte 0xD6 (answered with 0xD7) the host

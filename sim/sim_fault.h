@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Misbehaviour that a simulated adapter and its controller can be told to
 // show, so that tests and the command line can watch how the program copes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A simulated target's memory in a small text file, so that a store in one
 // run of the command-line tool can be read by the next (--simulate-memory).

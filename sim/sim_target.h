@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What sits behind a simulated link adapter: a controller or the display box.
 // The adapter hands it the payload of every output report, in order, and

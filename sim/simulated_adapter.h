@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One simulated link adapter: it answers the connect report with its connect
 // version reply, relays the payload of each data output report to the target

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The HidLibrary seam over simulated adapters, so that the whole program runs
 // and is tested without hardware. Adapters are added with their device path

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fixed memory each simulated target starts with. The values are valid
 // but deliberately differ from the factory values, so that a test can tell a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "sim/v1_controller.h"
 
 #include "sim/starting_memory.h"

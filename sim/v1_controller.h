@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A simulated V1 controller. Three models:
 //   kPlain  probe 0x2C, 14-byte settings reply, firmware by records (*.xup);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The cut-off voltage travels to and from a V1 controller as a code rather
 // than as its list index: 0x26 + 2 × index for "2.6V/Cell" .. "3.4V/Cell"

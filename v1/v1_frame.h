@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The frames that store the V1 settings block on a controller, as the
 // sequence of writes the engine makes: each write is one (command, value)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Decoding of the settings reply of a V1 controller (the answer to 0xD8) into
 // the V1 settings block, for both panel layouts. A byte that does not name an

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The V1 panel's own copy of a V1 controller's settings, apart from the full
 // settings block: every setting is the index of its choice in the panel's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings of both V1 panel layouts described as data: caption, drop-down
 // list, option texts (the factory choice marked "(*)"), factory index, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which image each bitmap button shows, by control id and state, and the list
 // of button images the artwork generator draws. Plain C++.

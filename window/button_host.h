@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a bitmap button needs from the window that owns it: the busy check and
 // the shared state its drawing reads and records presses into, and the

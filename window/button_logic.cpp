@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/button_logic.h"
 
 #include "window/button_art.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The decision a bitmap button makes each time it is drawn: which image to
 // show, and what a press records in the shared state (the page selected, the

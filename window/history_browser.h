@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the History window shows and does, without a widget: the list of
 // setups and snapshots, what choosing one would change on the pages, and

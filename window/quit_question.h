@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whether closing the window would lose something, and the question it then
 // asks. Plain C++: the window asks, tests read the wording.

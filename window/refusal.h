@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Why a command of the main window cannot act now, in words for its status
 // line. A refused command changes nothing; the user reads the reason instead

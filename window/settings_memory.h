@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the attached controller held when it was last read or stored, as the
 // window knows it: a full controller's settings, running log and curves, or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // All the program-wide flags of the window program, as one object: the link's,
 // the engine's and the window's parts. One instance per program, a fresh one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Dialogs for runs without a user at the window (the fault matrix, the window
 // bench): every question is answered OK or Yes, the firmware file is the one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every question, message and file choice the main window puts to the user.
 // The window asks through this interface so that tests answer in place of a

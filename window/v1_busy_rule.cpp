@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/v1_busy_rule.h"
 
 namespace vuriru {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // When the V1 panel refuses "Read Settings" and "Send Settings". Unlike the
 // main window's busy check, a link state other than 1 or 2 is not busy here,

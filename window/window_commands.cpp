@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's commands: page buttons, Apply, Default, the Device menu, Escape
 // and closing. None of them talks to the controller; they set the shared
 // state and leave the work to the engine's next tick. A command that cannot

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's choreography without a widget: which page, background,
 // indicators and buttons the window shows, in the order it shows them, for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window does for each event of the engine: the page, background,
 // indicator and button steps, in the order the window takes them.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The File menu: export the settings, running log and curves to a *.DATA
 // or JSON file, and import such a file back into the pages (sent only by
 // Apply). The file's name chooses its form: ".json" is JSON, any other

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's history in the settings library: a snapshot of what the
 // controller held after every completed first read and every completed
 // store, and before every write (Apply, Default, a firmware update, the V1

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's part of the program-wide flags: which page is selected and
 // shown, what the user pressed, and whether a curve editor is open. The names

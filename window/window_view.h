@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the window controller asks of the window it runs: the drawing steps,
 // one at a time, without a decision in them. The main window implements it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/write_review.h"
 
 #include "files/settings_review.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The questions asked before the pages' values go somewhere: Apply and
 // Default list what the controller will change, Import what the pages will

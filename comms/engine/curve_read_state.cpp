@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // State 16: reading the three stored curves (boost, brake, throttle) after a
 // full controller's settings reply, then ending the read.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The bytes the engine sends to the controller and the reply bytes it looks
 // for. Requests are single command bytes or (tag, value) frames; replies are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the engine, the firmware transfer and the link handling report to the
 // program around them. They change their own flags (EngineState, LinkState)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the user reads when a read or a store with the controller ends short of
 // its end: what happened, what the controller may now hold, and what to do.

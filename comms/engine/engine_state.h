@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The engine's part of the program-wide flags: what is attached, what runs,
 // and the progress of it. The names keep the spelling the rest of the system

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The seam through which the firmware transfer runs its engine states 6..15.
 // The transfer installs a handler with TransactionEngine::SetFirmwareHandler;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // States 1 to 3: the adapter's connect version, the probes that find and keep
 // the controller, and the controller's software version.
 

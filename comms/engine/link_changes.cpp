@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the adapter's comings and goings mean for the engine: an arrival
 // holds commands for the read to come, the removal of the open adapter
 // returns the engine to its start and ends what was running, visibly.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "comms/engine/probe_answer.h"
 
 #include "comms/engine/engine_commands.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a controller's answer to a probe (0xD4/0xD5) says about it.
 

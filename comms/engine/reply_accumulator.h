@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Buffers that gather a reply arriving over several ticks. Both are bounded:
 // bytes beyond their size are dropped, never written past the end, so a

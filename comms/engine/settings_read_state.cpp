@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // State 4: the settings reply, a full controller's 35 bytes (possibly over
 // several ticks) or a V1 controller's 12 to 18 bytes, and the V1 panel's read.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a full controller held after the last completed read or store, as the
 // program sees it: every current index and the three stored curves. Edits not

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // States 5 and 17: storing the settings frame pair by pair (V1) or as one
 // frame (full controller), then the three curve blocks of a full controller.
 

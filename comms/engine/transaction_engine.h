@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The transaction engine: the state machine through which the program talks
 // to the controller. Every tick of timer 106 reads whatever input reports have

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two version texts the engine formats from the replies: the adapter's
 // connect version and the controller's software version.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 512-byte block protocol of *.xut and *.hgm images. After the device has
 // answered the start byte with "ok", the image goes out as: its size as two

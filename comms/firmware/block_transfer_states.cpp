@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // States 6 to 12: the 512-byte block protocol of *.xut and *.hgm images.
 
 #include <algorithm>

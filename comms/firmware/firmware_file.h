@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads a firmware file from disk and turns it into a checked image. Only as
 // much of the file is read as could still make an acceptable image, so an

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one question a firmware update puts to the user: which file to send.
 // The main window asks with its file-open dialog, the command-line tool

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Firmware images from file bytes. A file is decoded into the image the
 // device receives and checked before anything is sent, so that a transfer

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The three kinds of firmware file, one per target, and how the program tells
 // which one the attached device takes: *.xut for the RUZ Oviveru Ruv, *.hgm for

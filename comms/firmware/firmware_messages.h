@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the user reads when a firmware update cannot start or stops: what
 // happened, and what to do about it. Shown in the exclamation box. Each is an

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "comms/firmware/firmware_transfer.h"
 
 #include "common/user_text.h"

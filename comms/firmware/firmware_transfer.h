@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A firmware update from the file the user picks to the device's last
 // confirmation: SendFirmwareFile loads and checks the image, and the engine

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The record protocol of *.xup images: the image is a run of records, each a
 // big-endian 16-bit length n followed by n bytes, and every record goes out

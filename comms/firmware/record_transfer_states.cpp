@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // States 13 to 15: the record protocol of *.xup images, and the end of an
 // update, after which the engine reads the controller afresh.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Hot-plug by comparison: each Poll enumerates the link adapters through
 // hidapi and reports the paths that appeared and those that vanished. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The HidDevice_* seam over hidapi (its hidraw flavour on Linux), for real
 // link adapters.

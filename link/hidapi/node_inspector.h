@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the hidapi backend learns about a device node beside hidapi, which (in
 // 0.13) hands out neither the report descriptor nor a file descriptor: the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The node inspector on Linux: sysfs for the report descriptor and the
 // endpoints, the hidraw ioctls where sysfs has no descriptor, stat() and
 // access() for the rights.

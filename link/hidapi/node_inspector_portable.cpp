@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The node inspector where no Linux sysfs exists: it knows nothing, so the
 // backend takes the adapter's usual report size and the diagnosis says that
 // the descriptor and the endpoints could not be read.

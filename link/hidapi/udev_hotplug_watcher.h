@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Hot-plug from a libudev monitor on the hidraw subsystem. Its descriptor
 // becomes readable when udev has news; Poll then reads every pending event.

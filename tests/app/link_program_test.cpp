@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The vuriru-link executable's command line, run as a process. The options
 // that only print, and the mistakes, must be answered before Qt starts, so
 // those runs get no display and a platform that cannot open one: were Qt

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window in both languages: the Language menu switches every visible
 // text at run time, and what the window does stays the same whichever
 // language it shows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the main window shows around its pages: the About item and box, and
 // the progress dialog inside the window.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window on a virtual clock with one simulated adapter, the dialogs
 // answered by the test.

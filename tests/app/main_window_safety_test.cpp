@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window when things go wrong or a habit strikes: Escape, closing
 // with something to lose, a pulled adapter or a silent controller in the
 // middle of a store, refused commands, and the progress the user watches.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Answers the main window's questions and file dialogs in place of a user,
 // and records what was asked.

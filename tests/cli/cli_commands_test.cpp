@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vuriru-cli end to end on the simulated adapter with the virtual clock:
 // what read, show, export, apply and default print, write and put on the wire.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // doctor, and what list and info say about an adapter this user may not open,
 // run end to end on the simulated adapter; the device-free checks alone.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vuriru-cli's failures: each ends with its exit code and exactly one line on
 // stderr that says what happened.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vuriru-cli firmware: the image reaches the simulated targets byte for byte,
 // files that do not fit or cannot be carried are refused before anything is
 // sent, and a transfer that stops ends with exit 1 and how far it came.

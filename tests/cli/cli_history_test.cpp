@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vuriru-cli with the settings library, end to end on the simulated full
 // controller whose memory lasts from one run to the next: snapshots kept by
 // every command, history, diff, apply --dry-run, restore, setups, JSON

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line: which options reach the commands, and what --help and
 // --version print.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vuriru-cli's running log, end to end on the simulated controllers: one run
 // per first read of a full controller (an equal one too), none for a V1
 // controller or the display box, and `log` as text, CSV and JSON, with

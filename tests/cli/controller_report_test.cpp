@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report of settings, running log and curves, as text and JSON.
 
 #include "cli/controller_report.h"

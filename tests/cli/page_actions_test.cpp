@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What Apply, Default and the import do to the settings before a store.
 
 #include "cli/page_actions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The console progress bar: quiet off a terminal and during the first second.
 
 #include "cli/progress_bar.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Comparing what a store sent with what the controller gave back.
 
 #include "cli/read_back_check.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the bitmap files are looked for: beside the executable first, then
 // in ../share/vuriru-link relative to it, as a package installs them.
 

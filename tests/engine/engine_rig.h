@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The engine with everything around it for a test, on the given clock: the
 // shared state, a link over a given HidLibrary, a recording host, the

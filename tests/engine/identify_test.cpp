@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Connect version, probes, kinds, loss and the software version read.
 
 #include <gtest/gtest.h>

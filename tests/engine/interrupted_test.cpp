@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Transactions that end short of their end: a controller that stops
 // answering, an adapter pulled out, a version that never comes, and replies
 // that arrive later than usual. Each ends where the user sees it, once.

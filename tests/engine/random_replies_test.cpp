@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whatever the controller sends, in whatever state, the engine neither
 // crashes nor writes past its buffers (the sanitizer build watches), and it
 // stays in a state it knows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A full controller's read: settings reply, the three curves, and the end of
 // the read; a new link's whole way through states 1, 2, 3, 4, 16 and 2.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An EngineListener that writes down every event as one line of text, so
 // tests can check what the engine reported and in which order. Messages read

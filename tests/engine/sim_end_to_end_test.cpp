@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine against the simulated adapter and controllers on the virtual
 // clock: whole reads and stores, and the faults a real link shows.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Apply and Default on a full controller: the settings frame and the three
 // curve blocks, byte for byte and tick for tick.
 

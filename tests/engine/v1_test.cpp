@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // V1 controllers: the first read that shows the panel, the panel's own read,
 // and the pair-by-pair store with its acknowledgements.
 

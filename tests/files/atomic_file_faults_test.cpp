@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A save that fails at any step, or stops there, leaves the old file or the
 // new one, whole, and reports a failure; a failure it reports leaves no
 // temporary file behind.

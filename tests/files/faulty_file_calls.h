@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The operating system's file calls, except where a test makes them fail:
 // one call of a step failing with an errno, every write cut short, a write

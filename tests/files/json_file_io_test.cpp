@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // JSON settings files on disk: told apart by name, saved whole, read back.
 
 #include "files/json_file_io.h"

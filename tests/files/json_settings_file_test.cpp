@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The JSON settings file: what an export holds, and which imports are taken,
 // warned about or refused.
 

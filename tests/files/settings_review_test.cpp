@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The review before a store, a Default or an import: which settings and
 // curves change, and how the question shows them.
 

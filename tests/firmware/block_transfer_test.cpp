@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 512-byte block protocol end to end, against the simulated display box
 // and the V1 model that takes *.hgm files.
 

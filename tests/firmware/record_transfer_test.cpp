@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record protocol end to end, against the simulated full and V1
 // controllers, and what the program does once the update is over.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting an update: who may start it, the file dialog, and the files that
 // are refused before a single byte goes to the device.
 

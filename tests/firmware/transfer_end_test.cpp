@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a transfer ends when it does not run to the device's last
 // confirmation: commands are refused only while it runs, a stopped transfer
 // can be started again at once, and nothing of the transfer lingers in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A whole program around a firmware transfer, for tests: the virtual clock,
 // the shared state, a simulated adapter with one target, the link and its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine seeds are sessions recorded on the simulated controllers. Played
 // back through the engine fuzz target they must reach the end the session
 // reached, or the target would start the fuzzer far from the deep states;

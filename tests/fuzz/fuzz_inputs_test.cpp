@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every fuzz target over its seeds (fuzz/corpus/<target>) and over the inputs
 // that once broke one of its rules (fuzz/regressions/<target>). A broken rule
 // aborts the test program with the rule; the input's path is on stderr just

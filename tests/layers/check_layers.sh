@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every include points down or sideways, and the plain layers hold no Qt.
 # Each folder has a level; a file may include headers of its own level or
 # below. The build already refuses headers of libraries a library does not

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A library that cannot be used: locked, damaged, read-only, on a full disk,
 // newer or foreign. Each gives one message, once; every call is still safe;
 // the program works on without history, and the file is left as it was.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A fresh folder per test, records to keep, and a look at a file's bytes.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The schema's versions: a new file gets the latest, an older one is brought
 // up in one transaction keeping its rows, and a failed step leaves the file
 // as it was.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The library at work: snapshots kept, counted and read back, setups saved,
 // renamed and deleted, and two programs using one file.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The running log over time in the library: an entry per run with its own
 // ids, equal runs kept apart, the newest N oldest first, notes, the limits
 // of a plausible reading, rows the file damaged, and a file from before the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A stand-in for the hidapi functions the backend calls, linked into the test
 // in place of the real library. It records every call and plays back what the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hidapi backend against the fake hidapi functions.
 
 #include "link/hidapi/hidapi_library.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The link over the hidapi backend: connect, blocks both ways, and a pulled
 // adapter found by a failed read.
 

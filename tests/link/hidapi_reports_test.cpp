@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hidapi backend's report sizes from the descriptor, its refusals at
 // open, the connect report's route and what it tells the diagnosis.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A UsbLink over the recording fake, with a virtual-time scheduler and a
 // fresh link state.

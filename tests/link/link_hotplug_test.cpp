@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arrival and removal of the adapter and of other HID devices.
 
 #include "link/link_hotplug.h"

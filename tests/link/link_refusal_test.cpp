@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An adapter that is there but refused: the link remembers its node, notices
 // it once, keeps searching and opens by itself once the refusal is gone; the
 // message names the node and the fix.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Linux node inspector on a sysfs tree built in a scratch folder.
 
 #include "link/hidapi/node_inspector.h"

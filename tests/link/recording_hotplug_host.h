@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A LinkChangeListener that records what the link handling reported, by
 // name, and answers its two questions as the test says.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Report sizes and ids read from report descriptors written out as bytes.
 
 #include "link/report_descriptor.h"

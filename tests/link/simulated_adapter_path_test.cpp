@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole way of the link over the simulated adapter, on the virtual clock:
 // the adapter is plugged in and announced through the hot-plug watcher, the
 // connect timer opens it and sends the connect report, blocks go to and come

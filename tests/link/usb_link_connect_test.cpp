@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding the adapter by its path and the connect attempt.
 
 #include <algorithm>

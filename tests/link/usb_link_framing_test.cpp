@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Byte blocks in data output reports and back out of input reports.
 
 #include <numeric>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every user transaction against every simulated fault, and a soak of random
 // transactions with random faults: nothing breaks the rules every ending must
 // keep (tools/fault_matrix/fault_matrix.h).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The bash completion of vuriru-cli against the built program: commands,
 # options of the program and of a command, choices, fault names and files.
 # Usage: completion_test.sh COMPLETION_FILE VURIRU_CLI

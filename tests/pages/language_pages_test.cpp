@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pages in both languages: every label, value and help text fits its
 // slot, measured offscreen with the window's fonts; a switch at run time
 // changes every text shown to what a page built in that language shows; and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The option lists from the keyboard, and their sizes on the real pages:
 // arrows and Home/End move the highlight, Enter chooses as a click does,
 // Escape closes unchosen, Tab walks the value labels and Space or Enter on a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page machinery, on a made-up page with a 20-option list, a curve
 // selector, a list with two marked options and one without a mark.
 

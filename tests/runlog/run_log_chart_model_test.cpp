@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The charts' model: points per run with gaps where a run is not plausible,
 // the limit lines from the newest run's options, the axes, the hover texts,
 // and nothing drawn until the log holds two runs.

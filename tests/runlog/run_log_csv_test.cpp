@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The running log as CSV: the exact header and lines, RFC 4180 quoting of
 // notes and versions, invalid runs with their bytes, and the times in UTC.
 

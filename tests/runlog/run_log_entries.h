@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Made-up running-log entries for the tests of the CSV, the charts' model
 // and the chart view.

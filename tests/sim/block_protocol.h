@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Sends an image through the 512-byte block firmware protocol the way the
 // program's transfer does, collecting the answer to each step.

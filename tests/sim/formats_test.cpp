@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulated controllers keep their own maps of the wire formats, apart
 // from the program's tables, so that a fault in either shows up here: what the
 // program decodes from a simulated reply and sends back must read back the

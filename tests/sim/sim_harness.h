@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drives a SimulatedHidLibrary the way the link does, with hand-built
 // reports, on virtual time.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A simulated target's memory kept in a file between runs.
 
 #include "sim/sim_memory_file.h"

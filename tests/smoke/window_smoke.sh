@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real window on a private X server, used as a person would: it starts on
 # the simulated controller and reads it, shrugs off Escape, opens an option
 # list from the keyboard and closes it with Escape, and ends through the File

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A HidLibrary for link and engine tests. It enumerates the device paths the
 // test gives, records every call as a line of text and every report sent,

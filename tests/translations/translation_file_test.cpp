@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Chinese translation file as the build compiles it: every entry has a
 // finished translation, the factory option's "(*)" stays in its text, and
 // the %1..%9 places of a message are all kept.

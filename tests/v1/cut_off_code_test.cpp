@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "v1/cut_off_code.h"
 
 #include <gtest/gtest.h>

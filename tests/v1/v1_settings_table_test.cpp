@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "v1/v1_settings_table.h"
 
 #include <algorithm>

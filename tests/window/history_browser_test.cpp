@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the History window lists and does, without a widget: setups before
 // snapshots, what loading one would change, Load filling the pages without a
 // write, Export in either form, setups saved, replaced, renamed and deleted,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window controller on a simulated adapter and controller, with the
 // virtual clock and a settings library in a fresh folder: what the window

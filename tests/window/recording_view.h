@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A WindowView that writes down every drawing step as one line, e.g.
 // "Page 2 shown" or "Button 1007 redrawn", and answers the dialogs with what

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's choreography without a widget: what the controller asks the
 // window to draw for the engine's events and the user's commands, in order.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window keeps in the settings library and asks before it writes:
 // a snapshot after the first read and after every store, what the
 // controller held before every write, the change lists of Apply, Default and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The questions before a write or an import keep their first line, and
 // say when there is nothing to compare with.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The application icon: a dark tile with the accent gauge of the Throttle
 // button, swung to full. Drawn once and written as PNG pictures for the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The look every generated picture shares: a dark ground, one accent colour,
 // DejaVu Sans type.

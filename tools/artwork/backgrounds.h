@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The bitmap files that lie beside the program: window and page backgrounds,
 // the V1 panel and curve editor backgrounds.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pictograms of the page and command buttons, so that each button can be
 // told from the others at a glance (several captions share an initial).

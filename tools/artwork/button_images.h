@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The images compiled into the program: every button image by its id,
 // normal and pressed, the curve grid, and the resource file that lists them.

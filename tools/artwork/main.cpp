@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the program's pictures at build time, so that no binary art lives in
 // the repository and the pictures always match the page layouts.
 //   vuriru-artwork backgrounds DIR [QM...]

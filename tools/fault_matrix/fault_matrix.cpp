@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/fault_matrix/fault_matrix.h"
 
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every user transaction against every simulated fault: the first read,
 // Apply, Default, the V1 panel's read and send, and firmware by *.xup, *.xut

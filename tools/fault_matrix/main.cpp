@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vuriru-fault-matrix [--soak N [SEED]]: prints the fault matrix as a Markdown
 // table (transaction x fault -> outcome), the table docs/fault-matrix.md
 // holds; with --soak, runs N random transactions with random faults and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One program without a window for the fault matrix and the soak: the
 // virtual clock, a simulated adapter, the link and its hot-plug handling, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the program's windows offscreen to PNG files in telling states, so
 // that the look can be reviewed without a device or a display:
 //   vuriru-snapshots [--lang en|zh_CN] OUTDIR

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pieces the window is made of, each on its own: every bitmap file beside
 // the program, and every button image in all its looks on one sheet.

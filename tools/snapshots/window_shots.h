@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window on a simulated adapter, in the states a user meets: the
 // start, every page, each curve editor, a list open, the V1 panel, the

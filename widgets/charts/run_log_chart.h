@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One chart of the running log drawn with Qt Charts from its plan: a line
 // per valid stretch of runs (a lone run as a dot), the limit as a dashed

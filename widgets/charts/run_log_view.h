@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The running log's history: three charts (voltage; ESC and motor
 // temperature; rpm) against the run number, with a run's date, values and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The widget side of a curve editor: the plot (grid picture, blue squares on
 // the interior points, green polyline), the two red-on-black readouts, the

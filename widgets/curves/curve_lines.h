@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The three curve editors. They share one design and differ only in their
 // plot frame id, their axis labels and the readouts' character spacing.

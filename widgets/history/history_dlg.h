@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The History window (File > History...): the settings library's setups and
 // snapshots in a list (date, reason or name, kind, software version), what

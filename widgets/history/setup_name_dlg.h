@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small form that names a setup: its name and, when saving, a free note
 // ("Track A, wet, 17.5T"). OK stays off while the name could not be used,

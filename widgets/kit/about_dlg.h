@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The About box: the application icon, the version line, the owner line and
 // an OK button, opened modally from the File menu.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's dark look for everything Qt draws itself: message boxes,
 // file dialogs, menus, drop-down lists and buttons.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Finding the program's pictures: the bitmap files that lie beside the
 // executable (page and window backgrounds), and the button images compiled

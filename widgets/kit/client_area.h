@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The client area of a window that carries its menu bar as a child widget,
 // as the main window does: children placed "in the client area" start below

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small window that shows the progress of a transaction with the
 // controller (reading or sending settings and curves, firmware transfers).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's language: English (the source texts) or Simplified Chinese,
 // chosen from the system locale at start, switched at run time from the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The image button used for every picture button of the program: the page and
 // command buttons, the link indicators, the curve editors' and V1 panels'

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small set-up steps that the pages, the curve editors and the V1 panels
 // share: dialog-unit rectangles as Qt rectangles, a widget's text colour, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one place where dialog units become pixels. Page templates give
 // positions and sizes in dialog units of the classic 8-point dialog font at

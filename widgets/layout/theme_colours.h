@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The colours of the program's look, shared by the widgets and the artwork
 // generator: a dark ground, one accent colour, light text.

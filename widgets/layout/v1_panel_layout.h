@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the V1 panels put their parts, in pixels. The panel fills the main
 // window's client area (443 x 310 dialog units): a header with the title and

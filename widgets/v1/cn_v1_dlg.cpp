@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/v1/cn_v1_dlg.h"
 
 #include <QComboBox>

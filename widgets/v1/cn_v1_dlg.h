@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The thirteen-setting layout of the V1 panel: numbered captions, no BEC, the
 // turbo settings 11..13 shown only for controllers whose settings reply is 15

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The V1 panel in use: ten settings plus the BEC setting, which is shown only
 // for controllers that identified themselves as having it. It reads, edits and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What both V1 panel layouts share: the background picture, the caption
 // labels and drop-down lists (one per row of the layout's settings table,

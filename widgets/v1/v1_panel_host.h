@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the V1 panels need from the window around them: the shared state and
 // busy check of their bitmap buttons (ButtonHost), the two connection

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The running log's history view, offscreen: the charts' series, gaps and
 // dashed limit lines come from the model; nothing is drawn and one line
 // says why until two runs exist; the keyboard chooses a run; the charts

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The History window, offscreen: its list of setups and snapshots, the
 // buttons each row allows, the keyboard (the list first, Enter loads, Escape
 // closes, Tab in the order of the window), the dark theme, and the form that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bitmap files that `doctor` looks for are the ones the window loads.
 
 #include "widgets/kit/artwork.h"

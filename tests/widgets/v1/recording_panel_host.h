@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A V1 panel host that records what the panel asks of the engine, the
 // firmware update and the progress dialog.

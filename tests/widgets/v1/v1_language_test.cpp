@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The V1 panel in both languages: its captions, choices and status fit their
 // slots, a switch at run time shows what a panel built in that language
 // shows, and the panel keeps its choices and factory marks whatever it shows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The V1 panels' layout: the buttons and indicators at their images' sizes,
 // drawn unscaled, the "ESC" and "USB" labels beside the indicators, the
 // accent highlight in the lists, and a panel that fills the window's client
