@@ -32,7 +32,7 @@ namespace {
 // Every question is answered yes; no file is ever chosen.
 class AgreeingDialogs : public UserDialogs {
  public:
-  Answer Ask(const std::string&, const std::string&, QuestionButtons buttons) override {
+  Answer Ask(const UserText&, const std::string&, QuestionButtons buttons) override {
     return buttons == QuestionButtons::kYesNo ? Answer::kYes : Answer::kOk;
   }
   void Tell(const UserText&, const std::string&, MessageIcon) override {}

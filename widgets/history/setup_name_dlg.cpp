@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "library/library.h"
+#include "widgets/kit/language.h"
 
 namespace vuriru {
 
@@ -23,12 +24,12 @@ CSetupNameDlg::CSetupNameDlg(const QString& title, const QString& name, bool wit
   auto* form = new QFormLayout;
   m_name->setObjectName(QStringLiteral("name"));
   m_name->setMinimumWidth(280);
-  form->addRow(QStringLiteral("Name:"), m_name);
+  form->addRow(MessageText(QT_TRANSLATE_NOOP("Messages", "Name:")), m_name);
   if (withNote) {
     m_note = new QLineEdit(this);
     m_note->setObjectName(QStringLiteral("note"));
-    m_note->setPlaceholderText(QStringLiteral("Track A, wet, 17.5T"));
-    form->addRow(QStringLiteral("Note:"), m_note);
+    m_note->setPlaceholderText(MessageText(QT_TRANSLATE_NOOP("Messages", "Track A, wet, 17.5T")));
+    form->addRow(MessageText(QT_TRANSLATE_NOOP("Messages", "Note:")), m_note);
   }
   m_problem->setObjectName(QStringLiteral("problem"));
   m_problem->setWordWrap(true);
