@@ -850,7 +850,7 @@ Not plausible, left out of the charts: %4 V, ESC %5 °C, motor %6 °C, %7 rpm (b
         <translation>索引 %1，超出选项列表</translation>
     </message>
     <message>
-        <location filename="../widgets/history/setup_name_dlg.cpp" line="+27"/>
+        <location filename="../widgets/history/setup_name_dlg.cpp" line="+28"/>
         <source>Name:</source>
         <translation>名称：</translation>
     </message>
@@ -1008,6 +1008,36 @@ Not plausible, left out of the charts: %4 V, ESC %5 °C, motor %6 °C, %7 rpm (b
         <location line="+4"/>
         <source>%1 is not a settings library of this program and was left as it is. Settings are read and stored as usual, but this session keeps no history.</source>
         <translation>%1 不是本程序的设置库，已保持原样未作改动。设置照常读取和存储，但本次运行不保存历史记录。</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>A setup needs a name</source>
+        <translation>设定需要一个名称</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A setup&apos;s name is at most %1 bytes</source>
+        <translation>设定名称最多 %1 个字节</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A setup&apos;s name holds no control characters</source>
+        <translation>设定名称不能包含控制字符</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&quot;%1&quot; would be read as a snapshot id; give the setup a name with a letter in it</source>
+        <translation>“%1”会被当作快照编号；请给设定起一个不全是数字的名称</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&quot;device&quot; stands for the attached controller; give the setup another name</source>
+        <translation>“device”表示已连接的控制器；请给设定换一个名称</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A setup&apos;s name neither starts nor ends with a blank</source>
+        <translation>设定名称的开头和结尾不能是空格</translation>
     </message>
     <message>
         <location filename="../window/window_history.cpp" line="+19"/>

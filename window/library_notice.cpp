@@ -40,6 +40,32 @@ const char* NoticeSource(LibraryProblem problem) {
 
 }  // namespace
 
+UserText SetupNameProblemText(const std::string& name) {
+  std::string problem = SetupNameProblem(name);
+  if (problem.empty()) return {};
+  if (problem.front() >= 'a' && problem.front() <= 'z') problem.front() = static_cast<char>(problem.front() - 32);
+  // The figure in the length rule is the library's; it is read back from its
+  // words rather than kept twice.
+  std::string longest;
+  for (char c : problem) {
+    if (c >= '0' && c <= '9') longest += c;
+  }
+  const UserText candidates[] = {
+      VURIRU_TEXT("Messages", "A setup needs a name"),
+      UserText(VURIRU_TEXT("Messages", "A setup's name is at most %1 bytes"), {longest}),
+      VURIRU_TEXT("Messages", "A setup's name holds no control characters"),
+      UserText(
+          VURIRU_TEXT("Messages", "\"%1\" would be read as a snapshot id; give the setup a name with a letter in it"),
+          {name}),
+      VURIRU_TEXT("Messages", "\"device\" stands for the attached controller; give the setup another name"),
+      VURIRU_TEXT("Messages", "A setup's name neither starts nor ends with a blank"),
+  };
+  for (const UserText& candidate : candidates) {
+    if (EnglishText(candidate) == problem) return candidate;
+  }
+  return UserText("%1", {problem});
+}
+
 UserText LibraryNoticeText(LibraryProblem problem, const std::filesystem::path& path, const std::string& english) {
   const char* source = NoticeSource(problem);
   if (source != nullptr) {

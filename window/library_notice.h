@@ -17,4 +17,8 @@ namespace vuriru {
 // library that cannot be opened for a reason SQLite words.
 UserText LibraryNoticeText(LibraryProblem problem, const std::filesystem::path& path, const std::string& english);
 
+// Why `name` cannot name a setup, as the naming form shows it: the library's
+// SetupNameProblem() as a sentence-case text; empty when the name can be used.
+UserText SetupNameProblemText(const std::string& name);
+
 }  // namespace vuriru

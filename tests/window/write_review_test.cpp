@@ -4,9 +4,12 @@
 
 #include "window/write_review.h"
 
+#include <cctype>
+
 #include <gtest/gtest.h>
 
 #include "files/settings_review.h"
+#include "library/library.h"
 #include "library/library_problem.h"
 #include "settings/settings_table.h"
 #include "window/library_notice.h"
@@ -60,6 +63,21 @@ TEST(LibraryNotice, EachProblemReadsAsTheLibrarysMessageAndIsTranslatable) {
   // A message worded otherwise is shown as given, not replaced.
   const UserText other = LibraryNoticeText(LibraryProblem::kLocked, path, "Something else.");
   EXPECT_EQ(EnglishText(other), "Something else.");
+}
+
+// The naming form's reasons read as the library's, in sentence case, and
+// each is a text the translation holds.
+TEST(LibraryNotice, EachSetupNameProblemReadsAsTheLibrarysAndIsTranslatable) {
+  for (const std::string& name : {std::string(), std::string(300, 'x'), std::string("wet\x01"), std::string("123"),
+                                  std::string("device"), std::string(" Track A")}) {
+    std::string english = SetupNameProblem(name);
+    ASSERT_FALSE(english.empty()) << name;
+    english.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(english.front())));
+    const UserText text = SetupNameProblemText(name);
+    EXPECT_EQ(EnglishText(text), english);
+    EXPECT_NE(text.source, "%1") << english;
+  }
+  EXPECT_TRUE(SetupNameProblemText("Track A").empty());
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include "library/library.h"
 #include "widgets/kit/language.h"
+#include "window/library_notice.h"
 
 namespace vuriru {
 
@@ -62,13 +63,9 @@ bool CSetupNameDlg::CanAccept() const {
 }
 
 void CSetupNameDlg::CheckName() {
-  std::string problem = SetupNameProblem(m_name->text().toStdString());
   // An empty field needs no scolding; OK simply waits for a name.
-  if (m_name->text().isEmpty()) problem.clear();
-  if (!problem.empty() && problem.front() >= 'a' && problem.front() <= 'z') {
-    problem.front() = static_cast<char>(problem.front() - 32);
-  }
-  m_problem->setText(QString::fromStdString(problem));
+  const UserText problem = m_name->text().isEmpty() ? UserText() : SetupNameProblemText(m_name->text().toStdString());
+  m_problem->setText(MessageText(problem));
   m_problem->setVisible(!problem.empty());
   m_buttons->button(QDialogButtonBox::Ok)->setEnabled(CanAccept());
 }
