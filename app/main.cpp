@@ -34,8 +34,11 @@ namespace {
 class SelfEndingRunDialogs : public UserDialogs {
  public:
   SelfEndingRunDialogs(UserDialogs& boxes, bool unattended) : m_boxes(boxes), m_unattended(unattended) {}
-  Answer Ask(const std::string& text, const std::string& caption, QuestionButtons buttons) override {
+  Answer Ask(const UserText& text, const std::string& caption, QuestionButtons buttons) override {
     return m_boxes.Ask(text, caption, buttons);
+  }
+  Answer AskReview(const ReviewQuestion& question, const std::string& caption, QuestionButtons buttons) override {
+    return m_boxes.AskReview(question, caption, buttons);
   }
   void Tell(const UserText& text, const std::string& caption, MessageIcon icon) override {
     if (!m_unattended) return m_boxes.Tell(text, caption, icon);

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 
 #include "app/file_filter.h"
+#include "widgets/history/review_text.h"
 #include "widgets/kit/language.h"
 
 namespace vuriru {
@@ -48,18 +49,24 @@ QString FilterText(std::string_view filter) {
 
 }  // namespace
 
-Answer QtUserDialogs::Ask(const std::string& text, const std::string& caption, QuestionButtons buttons) {
+Answer QtUserDialogs::Ask(const UserText& text, const std::string& caption, QuestionButtons buttons) {
   // Questions and captions are English source texts, shown in the window's
   // language; a text the translation does not hold shows as it is.
+  return AskShown(MessageText(text), MessageText(caption), buttons);
+}
+
+Answer QtUserDialogs::AskReview(const ReviewQuestion& question, const std::string& caption, QuestionButtons buttons) {
+  return AskShown(ReviewQuestionText(question), MessageText(caption), buttons);
+}
+
+Answer QtUserDialogs::AskShown(const QString& text, const QString& caption, QuestionButtons buttons) {
   if (buttons != QuestionButtons::kOkCancel) {
-    QMessageBox box(QMessageBox::Question, MessageText(caption), MessageText(text), QMessageBox::Yes | QMessageBox::No,
-                    m_parent);
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No, m_parent);
     NameButtons(box);
     box.setDefaultButton(buttons == QuestionButtons::kYesNoDefaultNo ? QMessageBox::No : QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes ? Answer::kYes : Answer::kNo;
   }
-  QMessageBox box(QMessageBox::NoIcon, MessageText(caption), MessageText(text), QMessageBox::Ok | QMessageBox::Cancel,
-                  m_parent);
+  QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok | QMessageBox::Cancel, m_parent);
   NameButtons(box);
   return box.exec() == QMessageBox::Ok ? Answer::kOk : Answer::kCancel;
 }

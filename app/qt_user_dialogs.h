@@ -4,6 +4,7 @@
 
 #include "window/user_dialogs.h"
 
+class QString;
 class QWidget;
 
 namespace vuriru {
@@ -13,12 +14,15 @@ class QtUserDialogs : public UserDialogs {
   // Boxes are centred on the parent, which may be set later.
   void SetParent(QWidget* parent) { m_parent = parent; }
 
-  Answer Ask(const std::string& text, const std::string& caption, QuestionButtons buttons) override;
+  Answer Ask(const UserText& text, const std::string& caption, QuestionButtons buttons) override;
+  Answer AskReview(const ReviewQuestion& question, const std::string& caption, QuestionButtons buttons) override;
   void Tell(const UserText& text, const std::string& caption, MessageIcon icon) override;
   std::string ChooseSaveFile(std::string_view filter) override;
   std::string ChooseOpenFile(std::string_view filter, std::string_view defaultName) override;
 
  private:
+  Answer AskShown(const QString& text, const QString& caption, QuestionButtons buttons);
+
   QWidget* m_parent = nullptr;
 };
 

@@ -42,7 +42,7 @@ ChangeList CompareEscData(const EscData& from, const EscData& to, ReviewScope sc
     const int32_t after = to.settings.Current(entry.setting) & 0xFF;
     if (before == after) continue;
     changes.settings.push_back({entry.setting, entry.key, before, after, OptionShown(*entry.options, before),
-                                OptionShown(*entry.options, after)});
+                                OptionShown(*entry.options, after), entry.options});
   }
   for (CurveNumber number : kCurveOrder) {
     if (StoredPoints(CurveOf(from, number)) != StoredPoints(CurveOf(to, number))) changes.curves.push_back(number);

@@ -26,6 +26,9 @@ struct SettingChange {
   int32_t toIndex = 0;
   std::string fromText;  // the option text, or "index N, outside its list"
   std::string toText;
+  // The setting's option texts (English sources), for a window that shows
+  // the change in its own language.
+  const std::vector<std::string>* options = nullptr;
 };
 
 struct ChangeList {

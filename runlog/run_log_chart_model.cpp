@@ -27,13 +27,21 @@ struct ChartSource {
 
 const std::array<ChartSource, kRunLogChartCount>& Sources() {
   static const std::array<ChartSource, kRunLogChartCount> sources{{
-      {"Minimum battery voltage", "voltage", "V", {{"Battery", &RunLogValues::minVoltageV}}, 1.0},
-      {"Maximum temperatures",
+      {VURIRU_TEXT("Messages", "Minimum battery voltage"),
+       "voltage",
+       "V",
+       {{VURIRU_TEXT("Messages", "Battery"), &RunLogValues::minVoltageV}},
+       1.0},
+      {VURIRU_TEXT("Messages", "Maximum temperatures"),
        "temperature",
-       "\u00B0C",
-       {{"ESC", &RunLogValues::maxEscTempC}, {"Motor", &RunLogValues::maxMotorTempC}},
+       "°C",
+       {{"ESC", &RunLogValues::maxEscTempC}, {VURIRU_TEXT("Messages", "Motor"), &RunLogValues::maxMotorTempC}},
        10.0},
-      {"Maximum motor rpm", "rpm", "rpm", {{"Motor", &RunLogValues::maxRpm}}, 2000.0},
+      {VURIRU_TEXT("Messages", "Maximum motor rpm"),
+       "rpm",
+       "rpm",
+       {{VURIRU_TEXT("Messages", "Motor"), &RunLogValues::maxRpm}},
+       2000.0},
   }};
   return sources;
 }
@@ -56,10 +64,11 @@ RunLogChartModel::RunLogChartModel(std::vector<RunLogEntry> entries, RunLogTimeT
   Plan();
 }
 
-std::string RunLogChartModel::EmptyText() const {
-  if (HasCharts()) return "";
-  return std::string("The charts need two runs in the running log; it holds ") +
-         (m_entries.empty() ? "none yet." : "one so far.");
+UserText RunLogChartModel::EmptyText() const {
+  if (HasCharts()) return {};
+  if (m_entries.empty())
+    return VURIRU_TEXT("Messages", "The charts need two runs in the running log; it holds none yet.");
+  return VURIRU_TEXT("Messages", "The charts need two runs in the running log; it holds one so far.");
 }
 
 void RunLogChartModel::Plan() {
@@ -118,21 +127,30 @@ void RunLogChartModel::Plan() {
   }
 }
 
-std::string RunLogChartModel::HoverText(size_t run) const {
-  if (run < 1 || run > m_entries.size()) return "";
+UserText RunLogChartModel::HoverText(size_t run) const {
+  if (run < 1 || run > m_entries.size()) return {};
   const RunLogEntry& entry = m_entries[run - 1];
-  std::string text =
-      "Run " + std::to_string(run) + "  " + m_timeText(entry.timeMs) + "  " + entry.kind + " " + entry.software + "\n";
   const RunLogValues& v = entry.values;
-  const std::string values = VoltsText(v.minVoltageV) + " V, ESC " + WholeText(v.maxEscTempC) + " \u00B0C, motor " +
-                             WholeText(v.maxMotorTempC) + " \u00B0C, " + WholeText(v.maxRpm) + " rpm";
+  std::vector<std::string> args{std::to_string(run),      m_timeText(entry.timeMs), entry.kind + " " + entry.software,
+                                VoltsText(v.minVoltageV), WholeText(v.maxEscTempC), WholeText(v.maxMotorTempC),
+                                WholeText(v.maxRpm)};
+  // One whole text for each case, so that a translation can order its parts.
+  const bool note = !entry.note.empty();
   if (entry.valid) {
-    text += values;
-  } else {
-    text += "Not plausible, left out of the charts: " + values + " (bytes " + RunLogBytesHex(entry.raw) + ")";
+    if (note) args.push_back(entry.note);
+    return UserText(note ? VURIRU_TEXT("Messages", "Run %1  %2  %3\n%4 V, ESC %5 °C, motor %6 °C, %7 rpm\n%8")
+                         : VURIRU_TEXT("Messages", "Run %1  %2  %3\n%4 V, ESC %5 °C, motor %6 °C, %7 rpm"),
+                    std::move(args));
   }
-  if (!entry.note.empty()) text += "\n" + entry.note;
-  return text;
+  args.push_back(RunLogBytesHex(entry.raw));
+  if (note) args.push_back(entry.note);
+  return UserText(note ? VURIRU_TEXT("Messages",
+                                     "Run %1  %2  %3\nNot plausible, left out of the charts: %4 V, ESC %5 °C, "
+                                     "motor %6 °C, %7 rpm (bytes %8)\n%9")
+                       : VURIRU_TEXT("Messages",
+                                     "Run %1  %2  %3\nNot plausible, left out of the charts: %4 V, ESC %5 °C, "
+                                     "motor %6 °C, %7 rpm (bytes %8)"),
+                  std::move(args));
 }
 
 size_t RunLogChartModel::NearestRun(double x) const {

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "common/user_text.h"
 #include "library/run_log.h"
 #include "runlog/run_log_limits.h"
 
@@ -64,7 +65,7 @@ class RunLogChartModel {
   // Two entries at least: the charts have something to join.
   bool HasCharts() const { return m_entries.size() >= 2; }
   // One line that says why the charts are empty; "" once they are not.
-  std::string EmptyText() const;
+  UserText EmptyText() const;
 
   const std::vector<RunLogEntry>& Entries() const { return m_entries; }
   size_t RunCount() const { return m_entries.size(); }
@@ -74,7 +75,7 @@ class RunLogChartModel {
   // What hovering over run `run` (1-based) shows: its number, date and
   // software, its four values (or that they were not plausible, with the
   // bytes), and its note. "" for a run outside the log.
-  std::string HoverText(size_t run) const;
+  UserText HoverText(size_t run) const;
   // The run nearest to a point on the x axis, within the log.
   size_t NearestRun(double x) const;
   // Takes a run's changed note (the charts do not depend on notes); false

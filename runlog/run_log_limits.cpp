@@ -41,10 +41,12 @@ std::optional<double> OptionNumber(const std::string& text) {
 std::optional<LimitValue> LimitOfOption(Setting setting, int32_t index) {
   const PageSettingRow* row = PageRowOf(setting);
   if (row == nullptr || index < 0 || static_cast<size_t>(index) >= row->options.size()) return std::nullopt;
-  const std::string option = WithoutMark(row->options[static_cast<size_t>(index)]);
+  const std::string& listed = row->options[static_cast<size_t>(index)];
+  const std::string option = WithoutMark(listed);
   const std::optional<double> number = OptionNumber(option);
   if (!number) return std::nullopt;
-  return LimitValue{*number, std::string(SettingRowFor(setting).caption) + " " + option};
+  const std::string caption = SettingRowFor(setting).caption;
+  return LimitValue{*number, caption + " " + option, caption, listed};
 }
 
 }  // namespace vuriru

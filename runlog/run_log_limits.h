@@ -16,6 +16,11 @@ namespace vuriru {
 struct LimitValue {
   double value = 0;
   std::string label;  // "VOLTAGE CUTOFF 6.2v", "ESC HEAT PROTECT 105 degree Celsius"
+  // The label's two English source texts, which the window shows in its
+  // language without the option's "(*)": the setting's caption and the
+  // option as the page lists it.
+  std::string caption;
+  std::string option;
 };
 
 // The number an option's text starts with ("6.2v" is 6.2, "105 degree

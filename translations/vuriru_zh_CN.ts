@@ -4,7 +4,7 @@
 <context>
     <name>Artwork</name>
     <message>
-        <location filename="../tools/artwork/backgrounds.cpp" line="+63"/>
+        <location filename="../tools/artwork/backgrounds.cpp" line="+64"/>
         <source>HELP</source>
         <translation>帮助</translation>
     </message>
@@ -17,7 +17,7 @@
 <context>
     <name>Buttons</name>
     <message>
-        <location filename="../window/button_art.cpp" line="+20"/>
+        <location filename="../window/button_art.cpp" line="+21"/>
         <source>Device</source>
         <translation>设备</translation>
     </message>
@@ -127,7 +127,7 @@
 <context>
     <name>Messages</name>
     <message>
-        <location filename="../app/qt_user_dialogs.cpp" line="+25"/>
+        <location filename="../app/qt_user_dialogs.cpp" line="+27"/>
         <source>Import file error!</source>
         <translation>导入文件出错！</translation>
     </message>
@@ -148,7 +148,7 @@
     </message>
     <message>
         <location line="+5"/>
-        <location filename="../widgets/kit/about_dlg.cpp" line="+16"/>
+        <location filename="../widgets/kit/about_dlg.cpp" line="+17"/>
         <source>OK</source>
         <translation>确定</translation>
     </message>
@@ -173,7 +173,7 @@
         <translation>所有文件 (*.*)</translation>
     </message>
     <message>
-        <location filename="../comms/engine/engine_messages.cpp" line="+10"/>
+        <location filename="../comms/engine/engine_messages.cpp" line="+11"/>
         <source>The link was lost while the settings were being stored. The controller may hold part of the new settings. Connect it again and check the settings it shows once they have been read; then make your changes again and press Apply.</source>
         <translation>写入设置时连接中断。电调中可能只保存了部分新设置。请重新连接，等设置读取完成后检查显示的设置，然后重新修改并按“写入”。</translation>
     </message>
@@ -213,13 +213,13 @@
         <translation>读取设置时电调停止响应。电调上的设置没有任何改动。请检查电调已通电并连接好；电调恢复响应后会再次读取设置。</translation>
     </message>
     <message>
-        <location filename="../comms/engine/identify_states.cpp" line="+149"/>
+        <location filename="../comms/engine/identify_states.cpp" line="+150"/>
         <source>Failed to get ESC Version</source>
         <translation>无法读取电调版本</translation>
     </message>
     <message>
-        <location filename="../comms/engine/progress_text.h" line="+12"/>
-        <location filename="../window/window_controller.h" line="+30"/>
+        <location filename="../comms/engine/progress_text.h" line="+13"/>
+        <location filename="../window/window_controller.h" line="+40"/>
         <source>Read From Esc Process......</source>
         <translation>正在从电调读取......</translation>
     </message>
@@ -234,7 +234,7 @@
         <translation>传输中.. 已完成 %1%。</translation>
     </message>
     <message>
-        <location filename="../comms/engine/transaction_engine.cpp" line="+25"/>
+        <location filename="../comms/engine/transaction_engine.cpp" line="+26"/>
         <source>Esc Update</source>
         <translation>电调升级</translation>
     </message>
@@ -244,7 +244,7 @@
         <translation>升级完成！</translation>
     </message>
     <message>
-        <location filename="../comms/firmware/firmware_messages.cpp" line="+17"/>
+        <location filename="../comms/firmware/firmware_messages.cpp" line="+18"/>
         <source>No controller or RUZ Oviveru Ruv is connected. Connect it to the link adapter, switch it on, and wait until it is shown as connected before updating the firmware.</source>
         <translation>没有连接电调或 RUZ Oviveru Ruv。请将其连接到 USB 连接器并打开电源，等显示为已连接后再升级固件。</translation>
     </message>
@@ -314,12 +314,12 @@
         <translation>固件升级时 USB 连接器被拔出。传输停在 %1%。请重新插好连接器，保持电调通电，然后重新开始升级；可以反复升级直到完成。</translation>
     </message>
     <message>
-        <location filename="../comms/firmware/firmware_transfer.cpp" line="+14"/>
+        <location filename="../comms/firmware/firmware_transfer.cpp" line="+15"/>
         <source>Send to Esc Process......</source>
         <translation>正在写入电调......</translation>
     </message>
     <message>
-        <location filename="../link/link_refusal.cpp" line="+39"/>
+        <location filename="../link/link_refusal.cpp" line="+40"/>
         <source>The link adapter is plugged in, but this user may not open its device node %1 (permission denied).
 Install the vuriru-link package (sudo apt install ./vuriru-link_*.deb), which lets the user logged in at this computer use the adapter, or install its udev rule by hand:
 %2Then unplug the adapter and plug it in again; the window then connects by itself.</source>
@@ -348,17 +348,17 @@ Run &apos;vuriru-cli doctor&apos; to see the report sizes its report descriptor 
 运行“vuriru-cli doctor”可查看其报告描述符给出的报告长度。</translation>
     </message>
     <message>
-        <location filename="../widgets/kit/esc_process_dlg.cpp" line="+35"/>
+        <location filename="../widgets/kit/esc_process_dlg.cpp" line="+36"/>
         <source>Esc Process......</source>
         <translation>电调处理中......</translation>
     </message>
     <message>
-        <location filename="../widgets/v1/cn_v1_dlg.h" line="+21"/>
+        <location filename="../widgets/v1/cn_v1_dlg.h" line="+22"/>
         <source>Esc Software Update OK!</source>
         <translation>电调固件升级成功！</translation>
     </message>
     <message>
-        <location filename="../widgets/v1/v1_panel_base.h" line="+45"/>
+        <location filename="../widgets/v1/v1_panel_base.h" line="+46"/>
         <source>Esc Reading......</source>
         <translation>正在读取电调......</translation>
     </message>
@@ -383,7 +383,7 @@ Run &apos;vuriru-cli doctor&apos; to see the report sizes its report descriptor 
         <translation>已恢复默认</translation>
     </message>
     <message>
-        <location filename="../window/quit_question.cpp" line="+12"/>
+        <location filename="../window/quit_question.cpp" line="+13"/>
         <source>The settings are being stored on the controller. Closing now can leave the controller with only part of the new settings. Quit anyway?</source>
         <translation>正在把设置写入电调。现在关闭可能导致电调只保存了部分新设置。仍然退出吗？</translation>
     </message>
@@ -408,12 +408,12 @@ Run &apos;vuriru-cli doctor&apos; to see the report sizes its report descriptor 
         <translation>有设置或曲线已修改但还没有写入电调。不写入就退出吗？</translation>
     </message>
     <message>
-        <location filename="../window/quit_question.h" line="+12"/>
+        <location filename="../window/quit_question.h" line="+13"/>
         <source>Exit</source>
         <translation>退出</translation>
     </message>
     <message>
-        <location filename="../window/refusal.cpp" line="+12"/>
+        <location filename="../window/refusal.cpp" line="+13"/>
         <source>No link adapter is connected. Plug in the USB link adapter.</source>
         <translation>没有连接 USB 连接器。请插入 USB 连接器。</translation>
     </message>
@@ -448,7 +448,7 @@ Run &apos;vuriru-cli doctor&apos; to see the report sizes its report descriptor 
         <translation>设置文件只适用于完整型电调；当前连接的 V1 电调请在它的面板上设置。</translation>
     </message>
     <message>
-        <location filename="../window/window_commands.cpp" line="+15"/>
+        <location filename="../window/write_review.h" line="+18"/>
         <source>Do you want to apply?</source>
         <translation>确定要写入设置吗？</translation>
     </message>
@@ -468,12 +468,32 @@ Run &apos;vuriru-cli doctor&apos; to see the report sizes its report descriptor 
         <translation>默认</translation>
     </message>
     <message>
-        <location filename="../window/window_controller.h" line="+2"/>
+        <location line="+14"/>
+        <source>%1 would change:</source>
+        <translation>%1 将改变以下内容：</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The file&apos;s reading noted:</source>
+        <translation>读取文件时注意到：</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Loading it would change the edited values:</source>
+        <translation>载入后将改变正在编辑的数值：</translation>
+    </message>
+    <message>
+        <location filename="../window/window_controller.h" line="-1"/>
+        <source>Settings library</source>
+        <translation>设置库</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>USB Link Adapter</source>
         <translation>USB 连接器</translation>
     </message>
     <message>
-        <location filename="../window/window_files.cpp" line="+12"/>
+        <location filename="../window/window_files.cpp" line="+17"/>
         <source>This file exists,do you want overwrite it?</source>
         <translation>文件已存在，要覆盖吗？</translation>
     </message>
@@ -483,7 +503,7 @@ Run &apos;vuriru-cli doctor&apos; to see the report sizes its report descriptor 
         <translation>另存为...</translation>
     </message>
     <message>
-        <location filename="../app/main_window.cpp" line="+128"/>
+        <location filename="../app/main_window.cpp" line="+134"/>
         <source>&amp;File</source>
         <translation>文件(&amp;F)</translation>
     </message>
@@ -501,6 +521,11 @@ Run &apos;vuriru-cli doctor&apos; to see the report sizes its report descriptor 
         <location line="+1"/>
         <source>&amp;About Calvex...</source>
         <translation>关于 Calvex(&amp;A)...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>History...</source>
+        <translation>历史记录...</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -523,7 +548,7 @@ Run &apos;vuriru-cli doctor&apos; to see the report sizes its report descriptor 
         <translation>语言(&amp;L)</translation>
     </message>
     <message>
-        <location filename="../widgets/kit/about_dlg.h" line="+17"/>
+        <location filename="../widgets/kit/about_dlg.h" line="+18"/>
         <source>About Calvex</source>
         <translation>关于 Calvex</translation>
     </message>
@@ -537,11 +562,506 @@ Run &apos;vuriru-cli doctor&apos; to see the report sizes its report descriptor 
         <source>Vuriru USB Link contributors</source>
         <translation>Vuriru USB Link 贡献者</translation>
     </message>
+    <message>
+        <location filename="../runlog/run_log_chart_model.cpp" line="+30"/>
+        <source>Minimum battery voltage</source>
+        <translation>电池最低电压</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Battery</source>
+        <translation>电池</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Maximum temperatures</source>
+        <translation>最高温度</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+5"/>
+        <source>Motor</source>
+        <translation>电机</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>Maximum motor rpm</source>
+        <translation>电机最高转速</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>The charts need two runs in the running log; it holds none yet.</source>
+        <translation>图表至少需要运行日志中的两次运行记录；目前还没有记录。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The charts need two runs in the running log; it holds one so far.</source>
+        <translation>图表至少需要运行日志中的两次运行记录；目前只有一次。</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <source>Run %1  %2  %3
+%4 V, ESC %5 °C, motor %6 °C, %7 rpm
+%8</source>
+        <translation>第 %1 次运行  %2  %3
+%4 V，ESC %5 °C，电机 %6 °C，%7 rpm
+%8</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Run %1  %2  %3
+%4 V, ESC %5 °C, motor %6 °C, %7 rpm</source>
+        <translation>第 %1 次运行  %2  %3
+%4 V，ESC %5 °C，电机 %6 °C，%7 rpm</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Run %1  %2  %3
+Not plausible, left out of the charts: %4 V, ESC %5 °C, motor %6 °C, %7 rpm (bytes %8)
+%9</source>
+        <translation>第 %1 次运行  %2  %3
+数据不合理，未计入图表：%4 V，ESC %5 °C，电机 %6 °C，%7 rpm（字节 %8）
+%9</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Run %1  %2  %3
+Not plausible, left out of the charts: %4 V, ESC %5 °C, motor %6 °C, %7 rpm (bytes %8)</source>
+        <translation>第 %1 次运行  %2  %3
+数据不合理，未计入图表：%4 V，ESC %5 °C，电机 %6 °C，%7 rpm（字节 %8）</translation>
+    </message>
+    <message>
+        <location filename="../widgets/charts/run_log_chart.cpp" line="+66"/>
+        <location filename="../widgets/charts/run_log_view.cpp" line="+113"/>
+        <source>Run</source>
+        <translation>运行序号</translation>
+    </message>
+    <message>
+        <location filename="../widgets/charts/run_log_view.cpp" line="-84"/>
+        <source>Save &amp;voltage chart…</source>
+        <translation>保存电压图表(&amp;V)…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save &amp;temperature chart…</source>
+        <translation>保存温度图表(&amp;T)…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save &amp;rpm chart…</source>
+        <translation>保存转速图表(&amp;R)…</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>%1 runs, from %2 to %3. Point at a run to see it; click it or use the slider to choose it.</source>
+        <translation>共 %1 次运行，从 %2 到 %3。指向某次运行即可查看；单击它或拖动滑块可选中它。</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>Running log history</source>
+        <translation>运行日志历史</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>R&amp;un:</source>
+        <translation>运行(&amp;U)：</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>&amp;Note:</source>
+        <translation>备注(&amp;N)：</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Note of the chosen run</source>
+        <translation>所选运行的备注</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>e.g. heat 3, FDR 4.2</source>
+        <translation>例如：预赛第 3 轮，FDR 4.2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Keep note</source>
+        <translation>保存备注(&amp;K)</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Save as &amp;CSV…</source>
+        <translation>另存为 CSV(&amp;C)…</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>C&amp;lose</source>
+        <translation>关闭(&amp;L)</translation>
+    </message>
+    <message>
+        <location line="+73"/>
+        <source>the chart could not be drawn as a PNG image</source>
+        <translation>无法将图表绘制为 PNG 图像</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>this view has no library to keep notes in</source>
+        <translation>此视图没有可保存备注的设置库</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>there is no such run</source>
+        <translation>没有这次运行</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Keep the note</source>
+        <translation>保存备注</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+6"/>
+        <source>Save the chart</source>
+        <translation>保存图表</translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <source>PNG images (*.png)</source>
+        <translation>PNG 图像 (*.png)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+7"/>
+        <source>Save the running log</source>
+        <translation>保存运行日志</translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
+    </message>
+    <message>
+        <location filename="../widgets/history/history_dlg.cpp" line="+37"/>
+        <source>Load</source>
+        <translation>载入</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Export…</source>
+        <translation>导出…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save as setup…</source>
+        <translation>另存为设定…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rename…</source>
+        <translation>重命名…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save edits as setup…</source>
+        <translation>将编辑值存为设定…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Reason or name</source>
+        <translation>原因或名称</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kind</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Software</source>
+        <translation>软件</translation>
+    </message>
+    <message>
+        <location line="+113"/>
+        <source>The history is empty. A snapshot is kept after every read of a controller, before every write and after every store; &quot;Save edits as setup…&quot; keeps the edited values under a name.</source>
+        <translation>历史记录为空。每次读取控制器后、每次写入前和每次存储后都会保存一个快照；“将编辑值存为设定…”可把正在编辑的数值以一个名称保存下来。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The history is empty.</source>
+        <translation>历史记录为空。</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Save as setup</source>
+        <translation>另存为设定</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Save edits as setup</source>
+        <translation>将编辑值存为设定</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Rename setup</source>
+        <translation>重命名设定</translation>
+    </message>
+    <message>
+        <location filename="../widgets/history/history_dlg.h" line="+32"/>
+        <location filename="../window/history_browser.h" line="+23"/>
+        <source>History</source>
+        <translation>历史记录</translation>
+    </message>
+    <message>
+        <location filename="../widgets/history/review_text.cpp" line="+14"/>
+        <source>Nothing changes: every setting and curve stays as it is.</source>
+        <translation>没有任何改变：所有设置和曲线保持原样。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>boost curve changes</source>
+        <translation>增压曲线有改变</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>brake curve changes</source>
+        <translation>刹车曲线有改变</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>throttle curve changes</source>
+        <translation>油门曲线有改变</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>index %1, outside its list</source>
+        <translation>索引 %1，超出选项列表</translation>
+    </message>
+    <message>
+        <location filename="../widgets/history/setup_name_dlg.cpp" line="+28"/>
+        <source>Name:</source>
+        <translation>名称：</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Track A, wet, 17.5T</source>
+        <translation>A 赛道，湿地，17.5T</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Note:</source>
+        <translation>备注：</translation>
+    </message>
+    <message>
+        <location filename="../window/history_browser.cpp" line="+19"/>
+        <source>setup</source>
+        <translation>设定</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>snapshot</source>
+        <translation>快照</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>read</source>
+        <translation>读取后</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>before apply</source>
+        <translation>写入设置前</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>after apply</source>
+        <translation>写入设置后</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>before default</source>
+        <translation>恢复默认前</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>after default</source>
+        <translation>恢复默认后</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>before firmware update</source>
+        <translation>固件升级前</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>before V1 send</source>
+        <translation>V1 发送前</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>A %1 controller&apos;s settings, kept to be looked at: the pages, the files and the setups hold a full controller&apos;s settings.</source>
+        <translation>%1 控制器的设置，仅供查看：页面、文件和设定只保存完整控制器的设置。</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1: index %2, outside its list</source>
+        <translation>%1: 索引 %2，超出选项列表</translation>
+    </message>
+    <message>
+        <location line="+69"/>
+        <source>Setup &quot;%1&quot;, saved %2</source>
+        <translation>设定“%1”，保存于 %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Setup &quot;%1&quot;, saved %2 from software %3</source>
+        <translation>设定“%1”，保存于 %2，来自软件 %3</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Note: %1</source>
+        <translation>备注：%1</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Snapshot %1, %2, %3 (kept %4 times, last %5)</source>
+        <translation>快照 %1，%2，%3（共保存 %4 次，最近一次 %5）</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Snapshot %1, %2, %3</source>
+        <translation>快照 %1，%2，%3</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Controller: %1, software unknown</source>
+        <translation>控制器：%1，软件版本未知</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Controller: %1, software unknown, adapter %2</source>
+        <translation>控制器：%1，软件版本未知，适配器 %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Controller: %1, software %2</source>
+        <translation>控制器：%1，软件 %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Controller: %1, software %2, adapter %3</source>
+        <translation>控制器：%1，软件 %2，适配器 %3</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Kept by %1</source>
+        <translation>保存程序：%1</translation>
+    </message>
+    <message>
+        <location line="+66"/>
+        <source>A setup named &quot;%1&quot; exists already. Replace it?</source>
+        <translation>已有名为“%1”的设定。要替换它吗？</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Delete the setup &quot;%1&quot;? It cannot be brought back.</source>
+        <translation>删除设定“%1”吗？删除后无法恢复。</translation>
+    </message>
+    <message>
+        <location filename="../window/library_notice.cpp" line="+11"/>
+        <source>The settings library %1 is locked by another program. Settings are read and stored as usual, but this session keeps no history.</source>
+        <translation>设置库 %1 被另一个程序锁定。设置照常读取和存储，但本次运行不保存历史记录。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The settings library %1 is damaged and was left as it is. Settings are read and stored as usual, but this session keeps no history.</source>
+        <translation>设置库 %1 已损坏，已保持原样未作改动。设置照常读取和存储，但本次运行不保存历史记录。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The settings library %1 cannot be written. Settings are read and stored as usual, and the history can be looked at, but nothing new is kept.</source>
+        <translation>设置库 %1 无法写入。设置照常读取和存储，历史记录也可以查看，但不会保存新的内容。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The disk holding the settings library %1 is full. Settings are read and stored as usual, but this session keeps no history.</source>
+        <translation>存放设置库 %1 的磁盘已满。设置照常读取和存储，但本次运行不保存历史记录。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The settings library %1 was made by a newer version of this program and was left as it is. Settings are read and stored as usual, but this session keeps no history.</source>
+        <translation>设置库 %1 由本程序的较新版本创建，已保持原样未作改动。设置照常读取和存储，但本次运行不保存历史记录。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 is not a settings library of this program and was left as it is. Settings are read and stored as usual, but this session keeps no history.</source>
+        <translation>%1 不是本程序的设置库，已保持原样未作改动。设置照常读取和存储，但本次运行不保存历史记录。</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>A setup needs a name</source>
+        <translation>设定需要一个名称</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A setup&apos;s name is at most %1 bytes</source>
+        <translation>设定名称最多 %1 个字节</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A setup&apos;s name holds no control characters</source>
+        <translation>设定名称不能包含控制字符</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&quot;%1&quot; would be read as a snapshot id; give the setup a name with a letter in it</source>
+        <translation>“%1”会被当作快照编号；请给设定起一个不全是数字的名称</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&quot;device&quot; stands for the attached controller; give the setup another name</source>
+        <translation>“device”表示已连接的控制器；请给设定换一个名称</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>A setup&apos;s name neither starts nor ends with a blank</source>
+        <translation>设定名称的开头和结尾不能是空格</translation>
+    </message>
+    <message>
+        <location filename="../window/window_history.cpp" line="+19"/>
+        <source>%1.
+
+What the controller held before this write could not be kept in the history; the write goes ahead.</source>
+        <translation>%1.
+
+无法把本次写入前控制器中的设置保存到历史记录；写入仍会继续。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1
+
+What the controller held before this write could not be kept in the history; the write goes ahead.</source>
+        <translation>%1
+
+无法把本次写入前控制器中的设置保存到历史记录；写入仍会继续。</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
-        <location filename="../pages/data_page.cpp" line="+39"/>
+        <location filename="../pages/data_page.cpp" line="+41"/>
         <source>TO SHOW THE MINIMUM <byte value="xd"/>
 BATTERY VOLTAGE WHEN <byte value="xd"/>
 IN THE RUNNING</source>
@@ -573,12 +1093,17 @@ THE RUNNING</source>
 最高转速</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+11"/>
+        <source>History</source>
+        <translation>历史记录</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>degree celsius</source>
         <translation>℃</translation>
     </message>
     <message>
-        <location filename="../pages/device_info_page.cpp" line="+28"/>
+        <location filename="../pages/device_info_page.cpp" line="+29"/>
         <source>DEVICE</source>
         <translation>设备</translation>
     </message>
@@ -641,7 +1166,7 @@ THAT ESC</source>
         <translation>车用电调</translation>
     </message>
     <message>
-        <location filename="../settings/boost_table.cpp" line="+11"/>
+        <location filename="../settings/boost_table.cpp" line="+12"/>
         <source>Boost</source>
         <translation>增压</translation>
     </message>
@@ -676,8 +1201,8 @@ TO THE MOTOR</source>
     </message>
     <message>
         <location line="+10"/>
-        <location filename="../settings/brake_table.cpp" line="+92"/>
-        <location filename="../settings/throttle_table.cpp" line="+78"/>
+        <location filename="../settings/brake_table.cpp" line="+93"/>
+        <location filename="../settings/throttle_table.cpp" line="+79"/>
         <source>Linear(*)</source>
         <translation>线性(*)</translation>
     </message>
@@ -775,7 +1300,7 @@ MOTOR BRAKE FORCE</source>
         <translation>选择线性或自定义刹车曲线。高转速电机的刹车可能不够，建议用自定义曲线调整刹车曲线，以增加刹车力</translation>
     </message>
     <message>
-        <location filename="../settings/general_table.cpp" line="+16"/>
+        <location filename="../settings/general_table.cpp" line="+17"/>
         <location line="+55"/>
         <source>Disable</source>
         <translation>关闭</translation>
@@ -815,7 +1340,7 @@ MOTOR BRAKE FORCE</source>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../v1/v1_settings_table.cpp" line="+35"/>
+        <location filename="../v1/v1_settings_table.cpp" line="+36"/>
         <source>Forward/Reverse</source>
         <translation>前进/倒车</translation>
     </message>
@@ -913,7 +1438,7 @@ OVER-DISCHARGED,<byte value="xd"/>
         <translation>选择 BEC 输出电压 6V 或 7.4V</translation>
     </message>
     <message>
-        <location filename="../settings/settings_table.cpp" line="+19"/>
+        <location filename="../settings/settings_table.cpp" line="+20"/>
         <source>RUN MODE</source>
         <translation>运行模式</translation>
     </message>
@@ -1152,7 +1677,7 @@ POINT&quot; ITEMS SETTING.<byte value="xd"/>
         <translation>选择线性或自定义油门曲线。改装模式建议用线性曲线；原装模式建议用自定义曲线调整油门曲线，以增加电机的动力输出</translation>
     </message>
     <message>
-        <location filename="../settings/turbo_table.cpp" line="+8"/>
+        <location filename="../settings/turbo_table.cpp" line="+9"/>
         <source>IT IS THE TURBO BOOST <byte value="xd"/>
  TIMING TO THE MOTOR.<byte value="xd"/>
  FOR HIGHER VALUE <byte value="xd"/>
@@ -1503,12 +2028,12 @@ ACTIVATION METHOD</source>
         <translation>13.涡轮延迟</translation>
     </message>
     <message>
-        <location filename="../widgets/curves/curve_line.cpp" line="+215"/>
+        <location filename="../widgets/curves/curve_line.cpp" line="+216"/>
         <source>total: </source>
         <translation>总点数: </translation>
     </message>
     <message>
-        <location filename="../widgets/curves/curve_lines.cpp" line="+15"/>
+        <location filename="../widgets/curves/curve_lines.cpp" line="+16"/>
         <source>THROTTLE</source>
         <translation>油门</translation>
     </message>
@@ -1523,7 +2048,7 @@ ACTIVATION METHOD</source>
         <translation>增压</translation>
     </message>
     <message>
-        <location filename="../widgets/v1/v1_panel_base.cpp" line="+83"/>
+        <location filename="../widgets/v1/v1_panel_base.cpp" line="+84"/>
         <source>Settings Control</source>
         <translation>参数设置</translation>
     </message>
@@ -1533,7 +2058,7 @@ ACTIVATION METHOD</source>
         <translation>连接</translation>
     </message>
     <message>
-        <location filename="../widgets/kit/language.cpp" line="+23"/>
+        <location filename="../widgets/kit/language.cpp" line="+24"/>
         <source>deg</source>
         <translation>度</translation>
     </message>

@@ -6,11 +6,22 @@
 #include "files/settings_keys.h"
 #include "files/settings_review.h"
 #include "v1/v1_settings_table.h"
+#include "window/library_notice.h"
 #include "window/window_controller.h"
 
 namespace vuriru {
 
 namespace {
+
+// The list's words for kinds and reasons, which the library keeps in English;
+// the window shows them in its language.
+[[maybe_unused]] const char* const kListTexts[] = {
+    VURIRU_TEXT("Messages", "setup"),          VURIRU_TEXT("Messages", "snapshot"),
+    VURIRU_TEXT("Messages", "read"),           VURIRU_TEXT("Messages", "before apply"),
+    VURIRU_TEXT("Messages", "after apply"),    VURIRU_TEXT("Messages", "before default"),
+    VURIRU_TEXT("Messages", "after default"),  VURIRU_TEXT("Messages", "before firmware update"),
+    VURIRU_TEXT("Messages", "before V1 send"),
+};
 
 std::string LocalTime(int64_t ms) {
   const std::time_t seconds = static_cast<std::time_t>(ms / 1000);
@@ -21,10 +32,6 @@ std::string LocalTime(int64_t ms) {
   return text;
 }
 
-std::string Quoted(const std::string& text) {
-  return "\"" + text + "\"";
-}
-
 // The library words its refusals for the command line, as parts of a
 // sentence; a message box shows them as sentences.
 std::string Sentence(std::string text) {
@@ -33,21 +40,45 @@ std::string Sentence(std::string text) {
   return text;
 }
 
-std::string V1Values(const V1SettingsBlock& block, const std::string& kind) {
-  std::string text;
+DetailLine Line(UserText text, std::vector<size_t> messageArgs = {}, std::vector<size_t> settingArgs = {}) {
+  return {std::move(text), std::move(messageArgs), std::move(settingArgs)};
+}
+
+// A sentence of the library's, in English as it words it.
+DetailLine AsWorded(const std::string& text) {
+  return Line(UserText("%1", {text}));
+}
+
+void AddV1Values(const V1SettingsBlock& block, const std::string& kind, std::vector<DetailLine>& lines) {
+  lines.push_back(Line(UserText(VURIRU_TEXT("Messages",
+                                            "A %1 controller's settings, kept to be looked at: the pages, the files "
+                                            "and the setups hold a full controller's settings."),
+                                {kind})));
+  lines.push_back(Line({}));
   for (const V1SettingRow<V1Setting>& row : V1SettingsTable()) {
     if (row.setting == V1Setting::Bec && !block.IsBecShown()) continue;
     const int32_t index = block[row.setting];
-    text += "\n" + row.caption + ": " +
-            (IsOptionIndex(row, index) ? row.options[static_cast<size_t>(index)]
-                                       : "index " + std::to_string(index) + ", outside its list");
+    if (IsOptionIndex(row, index)) {
+      lines.push_back(Line(UserText("%1: %2", {row.caption, row.options[static_cast<size_t>(index)]}), {}, {0, 1}));
+    } else {
+      lines.push_back(Line(
+          UserText(VURIRU_TEXT("Messages", "%1: index %2, outside its list"), {row.caption, std::to_string(index)}), {},
+          {0}));
+    }
   }
-  return "A " + kind +
-         " controller's settings, kept to be looked at: the pages, the files and the setups hold a full " +
-         "controller's settings.\n" + text;
 }
 
 }  // namespace
+
+std::string EnglishText(const EntryDetails& details) {
+  std::string text;
+  for (size_t i = 0; i < details.lines.size(); ++i) {
+    if (i > 0) text += "\n";
+    text += EnglishText(details.lines[i].text);
+  }
+  if (details.review) text += "\n\n" + EnglishText(*details.review);
+  return text;
+}
 
 HistoryBrowser::HistoryBrowser(Library& library, WindowController& window, UserDialogs& dialogs)
     : m_library(library), m_window(window), m_dialogs(dialogs) {}
@@ -94,31 +125,60 @@ std::optional<HistoryBrowser::EntryValues> HistoryBrowser::ValuesOf(const Histor
   return EntryValues{std::move(*snapshot->record.full), snapshot->info.software};
 }
 
-std::string HistoryBrowser::Details(const HistoryEntry& entry) {
+EntryDetails HistoryBrowser::Details(const HistoryEntry& entry) {
   std::string why;
-  std::string head;
+  EntryDetails details;
+  std::vector<DetailLine>& lines = details.lines;
   if (entry.kind == HistoryEntry::Kind::kSetup) {
-    head = "Setup " + Quoted(entry.name) + ", saved " + entry.when;
-    if (!entry.software.empty()) head += " from software " + entry.software;
-    if (!entry.note.empty()) head += "\nNote: " + entry.note;
+    lines.push_back(entry.software.empty()
+                        ? Line(UserText(VURIRU_TEXT("Messages", "Setup \"%1\", saved %2"), {entry.name, entry.when}))
+                        : Line(UserText(VURIRU_TEXT("Messages", "Setup \"%1\", saved %2 from software %3"),
+                                        {entry.name, entry.when, entry.software})));
+    if (!entry.note.empty()) lines.push_back(Line(UserText(VURIRU_TEXT("Messages", "Note: %1"), {entry.note})));
   } else {
     std::optional<Snapshot> snapshot = m_library.GetSnapshot(entry.id, &why);
-    if (!snapshot) return Sentence(why);
-    const SnapshotInfo& info = snapshot->info;
-    head = "Snapshot " + std::to_string(info.id) + ", " + ReasonText(info.reason) + ", " + entry.when;
-    if (info.count > 1) {
-      head += " (kept " + std::to_string(info.count) + " times, last " + LocalTime(info.lastSeenAtMs) + ")";
+    if (!snapshot) {
+      lines.push_back(AsWorded(Sentence(why)));
+      return details;
     }
-    head += "\nController: " + info.kind + ", software " + (info.software.empty() ? "unknown" : info.software);
-    if (!info.adapter.empty()) head += ", adapter " + info.adapter;
-    if (!info.program.empty()) head += "\nKept by " + info.program;
-    if (snapshot->record.v1) return head + "\n\n" + V1Values(*snapshot->record.v1, info.kind);
+    const SnapshotInfo& info = snapshot->info;
+    const std::string id = std::to_string(info.id);
+    const std::string reason = ReasonText(info.reason);
+    lines.push_back(
+        info.count > 1
+            ? Line(UserText(VURIRU_TEXT("Messages", "Snapshot %1, %2, %3 (kept %4 times, last %5)"),
+                            {id, reason, entry.when, std::to_string(info.count), LocalTime(info.lastSeenAtMs)}),
+                   {1})
+            : Line(UserText(VURIRU_TEXT("Messages", "Snapshot %1, %2, %3"), {id, reason, entry.when}), {1}));
+    if (info.software.empty()) {
+      lines.push_back(info.adapter.empty()
+                          ? Line(UserText(VURIRU_TEXT("Messages", "Controller: %1, software unknown"), {info.kind}))
+                          : Line(UserText(VURIRU_TEXT("Messages", "Controller: %1, software unknown, adapter %2"),
+                                          {info.kind, info.adapter})));
+    } else {
+      lines.push_back(
+          info.adapter.empty()
+              ? Line(UserText(VURIRU_TEXT("Messages", "Controller: %1, software %2"), {info.kind, info.software}))
+              : Line(UserText(VURIRU_TEXT("Messages", "Controller: %1, software %2, adapter %3"),
+                              {info.kind, info.software, info.adapter})));
+    }
+    if (!info.program.empty()) lines.push_back(Line(UserText(VURIRU_TEXT("Messages", "Kept by %1"), {info.program})));
+    if (snapshot->record.v1) {
+      lines.push_back(Line({}));
+      AddV1Values(*snapshot->record.v1, info.kind, lines);
+      return details;
+    }
   }
   const std::optional<EntryValues> values = ValuesOf(entry, &why);
-  if (!values) return head + "\n\n" + Sentence(why);
+  if (!values) {
+    lines.push_back(Line({}));
+    lines.push_back(AsWorded(Sentence(why)));
+    return details;
+  }
   const EscData edited = m_window.EditedData();
-  const ChangeList changes = CompareEscData(edited, WithFileValues(edited, values->data), ReviewScope::kFile);
-  return head + "\n\n" + ReviewText("Loading it would change the edited values:", changes);
+  details.review = ReviewQuestion{
+      kLoadingWouldChange, true, CompareEscData(edited, WithFileValues(edited, values->data), ReviewScope::kFile), {}};
+  return details;
 }
 
 bool HistoryBrowser::Load(const HistoryEntry& entry) {
@@ -168,7 +228,7 @@ bool HistoryBrowser::SaveSetup(const std::string& name, const std::string& note,
                                const std::string& software) {
   LibraryResult saved = m_library.SaveSetup(name, note, data, software);
   if (saved.refusal == LibraryRefusal::kNameTaken) {
-    const std::string question = "A setup named " + Quoted(name) + " exists already. Replace it?";
+    const UserText question(VURIRU_TEXT("Messages", "A setup named \"%1\" exists already. Replace it?"), {name});
     if (m_dialogs.Ask(question, kHistoryCaption, QuestionButtons::kYesNoDefaultNo) != Answer::kYes) return false;
     saved = m_library.SaveSetup(name, note, data, software, true);
   }
@@ -185,7 +245,7 @@ bool HistoryBrowser::Rename(const HistoryEntry& entry, const std::string& newNam
 
 bool HistoryBrowser::Delete(const HistoryEntry& entry) {
   if (entry.kind != HistoryEntry::Kind::kSetup) return false;
-  const std::string question = "Delete the setup " + Quoted(entry.name) + "? It cannot be brought back.";
+  const UserText question(VURIRU_TEXT("Messages", "Delete the setup \"%1\"? It cannot be brought back."), {entry.name});
   if (m_dialogs.Ask(question, kHistoryCaption, QuestionButtons::kYesNoDefaultNo) != Answer::kYes) return false;
   const LibraryResult deleted = m_library.DeleteSetup(entry.name);
   if (!deleted.ok) TellRefusal(deleted);
@@ -196,10 +256,16 @@ void HistoryBrowser::TellRefusal(const LibraryResult& result) {
   if (result.refusal == LibraryRefusal::kLibrary) {
     // The library's own message, which then is not told a second time.
     const std::optional<std::string> notice = m_library.TakeNotice();
-    m_dialogs.Tell(notice ? *notice : Sentence(result.message), kLibraryCaption, MessageIcon::kExclamation);
+    m_dialogs.Tell(
+        notice ? LibraryNoticeText(m_library.Problem(), m_library.Path(), *notice) : UserText(Sentence(result.message)),
+        kLibraryCaption, MessageIcon::kExclamation);
     return;
   }
   m_dialogs.Tell(Sentence(result.message), kHistoryCaption, MessageIcon::kExclamation);
+}
+
+UserText HistoryBrowser::LibraryProblemNotice() const {
+  return LibraryNoticeText(m_library.Problem(), m_library.Path(), m_library.ProblemText());
 }
 
 }  // namespace vuriru

@@ -16,10 +16,11 @@
 #include "library/library.h"
 #include "window/user_dialogs.h"
 #include "window/window_controller.h"
+#include "window/write_review.h"
 
 namespace vuriru {
 
-inline constexpr const char* kHistoryCaption = "History";
+inline constexpr const char* kHistoryCaption = VURIRU_TEXT("Messages", "History");
 
 // One row of the list.
 struct HistoryEntry {
@@ -37,6 +38,26 @@ struct HistoryEntry {
   bool full = true;
 };
 
+// One line of an entry's details: an English source text with its
+// arguments. The arguments listed in `ourWords` are words of this program
+// that the window shows in its language too: a snapshot's reason ("Messages")
+// or a V1 setting's caption and option ("Settings").
+struct DetailLine {
+  UserText text;
+  std::vector<size_t> messageArgs;
+  std::vector<size_t> settingArgs;
+};
+
+// The entry's facts, a line each (an empty text is an empty line), then what
+// loading it would change.
+struct EntryDetails {
+  std::vector<DetailLine> lines;
+  std::optional<ReviewQuestion> review;
+};
+
+// The lines, then an empty line and the review: as the details read in English.
+std::string EnglishText(const EntryDetails& details);
+
 class HistoryBrowser {
  public:
   HistoryBrowser(Library& library, WindowController& window, UserDialogs& dialogs);
@@ -46,7 +67,7 @@ class HistoryBrowser {
   std::vector<HistoryEntry> Entries();
   // The entry's facts and what loading it would change on the pages, or
   // the values of a V1 controller's block.
-  std::string Details(const HistoryEntry& entry);
+  EntryDetails Details(const HistoryEntry& entry);
 
   // Fills the pages with the entry's values, as an import does; nothing is
   // written to the controller. False, and told why, when the pages cannot
@@ -66,6 +87,8 @@ class HistoryBrowser {
   bool CanChange() const { return m_library.CanWrite(); }
   // The library's trouble, for the foot of the window; "" when there is none.
   const std::string& LibraryProblemText() const { return m_library.ProblemText(); }
+  // The same, for the window to show in its language.
+  UserText LibraryProblemNotice() const;
 
  private:
   struct EntryValues {

@@ -17,7 +17,7 @@ class UnattendedDialogs : public UserDialogs {
   std::string firmwareFile;
   std::vector<std::string> told;  // "caption: text", in order
 
-  Answer Ask(const std::string&, const std::string&, QuestionButtons buttons) override {
+  Answer Ask(const UserText&, const std::string&, QuestionButtons buttons) override {
     return buttons == QuestionButtons::kOkCancel ? Answer::kOk : Answer::kYes;
   }
   void Tell(const UserText& text, const std::string& caption, MessageIcon) override {

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "comms/engine/engine_events.h"
+#include "window/write_review.h"
 
 namespace vuriru {
 
@@ -19,8 +20,14 @@ class UserDialogs {
  public:
   virtual ~UserDialogs() = default;
 
-  // A modal message box with the given buttons.
-  virtual Answer Ask(const std::string& text, const std::string& caption, QuestionButtons buttons) = 0;
+  // A modal message box with the given buttons; the text is an English
+  // source text with its arguments, shown in the window's language.
+  virtual Answer Ask(const UserText& text, const std::string& caption, QuestionButtons buttons) = 0;
+  // A question with the list of what it changes; the window shows it in its
+  // language. Asked as its English text unless a dialog does better.
+  virtual Answer AskReview(const ReviewQuestion& question, const std::string& caption, QuestionButtons buttons) {
+    return Ask(UserText("%1", {EnglishText(question)}), caption, buttons);
+  }
   // A modal message box with an OK button.
   virtual void Tell(const UserText& text, const std::string& caption, MessageIcon icon) = 0;
   // File dialogs; `filter` is in the "(*.DATA)|*.DATA|All File (*.*)|*.*||"

@@ -78,8 +78,8 @@ void WindowController::OnApply() {
   m_view.RedrawNoteButtons();
   // The list compares what the controller holds with the values as they
   // are; the pages' collect and load steps come only after OK.
-  const std::string question = ApplyQuestionText(LastCompletedData(), EditedData());
-  if (m_dialogs.Ask(question, kApplyCaption, QuestionButtons::kOkCancel) != Answer::kOk) {
+  const ReviewQuestion question = ApplyQuestion(LastCompletedData(), EditedData());
+  if (m_dialogs.AskReview(question, kApplyCaption, QuestionButtons::kOkCancel) != Answer::kOk) {
     m_nConfirmState = kCancelled;
     m_view.RedrawButton(button_id::kApply);
     return;
@@ -101,8 +101,8 @@ void WindowController::OnDefault() {
   ShowStatus(std::string());
   m_state.g_pressedCommand = command::kDefault;
   m_view.RedrawNoteButtons();
-  const std::string question = DefaultQuestionText(LastCompletedData(), EditedData());
-  if (m_dialogs.Ask(question, kDefaultCaption, QuestionButtons::kOkCancel) != Answer::kOk) {
+  const ReviewQuestion question = DefaultQuestion(LastCompletedData(), EditedData());
+  if (m_dialogs.AskReview(question, kDefaultCaption, QuestionButtons::kOkCancel) != Answer::kOk) {
     m_nConfirmState = kCancelled;
     m_view.RedrawButton(button_id::kDefault);
     return;

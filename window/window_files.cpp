@@ -111,9 +111,9 @@ bool WindowController::ImportFrom(const std::string& path) {
   }
   // The whole file has passed its checks; the user sees what it changes
   // before anything does.
-  const std::string question =
-      ImportQuestionText(std::filesystem::path(path).filename().string(), base, imported.data, imported.remarks);
-  if (m_dialogs.Ask(question, kImportErrorCaption, QuestionButtons::kOkCancel) != Answer::kOk) return false;
+  const ReviewQuestion question =
+      ImportQuestion(std::filesystem::path(path).filename().string(), base, imported.data, imported.remarks);
+  if (m_dialogs.AskReview(question, kImportErrorCaption, QuestionButtons::kOkCancel) != Answer::kOk) return false;
   TakeValues(imported.data);
   return true;
 }

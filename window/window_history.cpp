@@ -7,14 +7,21 @@
 // holds up a read or a store.
 
 #include "comms/engine/engine_state.h"
+#include "window/library_notice.h"
 #include "window/window_controller.h"
 
 namespace vuriru {
 
 namespace {
 
-constexpr const char* kWriteGoesAhead =
-    "What the controller held before this write could not be kept in the history; the write goes ahead.";
+// The library's refusal (English, without its full stop) or its notice, then
+// that the write goes ahead.
+constexpr const char* kRefusedWriteGoesAhead = VURIRU_TEXT(
+    "Messages",
+    "%1.\n\nWhat the controller held before this write could not be kept in the history; the write goes ahead.");
+constexpr const char* kNoticeWriteGoesAhead = VURIRU_TEXT(
+    "Messages",
+    "%1\n\nWhat the controller held before this write could not be kept in the history; the write goes ahead.");
 
 }  // namespace
 
@@ -118,15 +125,16 @@ void WindowController::KeepBeforeWrite(SnapshotReason reason) {
     TellLibraryNotice(true);
     return;
   }
-  m_dialogs.Tell(kept.message + ".\n\n" + kWriteGoesAhead, kLibraryCaption, MessageIcon::kExclamation);
+  m_dialogs.Tell(UserText(kRefusedWriteGoesAhead, {kept.message}), kLibraryCaption, MessageIcon::kExclamation);
 }
 
 void WindowController::TellLibraryNotice(bool beforeWrite) {
   if (m_library == nullptr) return;
   const std::optional<std::string> notice = m_library->TakeNotice();
   if (!notice) return;
-  m_dialogs.Tell(beforeWrite ? *notice + "\n\n" + kWriteGoesAhead : *notice, kLibraryCaption,
-                 MessageIcon::kExclamation);
+  UserText text = LibraryNoticeText(m_library->Problem(), m_library->Path(), *notice);
+  if (beforeWrite) text = UserText(kNoticeWriteGoesAhead, {FillText(text.source, text.args)});
+  m_dialogs.Tell(text, kLibraryCaption, MessageIcon::kExclamation);
 }
 
 }  // namespace vuriru

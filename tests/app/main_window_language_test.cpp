@@ -157,6 +157,18 @@ TEST_F(WindowLanguage, ApplyDefaultAndTheCurveSelectorActTheSameInChinese) {
     EXPECT_EQ(rig.hid.Adapter(0).Target().Memory().settings.at(
                   static_cast<size_t>(SettingRowFor(Setting::RunMode).replyByte)),
               2);
+    // The question lists the change in the window's language; what it asks
+    // and what OK does are the same.
+    ASSERT_FALSE(rig.dialogs.reviews.empty());
+    const QString review = rig.dialogs.reviews.back();
+    if (language == Language::kChinese) {
+      EXPECT_TRUE(review.contains(QStringLiteral("\n运行模式: 前进/刹车/倒车 \u2192 前进/倒车")))
+          << review.toStdString();
+      EXPECT_FALSE(review.contains(QStringLiteral("RUN MODE"))) << review.toStdString();
+    } else {
+      EXPECT_EQ(review.toStdString(), rig.dialogs.asked.back().substr(std::string(kApplyCaption).size() + 2));
+    }
+    EXPECT_TRUE(review.startsWith(MessageText(kApplyQuestion))) << review.toStdString();
 
     window.OnPageButton(page::kThrottle);
     CThrottle& throttle = *window.ThrottlePage();

@@ -12,8 +12,10 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QStyle>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -111,6 +113,13 @@ TEST_F(PagesInBothLanguages, EveryValueAndHelpTextFitsItsSlot) {
       data->ShowHelpFor(value);
       EXPECT_TRUE(HelpFits(data->HelpPanel())) << Name(language);
     }
+    // The History button holds its word with the style's margins around it.
+    QPushButton* history = data->HistoryButton();
+    EXPECT_EQ(history->text(), language == Language::kEnglish ? QStringLiteral("History") : QStringLiteral("历史记录"));
+    const int margin = history->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, history);
+    EXPECT_LE(history->fontMetrics().horizontalAdvance(history->text()) + 2 * margin, history->width())
+        << Name(language);
+    EXPECT_LE(history->fontMetrics().height(), history->height()) << Name(language);
 
     CFirmware* device = pages.set.DeviceInfo();
     device->show();

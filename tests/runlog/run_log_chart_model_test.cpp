@@ -28,7 +28,7 @@ RunLogChartModel Model(std::vector<RunLogEntry> entries) {
 TEST(RunLogChartModel, DrawsEachValueAgainstTheRunWithAGapForTheInvalidRun) {
   const RunLogChartModel model = Model(FiveRuns());
   ASSERT_TRUE(model.HasCharts());
-  EXPECT_EQ(model.EmptyText(), "");
+  EXPECT_TRUE(model.EmptyText().empty());
 
   const ChartPlan& voltage = model.Chart(RunLogChart::kVoltage);
   ASSERT_EQ(voltage.lines.size(), 1u);
@@ -121,28 +121,28 @@ TEST(RunLogChartModel, OptionNumbersAreReadExactly) {
 TEST(RunLogChartModel, TheChartsStayEmptyUntilTwoRunsAndSaySoInOneLine) {
   const RunLogChartModel none = Model({});
   EXPECT_FALSE(none.HasCharts());
-  EXPECT_EQ(none.EmptyText(), "The charts need two runs in the running log; it holds none yet.");
+  EXPECT_EQ(EnglishText(none.EmptyText()), "The charts need two runs in the running log; it holds none yet.");
   const RunLogChartModel one = Model({Entry(1, 72, 68, 81, 42)});
   EXPECT_FALSE(one.HasCharts());
-  EXPECT_EQ(one.EmptyText(), "The charts need two runs in the running log; it holds one so far.");
+  EXPECT_EQ(EnglishText(one.EmptyText()), "The charts need two runs in the running log; it holds one so far.");
   for (size_t c = 0; c < kRunLogChartCount; ++c) {
     const ChartPlan& plan = one.Chart(static_cast<RunLogChart>(c));
     EXPECT_FALSE(plan.limit);
     for (const ChartLine& line : plan.lines) EXPECT_TRUE(line.segments.empty());
   }
-  EXPECT_EQ(one.EmptyText().find('\n'), std::string::npos);
+  EXPECT_EQ(EnglishText(one.EmptyText()).find('\n'), std::string::npos);
 }
 
 TEST(RunLogChartModel, HoverTextsGiveTheDateTheValuesAndTheNote) {
   const RunLogChartModel model = Model(FiveRuns());
-  EXPECT_EQ(model.HoverText(2),
+  EXPECT_EQ(EnglishText(model.HoverText(2)),
             "Run 2  19845  full V3.12_240517\n7.2 V, ESC 68 \u00B0C, motor 81 \u00B0C, 42000 rpm\n"
             "heat 3, FDR 4.2");
-  EXPECT_EQ(model.HoverText(3),
+  EXPECT_EQ(EnglishText(model.HoverText(3)),
             "Run 3  19846  full V3.12_240517\nNot plausible, left out of the charts: 0.0 V, ESC 0 \u00B0C, motor 0 "
             "\u00B0C, 0 rpm (bytes 00000000)");
-  EXPECT_EQ(model.HoverText(0), "");
-  EXPECT_EQ(model.HoverText(6), "");
+  EXPECT_EQ(EnglishText(model.HoverText(0)), "");
+  EXPECT_EQ(EnglishText(model.HoverText(6)), "");
   EXPECT_THAT(RunLogLocalTime(1'714'572'202'000), ::testing::MatchesRegex("2024-05-0[12] [0-9][0-9]:[0-9][0-9]"));
 }
 

@@ -59,9 +59,10 @@ TEST_F(HistoryBrowserTest, SetupsComeFirstThenSnapshotsNewestFirst) {
 
 TEST_F(HistoryBrowserTest, DetailsSayWhatLoadingWouldChangeOnTheEditedValues) {
   const HistoryEntry read = ReadSnapshot();
-  EXPECT_NE(browser.Details(read).find(kNothingChanges), std::string::npos) << browser.Details(read);
+  EXPECT_NE(EnglishText(browser.Details(read)).find(kNothingChanges), std::string::npos)
+      << EnglishText(browser.Details(read));
   rig.settings.Current(Setting::RunMode) = 2;
-  const std::string details = browser.Details(read);
+  const std::string details = EnglishText(browser.Details(read));
   EXPECT_EQ(details.rfind("Snapshot ", 0), 0u) << details;
   EXPECT_NE(details.find("Controller: full, software " + rig.engine.SoftwareVersionText()), std::string::npos);
   EXPECT_NE(details.find("RUN MODE: Forward/Reverse \u2192 Forward/Brake/Reverse"), std::string::npos) << details;
@@ -100,7 +101,7 @@ TEST_F(HistoryBrowserTest, AV1SnapshotIsOnlyLookedAt) {
   const std::vector<HistoryEntry> entries = browser.Entries();
   const HistoryEntry* v1 = Find(entries, "before V1 send");
   ASSERT_NE(v1, nullptr);
-  const std::string details = browser.Details(*v1);
+  const std::string details = EnglishText(browser.Details(*v1));
   EXPECT_NE(details.find("Cut-off Voltage: 3.0V/Cell(*)"), std::string::npos) << details;
   EXPECT_NE(details.find("kept to be looked at"), std::string::npos) << details;
   const SettingsBlock before = rig.settings;

@@ -94,8 +94,8 @@ class RecordingView : public WindowView {
 
 class QueuedDialogs : public UserDialogs {
  public:
-  Answer Ask(const std::string& text, const std::string& caption, QuestionButtons buttons) override {
-    asked.push_back(caption + ": " + text);
+  Answer Ask(const UserText& text, const std::string& caption, QuestionButtons buttons) override {
+    asked.push_back(caption + ": " + EnglishText(text));
     if (answers.empty()) return buttons == QuestionButtons::kOkCancel ? Answer::kCancel : Answer::kNo;
     const Answer answer = answers.front();
     answers.pop_front();

@@ -5,12 +5,17 @@
 #include <optional>
 
 #include <QApplication>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTreeWidget>
 
 #include "app/main_window.h"
 #include "common/event_loop_scheduler.h"
+#include "library/library.h"
 #include "pages/boost_page.h"
 #include "pages/brake_page.h"
 #include "pages/general_page.h"
@@ -18,8 +23,11 @@
 #include "sim/sim_target_factory.h"
 #include "sim/simulated_hid_library.h"
 #include "widgets/curves/curve_lines.h"
+#include "widgets/history/history_dlg.h"
+#include "widgets/history/review_text.h"
 #include "widgets/kit/about_dlg.h"
 #include "widgets/kit/esc_process_dlg.h"
+#include "widgets/kit/language.h"
 #include "widgets/kit/owner_draw_button.h"
 #include "widgets/v1/cn_v1_dlg.h"
 #include "widgets/v1/v1_dlg.h"
@@ -32,7 +40,7 @@ namespace {
 // Every question is answered yes; no file is ever chosen.
 class AgreeingDialogs : public UserDialogs {
  public:
-  Answer Ask(const std::string&, const std::string&, QuestionButtons buttons) override {
+  Answer Ask(const UserText&, const std::string&, QuestionButtons buttons) override {
     return buttons == QuestionButtons::kYesNo ? Answer::kYes : Answer::kOk;
   }
   void Tell(const UserText&, const std::string&, MessageIcon) override {}
@@ -197,6 +205,39 @@ void AboutShot(Snapshots& shots) {
   shots.Save(about, QStringLiteral("about"));
 }
 
+// The History window over a library with a setup and the read's snapshot,
+// the snapshot chosen while the edited values differ from it; and the Apply
+// question with the list of what it changes, as the window's box shows it.
+void HistoryShots(Snapshots& shots) {
+  QTemporaryDir folder;
+  Library library(QDir(folder.path()).filePath(QStringLiteral("library.sqlite3")).toStdString());
+  WindowOnSimulator sim(SimTargetKind::kFull);
+  sim.window->KeepHistoryIn(library);
+  if (!sim.StartAndRead()) return shots.Fail(QStringLiteral("the simulated controller was not read"));
+  CQorProDlg& window = *sim.window;
+  const EscData read = window.Controller().EditedData();
+  library.SaveSetup("Track A", "wet, 17.5T", read, window.Engine().SoftwareVersionText());
+  window.Settings().Current(Setting::RunMode) = 2;
+  window.Settings().Current(Setting::MoterRotation) = 1;
+
+  HistoryBrowser browser(library, window.Controller(), sim.dialogs);
+  CHistoryDlg history(browser, &window);
+  history.show();
+  history.List()->setCurrentItem(history.List()->topLevelItem(1));
+  Settle();
+  shots.Save(history, QStringLiteral("history"));
+  history.List()->setCurrentItem(history.List()->topLevelItem(0));
+  Settle();
+  shots.Save(history, QStringLiteral("history-setup"));
+
+  QMessageBox review(QMessageBox::NoIcon, MessageText(kApplyCaption),
+                     ReviewQuestionText(ApplyQuestion(read, window.Controller().EditedData())),
+                     QMessageBox::Ok | QMessageBox::Cancel, &window);
+  review.show();
+  Settle();
+  shots.Save(review, QStringLiteral("review-apply"));
+}
+
 }  // namespace
 
 void WindowShots(Snapshots& shots) {
@@ -205,6 +246,7 @@ void WindowShots(Snapshots& shots) {
   V1Shot(shots);
   BoxShot(shots);
   AboutShot(shots);
+  HistoryShots(shots);
 }
 
 }  // namespace vuriru::snapshots

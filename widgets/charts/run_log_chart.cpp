@@ -7,6 +7,7 @@
 #include <QScatterSeries>
 #include <QValueAxis>
 
+#include "widgets/kit/language.h"
 #include "widgets/kit/widget_setup.h"
 #include "widgets/layout/theme_colours.h"
 
@@ -49,7 +50,7 @@ double RunTickInterval(double span) {
 }
 
 RunLogChartItem::RunLogChartItem(const ChartPlan& plan) {
-  setTitle(Text(plan.title));
+  setTitle(MessageText(plan.title));
   setTitleBrush(QColor(theme::kText));
   setTitleFont(KitFont(13, true));
   setBackgroundBrush(QColor(theme::kGroundTop));
@@ -62,7 +63,7 @@ RunLogChartItem::RunLogChartItem(const ChartPlan& plan) {
   legend()->setAlignment(Qt::AlignTop);
 
   // Ticks on whole runs, 1, 2 or 5 times a power of ten apart, at most ten.
-  QValueAxis* runs = Axis(QStringLiteral("Run"), plan.firstRun, plan.lastRun, "%d");
+  QValueAxis* runs = Axis(MessageText(QT_TRANSLATE_NOOP("Messages", "Run")), plan.firstRun, plan.lastRun, "%d");
   runs->setTickType(QValueAxis::TicksDynamic);
   runs->setTickAnchor(0);
   runs->setTickInterval(RunTickInterval(plan.lastRun - plan.firstRun));
@@ -88,7 +89,7 @@ RunLogChartItem::RunLogChartItem(const ChartPlan& plan) {
         if (dots == nullptr) {
           dots = new QScatterSeries;
           dots->setObjectName(QString::fromLatin1(kDotSeriesPrefix) + Text(line.name));
-          dots->setName(Text(line.name));
+          dots->setName(MessageText(line.name));
           dots->setColor(colour);
           dots->setBorderColor(colour);
           dots->setMarkerSize(6);
@@ -98,7 +99,7 @@ RunLogChartItem::RunLogChartItem(const ChartPlan& plan) {
       }
       auto* series = new QLineSeries;
       series->setObjectName(QString::fromLatin1(kLineSeriesPrefix) + Text(line.name));
-      series->setName(Text(line.name));
+      series->setName(MessageText(line.name));
       series->setPen(pen);
       QList<QPointF> points;
       points.reserve(static_cast<qsizetype>(segment.size()));
@@ -118,7 +119,9 @@ RunLogChartItem::RunLogChartItem(const ChartPlan& plan) {
   if (plan.limit) {
     auto* limit = new QLineSeries;
     limit->setObjectName(QString::fromLatin1(kLimitSeriesName));
-    limit->setName(Text(plan.limit->label));
+    QString option = SettingText(plan.limit->option);
+    if (option.endsWith(QStringLiteral("(*)"))) option.chop(3);
+    limit->setName(SettingText(plan.limit->caption) + QLatin1Char(' ') + option);
     QPen pen(QColor(kLimitColour), 1.5, Qt::DashLine);
     limit->setPen(pen);
     limit->append(plan.firstRun, plan.limit->value);

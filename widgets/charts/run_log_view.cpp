@@ -18,6 +18,7 @@
 #include "files/atomic_file.h"
 #include "runlog/run_log_csv.h"
 #include "widgets/charts/run_log_chart.h"
+#include "widgets/kit/language.h"
 #include "widgets/kit/widget_setup.h"
 #include "widgets/layout/theme_colours.h"
 
@@ -25,19 +26,26 @@ namespace vuriru {
 
 namespace {
 
-constexpr const char* kSaveCaptions[kRunLogChartCount] = {"Save &voltage chart\u2026", "Save &temperature chart\u2026",
-                                                          "Save &rpm chart\u2026"};
+constexpr const char* kSaveCaptions[kRunLogChartCount] = {QT_TRANSLATE_NOOP("Messages", "Save &voltage chart…"),
+                                                          QT_TRANSLATE_NOOP("Messages", "Save &temperature chart…"),
+                                                          QT_TRANSLATE_NOOP("Messages", "Save &rpm chart…")};
 
 QString Text(const std::string& text) {
   return QString::fromStdString(text);
 }
 
-std::string SummaryText(const RunLogChartModel& model) {
-  if (!model.HasCharts()) return model.EmptyText();
+QString Text(const UserText& text) {
+  return MessageText(text);
+}
+
+QString SummaryText(const RunLogChartModel& model) {
+  if (!model.HasCharts()) return Text(model.EmptyText());
   const std::vector<RunLogEntry>& entries = model.Entries();
-  return std::to_string(entries.size()) + " runs, from " + RunLogLocalTime(entries.front().timeMs) + " to " +
-         RunLogLocalTime(entries.back().timeMs) +
-         ". Point at a run to see it; click it or use the slider to choose it.";
+  return Text(UserText(QT_TRANSLATE_NOOP("Messages",
+                                         "%1 runs, from %2 to %3. Point at a run to see it; click it or use the slider "
+                                         "to choose it."),
+                       {std::to_string(entries.size()), RunLogLocalTime(entries.front().timeMs),
+                        RunLogLocalTime(entries.back().timeMs)}));
 }
 
 bool WriteBytes(const QString& path, const QByteArray& bytes, QString* why) {
@@ -72,11 +80,11 @@ void RunLogView::Open(Library& library, QWidget* parent) {
 }
 
 void RunLogView::Build() {
-  setWindowTitle(QStringLiteral("Running log history"));
+  setWindowTitle(MessageText(QT_TRANSLATE_NOOP("Messages", "Running log history")));
   setObjectName(QStringLiteral("runLogView"));
   auto* layout = new QVBoxLayout(this);
 
-  m_summary = new QLabel(Text(SummaryText(m_model)), this);
+  m_summary = new QLabel(SummaryText(m_model), this);
   m_summary->setObjectName(QStringLiteral("summary"));
   m_summary->setFont(KitFont(12));
   layout->addWidget(m_summary);
@@ -96,13 +104,13 @@ void RunLogView::Build() {
   }
 
   auto* runRow = new QHBoxLayout;
-  auto* runLabel = new QLabel(QStringLiteral("R&un:"), this);
+  auto* runLabel = new QLabel(MessageText(QT_TRANSLATE_NOOP("Messages", "R&un:")), this);
   m_slider = new QSlider(Qt::Horizontal, this);
   m_slider->setObjectName(QStringLiteral("run"));
   m_slider->setRange(m_model.RunCount() == 0 ? 0 : 1, static_cast<int>(m_model.RunCount()));
   m_slider->setPageStep(10);
   m_slider->setEnabled(m_model.RunCount() > 0);
-  m_slider->setAccessibleName(QStringLiteral("Run"));
+  m_slider->setAccessibleName(MessageText(QT_TRANSLATE_NOOP("Messages", "Run")));
   runLabel->setBuddy(m_slider);
   runRow->addWidget(runLabel);
   runRow->addWidget(m_slider, 1);
@@ -117,13 +125,13 @@ void RunLogView::Build() {
   connect(m_slider, &QSlider::valueChanged, this, [this](int value) { ChooseRun(static_cast<size_t>(value)); });
 
   auto* noteRow = new QHBoxLayout;
-  auto* noteLabel = new QLabel(QStringLiteral("&Note:"), this);
+  auto* noteLabel = new QLabel(MessageText(QT_TRANSLATE_NOOP("Messages", "&Note:")), this);
   m_note = new QLineEdit(this);
   m_note->setObjectName(QStringLiteral("note"));
-  m_note->setAccessibleName(QStringLiteral("Note of the chosen run"));
-  m_note->setPlaceholderText(QStringLiteral("e.g. heat 3, FDR 4.2"));
+  m_note->setAccessibleName(MessageText(QT_TRANSLATE_NOOP("Messages", "Note of the chosen run")));
+  m_note->setPlaceholderText(MessageText(QT_TRANSLATE_NOOP("Messages", "e.g. heat 3, FDR 4.2")));
   noteLabel->setBuddy(m_note);
-  m_keepNote = new QPushButton(QStringLiteral("&Keep note"), this);
+  m_keepNote = new QPushButton(MessageText(QT_TRANSLATE_NOOP("Messages", "&Keep note")), this);
   m_keepNote->setObjectName(QStringLiteral("keep note"));
   m_keepNote->setAutoDefault(false);
   noteRow->addWidget(noteLabel);
@@ -141,21 +149,21 @@ void RunLogView::Build() {
 
   auto* buttons = new QHBoxLayout;
   for (size_t c = 0; c < kRunLogChartCount; ++c) {
-    auto* save = new QPushButton(QString::fromUtf8(kSaveCaptions[c]), this);
+    auto* save = new QPushButton(MessageText(kSaveCaptions[c]), this);
     save->setObjectName(Text("save " + m_model.Chart(static_cast<RunLogChart>(c)).fileName));
     save->setEnabled(m_model.HasCharts());
     save->setAutoDefault(false);
     connect(save, &QPushButton::clicked, this, [this, c] { AskAndSavePng(static_cast<RunLogChart>(c)); });
     buttons->addWidget(save);
   }
-  auto* csv = new QPushButton(QStringLiteral("Save as &CSV\u2026"), this);
+  auto* csv = new QPushButton(MessageText(QT_TRANSLATE_NOOP("Messages", "Save as &CSV…")), this);
   csv->setObjectName(QStringLiteral("save csv"));
   csv->setEnabled(m_model.RunCount() > 0);
   csv->setAutoDefault(false);
   connect(csv, &QPushButton::clicked, this, [this] { AskAndSaveCsv(); });
   buttons->addWidget(csv);
   buttons->addStretch(1);
-  auto* close = new QPushButton(QStringLiteral("C&lose"), this);
+  auto* close = new QPushButton(MessageText(QT_TRANSLATE_NOOP("Messages", "C&lose")), this);
   close->setObjectName(QStringLiteral("close"));
   close->setAutoDefault(false);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
@@ -227,7 +235,8 @@ bool RunLogView::SavePng(RunLogChart chart, const QString& path, QString* why) {
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   if (!ChartView(chart)->grab().save(&buffer, "PNG")) {
-    if (why != nullptr) *why = QStringLiteral("the chart could not be drawn as a PNG image");
+    if (why != nullptr)
+      *why = MessageText(QT_TRANSLATE_NOOP("Messages", "the chart could not be drawn as a PNG image"));
     return false;
   }
   return WriteBytes(path, bytes, why);
@@ -243,8 +252,10 @@ bool RunLogView::SetNote(size_t run, const QString& note, QString* why) {
     if (why != nullptr) *why = text;
     return false;
   };
-  if (m_library == nullptr) return fail(QStringLiteral("this view has no library to keep notes in"));
-  if (run < 1 || run > m_model.RunCount()) return fail(QStringLiteral("there is no such run"));
+  if (m_library == nullptr)
+    return fail(MessageText(QT_TRANSLATE_NOOP("Messages", "this view has no library to keep notes in")));
+  if (run < 1 || run > m_model.RunCount())
+    return fail(MessageText(QT_TRANSLATE_NOOP("Messages", "there is no such run")));
   const std::string text = note.toStdString();
   const LibraryResult kept = m_library->SetRunLogNote(m_model.Entries()[run - 1].id, text);
   if (!kept.ok) return fail(Text(kept.message));
@@ -256,28 +267,32 @@ bool RunLogView::SetNote(size_t run, const QString& note, QString* why) {
 void RunLogView::KeepNoteOrWarn() {
   QString why;
   if (!SetNote(static_cast<size_t>(m_slider->value()), m_note->text(), &why)) {
-    QMessageBox::warning(this, QStringLiteral("Keep the note"), why);
+    QMessageBox::warning(this, MessageText(QT_TRANSLATE_NOOP("Messages", "Keep the note")), why);
   }
 }
 
 void RunLogView::AskAndSavePng(RunLogChart chart) {
   const QString suggested = Text("running-log-" + m_model.Chart(chart).fileName + ".png");
-  const QString path = WithExtension(QFileDialog::getSaveFileName(this, QStringLiteral("Save the chart"), suggested,
-                                                                  QStringLiteral("PNG images (*.png)")),
-                                     QStringLiteral(".png"));
+  const QString path = WithExtension(
+      QFileDialog::getSaveFileName(this, MessageText(QT_TRANSLATE_NOOP("Messages", "Save the chart")), suggested,
+                                   MessageText(QT_TRANSLATE_NOOP("Messages", "PNG images (*.png)"))),
+      QStringLiteral(".png"));
   if (path.isEmpty()) return;
   QString why;
-  if (!SavePng(chart, path, &why)) QMessageBox::warning(this, QStringLiteral("Save the chart"), why);
+  if (!SavePng(chart, path, &why))
+    QMessageBox::warning(this, MessageText(QT_TRANSLATE_NOOP("Messages", "Save the chart")), why);
 }
 
 void RunLogView::AskAndSaveCsv() {
   const QString path = WithExtension(
-      QFileDialog::getSaveFileName(this, QStringLiteral("Save the running log"), QStringLiteral("running-log.csv"),
-                                   QStringLiteral("CSV files (*.csv)")),
+      QFileDialog::getSaveFileName(this, MessageText(QT_TRANSLATE_NOOP("Messages", "Save the running log")),
+                                   QStringLiteral("running-log.csv"),
+                                   MessageText(QT_TRANSLATE_NOOP("Messages", "CSV files (*.csv)"))),
       QStringLiteral(".csv"));
   if (path.isEmpty()) return;
   QString why;
-  if (!SaveCsv(path, &why)) QMessageBox::warning(this, QStringLiteral("Save the running log"), why);
+  if (!SaveCsv(path, &why))
+    QMessageBox::warning(this, MessageText(QT_TRANSLATE_NOOP("Messages", "Save the running log")), why);
 }
 
 }  // namespace vuriru

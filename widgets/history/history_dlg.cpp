@@ -12,6 +12,9 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "widgets/history/review_text.h"
+#include "widgets/kit/language.h"
+
 namespace vuriru {
 
 namespace {
@@ -31,16 +34,16 @@ CHistoryDlg::CHistoryDlg(HistoryBrowser& browser, QWidget* parent)
       m_browser(browser),
       m_list(new QTreeWidget(this)),
       m_details(new QPlainTextEdit(this)),
-      m_load(new QPushButton(QStringLiteral("Load"), this)),
-      m_export(new QPushButton(QStringLiteral("Export\u2026"), this)),
-      m_saveAs(new QPushButton(QStringLiteral("Save as setup\u2026"), this)),
-      m_rename(new QPushButton(QStringLiteral("Rename\u2026"), this)),
-      m_delete(new QPushButton(QStringLiteral("Delete"), this)),
-      m_saveEdits(new QPushButton(QStringLiteral("Save edits as setup\u2026"), this)),
-      m_close(new QPushButton(QStringLiteral("Close"), this)),
+      m_load(new QPushButton(MessageText(QT_TRANSLATE_NOOP("Messages", "Load")), this)),
+      m_export(new QPushButton(MessageText(QT_TRANSLATE_NOOP("Messages", "Export…")), this)),
+      m_saveAs(new QPushButton(MessageText(QT_TRANSLATE_NOOP("Messages", "Save as setup…")), this)),
+      m_rename(new QPushButton(MessageText(QT_TRANSLATE_NOOP("Messages", "Rename…")), this)),
+      m_delete(new QPushButton(MessageText(QT_TRANSLATE_NOOP("Messages", "Delete")), this)),
+      m_saveEdits(new QPushButton(MessageText(QT_TRANSLATE_NOOP("Messages", "Save edits as setup…")), this)),
+      m_close(new QPushButton(MessageText(QT_TRANSLATE_NOOP("Messages", "Close")), this)),
       m_problem(new QLabel(this)) {
   setObjectName(QStringLiteral("history"));
-  setWindowTitle(QString::fromLatin1(kCaption));
+  setWindowTitle(MessageText(kCaption));
   setModal(true);
   resize(760, 520);
   m_askName = [this](const QString& title, const QString& name, bool withNote) {
@@ -50,7 +53,8 @@ CHistoryDlg::CHistoryDlg(HistoryBrowser& browser, QWidget* parent)
   m_list->setObjectName(QStringLiteral("entries"));
   m_list->setColumnCount(4);
   m_list->setHeaderLabels(
-      {QStringLiteral("Date"), QStringLiteral("Reason or name"), QStringLiteral("Kind"), QStringLiteral("Software")});
+      {MessageText(QT_TRANSLATE_NOOP("Messages", "Date")), MessageText(QT_TRANSLATE_NOOP("Messages", "Reason or name")),
+       MessageText(QT_TRANSLATE_NOOP("Messages", "Kind")), MessageText(QT_TRANSLATE_NOOP("Messages", "Software"))});
   m_list->setRootIsDecorated(false);
   m_list->setUniformRowHeights(true);
   m_list->setAllColumnsShowFocus(true);
@@ -130,14 +134,17 @@ void CHistoryDlg::Fill(const std::function<bool(const HistoryEntry&)>& choose) {
   int chosen = 0;
   for (size_t i = 0; i < m_entries.size(); ++i) {
     const HistoryEntry& entry = m_entries[i];
-    auto* item =
-        new QTreeWidgetItem(m_list, {Q(entry.when), Q(entry.reasonOrName), Q(entry.kindText), Q(entry.software)});
+    auto* item = new QTreeWidgetItem(
+        m_list, {Q(entry.when),
+                 // A setup's name is the user's own; a snapshot's reason is a word of ours.
+                 entry.kind == HistoryEntry::Kind::kSetup ? Q(entry.reasonOrName) : MessageText(entry.reasonOrName),
+                 MessageText(entry.kindText), Q(entry.software)});
     if (!entry.note.empty()) item->setToolTip(1, Q(entry.note));
     if (choose && choose(entry)) chosen = static_cast<int>(i);
   }
   for (int column = 0; column < 3; ++column) m_list->resizeColumnToContents(column);
   if (!m_entries.empty()) m_list->setCurrentItem(m_list->topLevelItem(chosen));
-  m_problem->setText(Q(m_browser.LibraryProblemText()));
+  m_problem->setText(MessageText(m_browser.LibraryProblemNotice()));
   m_problem->setVisible(!m_browser.LibraryProblemText().empty());
   OnChosen();
 }
@@ -159,15 +166,16 @@ void CHistoryDlg::OnChosen() {
   m_saveEdits->setEnabled(canChange);
   if (entry == nullptr) {
     // With a library in trouble the foot says why nothing is kept.
-    m_details->setPlainText(
-        m_browser.LibraryProblemText().empty()
-            ? QStringLiteral("The history is empty. A snapshot is kept after every read of a controller, before every "
-                             "write and after every store; \"Save edits as setup\u2026\" keeps the edited values "
-                             "under a name.")
-            : QStringLiteral("The history is empty."));
+    m_details->setPlainText(m_browser.LibraryProblemText().empty()
+                                ? MessageText(QT_TRANSLATE_NOOP(
+                                      "Messages",
+                                      "The history is empty. A snapshot is kept after every read of a controller, "
+                                      "before every write and after every store; \"Save edits as setup…\" "
+                                      "keeps the edited values under a name."))
+                                : MessageText(QT_TRANSLATE_NOOP("Messages", "The history is empty.")));
     return;
   }
-  m_details->setPlainText(Q(m_browser.Details(*entry)));
+  m_details->setPlainText(EntryDetailsText(m_browser.Details(*entry)));
 }
 
 void CHistoryDlg::OnLoad() {
@@ -187,8 +195,9 @@ void CHistoryDlg::OnSaveAsSetup() {
   const HistoryEntry* entry = Chosen();
   if (entry == nullptr || !entry->full || !m_browser.CanChange()) return;
   const HistoryEntry from = *entry;
-  const std::optional<SetupNameInput> input = m_askName(
-      QStringLiteral("Save as setup"), from.kind == HistoryEntry::Kind::kSetup ? Q(from.name) : QString(), true);
+  const std::optional<SetupNameInput> input =
+      m_askName(MessageText(QT_TRANSLATE_NOOP("Messages", "Save as setup")),
+                from.kind == HistoryEntry::Kind::kSetup ? Q(from.name) : QString(), true);
   if (!input) return;
   if (!m_browser.SaveAsSetup(from, input->name, input->note)) return Refill(from);
   Fill([&](const HistoryEntry& e) { return e.kind == HistoryEntry::Kind::kSetup && e.name == input->name; });
@@ -196,7 +205,8 @@ void CHistoryDlg::OnSaveAsSetup() {
 
 void CHistoryDlg::OnSaveEdits() {
   if (!m_browser.CanChange()) return;
-  const std::optional<SetupNameInput> input = m_askName(QStringLiteral("Save edits as setup"), QString(), true);
+  const std::optional<SetupNameInput> input =
+      m_askName(MessageText(QT_TRANSLATE_NOOP("Messages", "Save edits as setup")), QString(), true);
   if (!input) return;
   if (!m_browser.SaveEditsAsSetup(input->name, input->note)) return Refill(Chosen() ? *Chosen() : HistoryEntry{});
   Fill([&](const HistoryEntry& e) { return e.kind == HistoryEntry::Kind::kSetup && e.name == input->name; });
@@ -206,7 +216,8 @@ void CHistoryDlg::OnRename() {
   const HistoryEntry* entry = Chosen();
   if (entry == nullptr || entry->kind != HistoryEntry::Kind::kSetup || !m_browser.CanChange()) return;
   const HistoryEntry from = *entry;
-  const std::optional<SetupNameInput> input = m_askName(QStringLiteral("Rename setup"), Q(from.name), false);
+  const std::optional<SetupNameInput> input =
+      m_askName(MessageText(QT_TRANSLATE_NOOP("Messages", "Rename setup")), Q(from.name), false);
   if (!input) return;
   if (!m_browser.Rename(from, input->name)) return Refill(from);
   Fill([&](const HistoryEntry& e) { return SameEntry(e, from); });

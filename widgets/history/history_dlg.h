@@ -29,7 +29,7 @@ class CHistoryDlg : public QDialog {
  public:
   // The caption of the window; its rows come from `browser`, which
   // outlives it.
-  static constexpr const char* kCaption = "History";
+  static constexpr const char* kCaption = QT_TRANSLATE_NOOP("Messages", "History");
 
   CHistoryDlg(HistoryBrowser& browser, QWidget* parent = nullptr);
 

@@ -9,6 +9,8 @@
 #include <QVBoxLayout>
 
 #include "library/library.h"
+#include "widgets/kit/language.h"
+#include "window/library_notice.h"
 
 namespace vuriru {
 
@@ -23,12 +25,12 @@ CSetupNameDlg::CSetupNameDlg(const QString& title, const QString& name, bool wit
   auto* form = new QFormLayout;
   m_name->setObjectName(QStringLiteral("name"));
   m_name->setMinimumWidth(280);
-  form->addRow(QStringLiteral("Name:"), m_name);
+  form->addRow(MessageText(QT_TRANSLATE_NOOP("Messages", "Name:")), m_name);
   if (withNote) {
     m_note = new QLineEdit(this);
     m_note->setObjectName(QStringLiteral("note"));
-    m_note->setPlaceholderText(QStringLiteral("Track A, wet, 17.5T"));
-    form->addRow(QStringLiteral("Note:"), m_note);
+    m_note->setPlaceholderText(MessageText(QT_TRANSLATE_NOOP("Messages", "Track A, wet, 17.5T")));
+    form->addRow(MessageText(QT_TRANSLATE_NOOP("Messages", "Note:")), m_note);
   }
   m_problem->setObjectName(QStringLiteral("problem"));
   m_problem->setWordWrap(true);
@@ -61,13 +63,9 @@ bool CSetupNameDlg::CanAccept() const {
 }
 
 void CSetupNameDlg::CheckName() {
-  std::string problem = SetupNameProblem(m_name->text().toStdString());
   // An empty field needs no scolding; OK simply waits for a name.
-  if (m_name->text().isEmpty()) problem.clear();
-  if (!problem.empty() && problem.front() >= 'a' && problem.front() <= 'z') {
-    problem.front() = static_cast<char>(problem.front() - 32);
-  }
-  m_problem->setText(QString::fromStdString(problem));
+  const UserText problem = m_name->text().isEmpty() ? UserText() : SetupNameProblemText(m_name->text().toStdString());
+  m_problem->setText(MessageText(problem));
   m_problem->setVisible(!problem.empty());
   m_buttons->button(QDialogButtonBox::Ok)->setEnabled(CanAccept());
 }

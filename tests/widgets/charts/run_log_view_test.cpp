@@ -27,6 +27,7 @@
 #include "runlog/run_log_csv.h"
 #include "runlog/run_log_entries.h"
 #include "widgets/charts/run_log_chart.h"
+#include "widgets/kit/language.h"
 
 namespace vuriru {
 namespace {
@@ -132,7 +133,7 @@ TEST_F(RunLogViewTest, TheChartsStayEmptyAndOneLineSaysWhyUntilTwoRuns) {
        {std::vector<RunLogEntry>{}, std::vector<RunLogEntry>{Entry(1, 72, 68, 81, 42)}}) {
     RunLogView view(entries);
     const RunLogChartModel model(entries);
-    EXPECT_EQ(view.SummaryLine()->text().toStdString(), model.EmptyText());
+    EXPECT_EQ(view.SummaryLine()->text().toStdString(), EnglishText(model.EmptyText()));
     for (size_t c = 0; c < kRunLogChartCount; ++c) {
       RunLogChartItem* chart = view.Chart(static_cast<RunLogChart>(c));
       for (QAbstractSeries* series : chart->series()) {
@@ -159,7 +160,7 @@ TEST_F(RunLogViewTest, TheKeyboardChoosesARunAndTheChartsMarkIt) {
   Key(view.RunSlider(), Qt::Key_Left);
   Key(view.RunSlider(), Qt::Key_Left);
   EXPECT_EQ(view.RunSlider()->value(), 3);
-  EXPECT_EQ(view.RunDetails()->text().toStdString(), view.Model().HoverText(3));
+  EXPECT_EQ(view.RunDetails()->text().toStdString(), EnglishText(view.Model().HoverText(3)));
   for (size_t c = 0; c < kRunLogChartCount; ++c) {
     const std::vector<QXYSeries*> marker = SeriesNamed(view.Chart(static_cast<RunLogChart>(c)), kMarkerSeriesName);
     ASSERT_EQ(marker.size(), 1u);
@@ -167,7 +168,7 @@ TEST_F(RunLogViewTest, TheKeyboardChoosesARunAndTheChartsMarkIt) {
     EXPECT_EQ(marker[0]->at(0).x(), 3.0);
   }
   Key(view.RunSlider(), Qt::Key_Home);
-  EXPECT_EQ(view.RunDetails()->text().toStdString(), view.Model().HoverText(1));
+  EXPECT_EQ(view.RunDetails()->text().toStdString(), EnglishText(view.Model().HoverText(1)));
   // The rpm chart's save button has its mnemonic; Escape closes.
   EXPECT_EQ(view.findChild<QPushButton*>("save rpm")->text(), QString::fromUtf8("Save &rpm chart\u2026"));
   Key(&view, Qt::Key_Escape);
@@ -194,14 +195,14 @@ TEST_F(RunLogViewTest, PointingAtAChartShowsTheNearestRunAndAClickChoosesIt) {
   EXPECT_EQ(view.RunAt(RunLogChart::kTemperature, at), 2u);
   Mouse(chartView->viewport(), QEvent::MouseMove, at);
   const std::string details = view.RunDetails()->text().toStdString();
-  EXPECT_EQ(details, view.Model().HoverText(2));
+  EXPECT_EQ(details, EnglishText(view.Model().HoverText(2)));
   EXPECT_NE(details.find(RunLogLocalTime(FiveRuns()[1].timeMs)), std::string::npos);
   EXPECT_NE(details.find("heat 3, FDR 4.2"), std::string::npos);
   // Pointing does not choose: leaving shows the chosen run again.
   EXPECT_EQ(view.RunSlider()->value(), 5);
   QEvent leave(QEvent::Leave);
   QApplication::sendEvent(chartView->viewport(), &leave);
-  EXPECT_EQ(view.RunDetails()->text().toStdString(), view.Model().HoverText(5));
+  EXPECT_EQ(view.RunDetails()->text().toStdString(), EnglishText(view.Model().HoverText(5)));
   Mouse(chartView->viewport(), QEvent::MouseButtonPress, at);
   EXPECT_EQ(view.RunSlider()->value(), 2);
   // Outside the plot area (the chart's title) there is no run.
@@ -229,7 +230,7 @@ TEST_F(RunLogViewTest, ANoteIsChangedInTheLibraryOnlyForAViewBuiltFromIt) {
   EXPECT_TRUE(view.isVisible());
   EXPECT_EQ(library.ListRunLog()[1].note, "A main, \"wet\", FDR 4.4");
   EXPECT_EQ(library.ListRunLog()[0].note, "");
-  EXPECT_EQ(view.RunDetails()->text().toStdString(), view.Model().HoverText(2));
+  EXPECT_EQ(view.RunDetails()->text().toStdString(), EnglishText(view.Model().HoverText(2)));
   EXPECT_EQ(view.Model().Entries()[1].note, "A main, \"wet\", FDR 4.4");
   // A note the library refuses changes nothing.
   QString why;
@@ -282,6 +283,50 @@ TEST_F(RunLogViewTest, OpensOnALibrarysRunLog) {
   RunLogView view(library);
   EXPECT_EQ(view.Model().RunCount(), 5u);
   EXPECT_EQ(view.Model().Entries()[1].note, "heat 3, FDR 4.2");
+}
+
+}  // namespace
+}  // namespace vuriru
+
+namespace vuriru {
+namespace {
+
+// The view is built in the window's language each time it opens: titles,
+// buttons, charts, legends, the limit lines and the run's details, with the
+// figures, "ESC" and the users' notes kept.
+TEST_F(RunLogViewTest, OpensInTheWindowsLanguage) {
+  struct BackToEnglish {
+    ~BackToEnglish() { SetLanguage(Language::kEnglish); }
+  } back;
+  ASSERT_TRUE(SetLanguage(Language::kChinese));
+  RunLogView view(FiveRuns());
+  EXPECT_EQ(view.windowTitle(), QStringLiteral("运行日志历史"));
+  EXPECT_TRUE(view.SummaryLine()->text().startsWith(QStringLiteral("共 5 次运行，从 ")))
+      << view.SummaryLine()->text().toStdString();
+  EXPECT_EQ(view.Chart(RunLogChart::kVoltage)->title(), QStringLiteral("电池最低电压"));
+  EXPECT_EQ(view.Chart(RunLogChart::kTemperature)->title(), QStringLiteral("最高温度"));
+  const std::vector<QXYSeries*> voltageLimit = SeriesNamed(view.Chart(RunLogChart::kVoltage), kLimitSeriesName);
+  ASSERT_EQ(voltageLimit.size(), 1u);
+  EXPECT_EQ(voltageLimit[0]->name(), QStringLiteral("低压保护 6.2v"));
+  const std::vector<QXYSeries*> heatLimit = SeriesNamed(view.Chart(RunLogChart::kTemperature), kLimitSeriesName);
+  ASSERT_EQ(heatLimit.size(), 1u);
+  EXPECT_EQ(heatLimit[0]->name(), QStringLiteral("电调过热保护 105℃"));
+  const QString line = QString::fromLatin1(kLineSeriesPrefix);
+  ASSERT_FALSE(SeriesNamed(view.Chart(RunLogChart::kTemperature), line + QStringLiteral("Motor")).empty());
+  EXPECT_EQ(SeriesNamed(view.Chart(RunLogChart::kTemperature), line + QStringLiteral("Motor"))[0]->name(),
+            QStringLiteral("电机"));
+  EXPECT_EQ(SeriesNamed(view.Chart(RunLogChart::kTemperature), line + QStringLiteral("ESC"))[0]->name(),
+            QStringLiteral("ESC"));
+  const QString details = view.RunDetails()->text();
+  EXPECT_TRUE(details.startsWith(QStringLiteral("第 5 次运行  "))) << details.toStdString();
+  EXPECT_TRUE(details.contains(QStringLiteral("，电机 "))) << details.toStdString();
+  EXPECT_EQ(view.findChild<QPushButton*>(QStringLiteral("close"))->text(), QStringLiteral("关闭(&L)"));
+
+  // Switching back: the next view opens in English again.
+  ASSERT_TRUE(SetLanguage(Language::kEnglish));
+  RunLogView english(FiveRuns());
+  EXPECT_EQ(english.windowTitle(), QStringLiteral("Running log history"));
+  EXPECT_EQ(english.RunDetails()->text().toStdString(), EnglishText(english.Model().HoverText(5)));
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 
 #include "library/full_disk_vfs.h"
 #include "widgets/kit/app_theme.h"
+#include "widgets/kit/language.h"
 #include "window/history_rig.h"
 
 namespace vuriru::test {
@@ -79,6 +80,35 @@ TEST_F(HistoryWindow, ListsSetupsThenSnapshotsWithTheirDateReasonKindAndSoftware
   EXPECT_EQ(list->currentItem(), list->topLevelItem(0));
   EXPECT_TRUE(dialog.Details()->toPlainText().startsWith(QStringLiteral("Setup \"Track A\"")));
   EXPECT_TRUE(dialog.ProblemLabel()->isHidden());
+}
+
+// The window is built in the window's language each time it opens; the
+// setup's name and note are the user's and stay as typed.
+TEST_F(HistoryWindow, OpensInTheWindowsLanguage) {
+  struct BackToEnglish {
+    ~BackToEnglish() { SetLanguage(Language::kEnglish); }
+  } back;
+  ASSERT_TRUE(SetLanguage(Language::kChinese));
+  CHistoryDlg dialog(browser);
+  EXPECT_EQ(dialog.windowTitle(), QStringLiteral("历史记录"));
+  QTreeWidget* list = dialog.List();
+  EXPECT_EQ(list->headerItem()->text(0), QStringLiteral("日期"));
+  EXPECT_EQ(list->headerItem()->text(3), QStringLiteral("软件"));
+  ASSERT_EQ(list->topLevelItemCount(), 3);
+  EXPECT_EQ(list->topLevelItem(0)->text(1), QStringLiteral("Track A"));
+  EXPECT_EQ(list->topLevelItem(0)->text(2), QStringLiteral("设定"));
+  EXPECT_EQ(list->topLevelItem(2)->text(1), QStringLiteral("读取后"));
+  EXPECT_EQ(list->topLevelItem(2)->text(2), QStringLiteral("快照"));
+  QStringList buttons;
+  for (QPushButton* button : dialog.findChildren<QPushButton*>()) buttons << button->text();
+  EXPECT_TRUE(buttons.contains(QStringLiteral("载入"))) << buttons.join(u'|').toStdString();
+  EXPECT_TRUE(buttons.contains(QStringLiteral("将编辑值存为设定…"))) << buttons.join(u'|').toStdString();
+  EXPECT_TRUE(buttons.contains(QStringLiteral("关闭"))) << buttons.join(u'|').toStdString();
+
+  ASSERT_TRUE(SetLanguage(Language::kEnglish));
+  CHistoryDlg english(browser);
+  EXPECT_EQ(english.windowTitle(), QStringLiteral("History"));
+  EXPECT_EQ(english.List()->topLevelItem(2)->text(1), QStringLiteral("read"));
 }
 
 TEST_F(HistoryWindow, EachRowAllowsOnlyWhatItsKindCanDo) {
