@@ -4,6 +4,7 @@
 #include <QBuffer>
 #include <QChartView>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLayout>
@@ -11,6 +12,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QSlider>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -95,7 +97,7 @@ void RunLogView::Build() {
     m_views[c] = new QChartView(m_charts[c], this);
     m_views[c]->setObjectName(Text("chart " + m_model.Chart(which).fileName));
     m_views[c]->setRenderHint(QPainter::Antialiasing);
-    m_views[c]->setMinimumHeight(220);
+    m_views[c]->setMinimumHeight(150);
     m_views[c]->setFocusPolicy(Qt::NoFocus);
     m_views[c]->setBackgroundBrush(QColor(theme::kGroundTop));
     layout->addWidget(m_views[c], 1);
@@ -170,7 +172,13 @@ void RunLogView::Build() {
   buttons->addWidget(close);
   layout->addLayout(buttons);
 
-  resize(980, 900);
+  // Room for three charts, but never past the screen: a laptop's 768 rows
+  // would otherwise cut off the buttons at the foot.
+  QSize size(980, 900);
+  if (const QScreen* shown = parentWidget() != nullptr ? parentWidget()->screen() : QGuiApplication::primaryScreen()) {
+    size = size.boundedTo(shown->availableGeometry().size() * 0.95);
+  }
+  resize(size);
   // The newest run is chosen first; the slider has the keyboard.
   if (m_model.RunCount() > 0) {
     m_slider->setValue(static_cast<int>(m_model.RunCount()));
