@@ -11,6 +11,7 @@
 #include <vector>
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -115,7 +116,13 @@ int Run(const LinkOptions& options) {
           std::fprintf(stderr, "vuriru-link: controller read\n");
           std::fflush(stderr);
         }
-        if (options.quitAfterRead) window.done(QDialog::Accepted);
+        if (options.quitAfterRead) {
+          // What the read left to tell (a library in trouble, say) is queued
+          // behind it; deliver it before the window ends, whatever order the
+          // event loop would have taken.
+          QCoreApplication::sendPostedEvents();
+          window.done(QDialog::Accepted);
+        }
       }
       read = done;
     });

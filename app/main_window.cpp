@@ -254,8 +254,6 @@ bool CQorProDlg::LoadPicture(const std::string& file, QPixmap& into) {
 void CQorProDlg::KeepHistoryIn(Library& library) {
   m_library = &library;
   m_controller.KeepHistoryIn(library, m_v1Settings);
-  connect(
-      DataPage(), &CData::historyRequested, this, [this] { OnRunLogHistory(); }, Qt::UniqueConnection);
 }
 
 void CQorProDlg::OnRunLogHistory() {
