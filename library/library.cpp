@@ -20,14 +20,6 @@ std::string Quoted(const std::string& name) {
   return "\"" + name + "\"";
 }
 
-LibraryResult Refusal(LibraryRefusal why, std::string message, int64_t id = 0) {
-  LibraryResult result;
-  result.message = std::move(message);
-  result.id = id;
-  result.refusal = why;
-  return result;
-}
-
 }  // namespace
 
 std::string SetupNameProblem(const std::string& name) {
@@ -207,8 +199,14 @@ std::optional<std::string> Library::TakeNotice() {
   return m_message;
 }
 
+LibraryResult Library::RefusedFor(int rc) {
+  Trouble(rc);
+  return Refused();
+}
+
 LibraryResult Library::Refused() {
-  return Refusal(LibraryRefusal::kLibrary, m_message.empty() ? "the settings library is off" : m_message);
+  return LibraryResult::Refusal(LibraryRefusal::kLibrary,
+                                m_message.empty() ? "the settings library is off" : m_message);
 }
 
 int64_t Library::Now() const {
@@ -230,7 +228,8 @@ LibraryResult Library::RecordSnapshot(const ControllerRecord& record, SnapshotRe
   if (!m_writable) return Refused();
   const std::optional<RecordColumns> columns = EncodeRecordColumns(record);
   if (!columns) {
-    return Refusal(LibraryRefusal::kBadRecord, "a " + Quoted(record.kind) + " controller's record cannot be kept");
+    return LibraryResult::Refusal(LibraryRefusal::kBadRecord,
+                                  "a " + Quoted(record.kind) + " controller's record cannot be kept");
   }
   LibraryResult result;
   const int64_t now = Now();
@@ -271,10 +270,7 @@ LibraryResult Library::RecordSnapshot(const ControllerRecord& record, SnapshotRe
     result.id = sqlite3_last_insert_rowid(m_db);
     return step;
   });
-  if (rc != SQLITE_OK) {
-    Trouble(rc);
-    return Refused();
-  }
+  if (rc != SQLITE_OK) return RefusedFor(rc);
   result.ok = true;
   return result;
 }
@@ -325,7 +321,7 @@ std::optional<Snapshot> Library::GetSnapshot(int64_t id, std::string* why) {
 LibraryResult Library::SaveSetup(const std::string& name, const std::string& note, const EscData& data,
                                  const std::string& software, bool replace) {
   if (const std::string problem = SetupNameProblem(name); !problem.empty()) {
-    return Refusal(LibraryRefusal::kBadName, problem);
+    return LibraryResult::Refusal(LibraryRefusal::kBadName, problem);
   }
   if (!m_writable) return Refused();
   const std::optional<RecordColumns> columns = EncodeRecordColumns(FullControllerRecord(data, software, ""));
@@ -365,13 +361,11 @@ LibraryResult Library::SaveSetup(const std::string& name, const std::string& not
     result.id = sqlite3_last_insert_rowid(m_db);
     return step;
   });
-  if (rc != SQLITE_OK) {
-    Trouble(rc);
-    return Refused();
-  }
+  if (rc != SQLITE_OK) return RefusedFor(rc);
   if (exists && !replace) {
-    return Refusal(LibraryRefusal::kNameTaken,
-                   "a setup named " + Quoted(name) + " exists already; choose another name, or replace it", result.id);
+    return LibraryResult::Refusal(
+        LibraryRefusal::kNameTaken,
+        "a setup named " + Quoted(name) + " exists already; choose another name, or replace it", result.id);
   }
   result.ok = true;
   return result;
@@ -379,7 +373,7 @@ LibraryResult Library::SaveSetup(const std::string& name, const std::string& not
 
 LibraryResult Library::RenameSetup(const std::string& from, const std::string& to) {
   if (const std::string problem = SetupNameProblem(to); !problem.empty()) {
-    return Refusal(LibraryRefusal::kBadName, problem);
+    return LibraryResult::Refusal(LibraryRefusal::kBadName, problem);
   }
   if (!m_writable) return Refused();
   LibraryResult result;
@@ -409,11 +403,8 @@ LibraryResult Library::RenameSetup(const std::string& from, const std::string& t
     result.id = rename.Int(0);
     return rename.Step();
   });
-  if (rc != SQLITE_OK) {
-    Trouble(rc);
-    return Refused();
-  }
-  if (!refusal.empty()) return Refusal(why, refusal);
+  if (rc != SQLITE_OK) return RefusedFor(rc);
+  if (!refusal.empty()) return LibraryResult::Refusal(why, refusal);
   result.ok = true;
   return result;
 }
@@ -429,12 +420,10 @@ LibraryResult Library::DeleteSetup(const std::string& name) {
     result.id = remove.Int(0);
     return remove.Step();
   });
-  if (rc != SQLITE_OK) {
-    Trouble(rc);
-    return Refused();
-  }
+  if (rc != SQLITE_OK) return RefusedFor(rc);
   if (result.id == 0) {
-    return Refusal(LibraryRefusal::kNotFound, "there is no setup named " + Quoted(name) + "; 'setup list' lists them");
+    return LibraryResult::Refusal(LibraryRefusal::kNotFound,
+                                  "there is no setup named " + Quoted(name) + "; 'setup list' lists them");
   }
   result.ok = true;
   return result;

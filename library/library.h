@@ -54,6 +54,15 @@ struct LibraryResult {
   int64_t id = 0;        // the snapshot or setup the call made or changed
   bool counted = false;  // a snapshot equal to the newest of its kind and software, counted instead of stored
   LibraryRefusal refusal = LibraryRefusal::kNone;
+
+  // A call the library turned down, and why.
+  static LibraryResult Refusal(LibraryRefusal why, std::string message, int64_t id = 0) {
+    LibraryResult result;
+    result.message = std::move(message);
+    result.id = id;
+    result.refusal = why;
+    return result;
+  }
 };
 
 class Library {
@@ -116,6 +125,8 @@ class Library {
   bool Trouble(int rc);
   bool Trouble(LibraryProblem problem, const std::string& detail = "");
   LibraryResult Refused();
+  // A write that failed with `rc`: taken into the library's state, and refused.
+  LibraryResult RefusedFor(int rc);
   int64_t Now() const;
   // Runs `body` inside BEGIN IMMEDIATE ... COMMIT; rolls back when it fails.
   int InTransaction(const std::function<int()>& body);

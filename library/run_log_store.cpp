@@ -13,13 +13,6 @@ namespace {
 
 constexpr const char* kRunLogColumns = "id, recorded_at, kind, software, raw, voltage_cutoff, esc_heat_protect, note";
 
-LibraryResult Refusal(LibraryRefusal why, std::string message) {
-  LibraryResult result;
-  result.message = std::move(message);
-  result.refusal = why;
-  return result;
-}
-
 std::string NoteProblem(const std::string& note) {
   if (note.size() > kLongestRunLogNote) {
     return "a run's note is at most " + std::to_string(kLongestRunLogNote) + " bytes";
@@ -68,7 +61,7 @@ std::optional<RunLogEntry> ReadRunLogEntry(const SqliteStatement& row) {
 
 LibraryResult Library::RecordRunLog(const RunLogEntry& entry) {
   if (const std::string problem = NoteProblem(entry.note); !problem.empty()) {
-    return Refusal(LibraryRefusal::kBadNote, problem);
+    return LibraryResult::Refusal(LibraryRefusal::kBadNote, problem);
   }
   if (!m_writable) return Refused();
   // The stored columns follow from the bytes, whatever the entry says.
@@ -95,10 +88,7 @@ LibraryResult Library::RecordRunLog(const RunLogEntry& entry) {
     result.id = sqlite3_last_insert_rowid(m_db);
     return step;
   });
-  if (rc != SQLITE_OK) {
-    Trouble(rc);
-    return Refused();
-  }
+  if (rc != SQLITE_OK) return RefusedFor(rc);
   result.ok = true;
   return result;
 }
@@ -119,7 +109,7 @@ std::vector<RunLogEntry> Library::ListRunLog(size_t last) {
 
 LibraryResult Library::SetRunLogNote(int64_t id, const std::string& note) {
   if (const std::string problem = NoteProblem(note); !problem.empty()) {
-    return Refusal(LibraryRefusal::kBadNote, problem);
+    return LibraryResult::Refusal(LibraryRefusal::kBadNote, problem);
   }
   if (!m_writable) return Refused();
   LibraryResult result;
@@ -132,13 +122,10 @@ LibraryResult Library::SetRunLogNote(int64_t id, const std::string& note) {
     result.id = update.Int(0);
     return update.Step();
   });
-  if (rc != SQLITE_OK) {
-    Trouble(rc);
-    return Refused();
-  }
+  if (rc != SQLITE_OK) return RefusedFor(rc);
   if (result.id == 0) {
-    return Refusal(LibraryRefusal::kNotFound,
-                   "there is no run " + std::to_string(id) + " in the running log; 'log' lists them");
+    return LibraryResult::Refusal(LibraryRefusal::kNotFound,
+                                  "there is no run " + std::to_string(id) + " in the running log; 'log' lists them");
   }
   result.ok = true;
   return result;
