@@ -35,7 +35,7 @@ CommandResult LoadFileSource(const std::string& path, CliLibrary& library, Loade
   }
   const JsonFileImport imported = ReadJsonFile(path, FactoryEscData());
   if (!imported.ok) return CommandResult::Fail(ExitCode::kBadFile, path + ": " + imported.message);
-  for (const std::string& warning : imported.warnings) library.Warn(path + ": " + warning);
+  for (const UserText& warning : imported.warnings) library.Warn(path + ": " + EnglishText(warning));
   loaded.data = imported.data;
   loaded.software = imported.software;
   return CommandResult::Ok();
@@ -48,9 +48,9 @@ CommandResult LoadSource(const SourceArgument& source, CliLibrary& library, Load
     case SourceKind::kFile:
       return LoadFileSource(source.text, library, loaded);
     case SourceKind::kSnapshot: {
-      std::string why;
+      UserText why;
       const std::optional<Snapshot> snapshot = library.Get().GetSnapshot(source.id, &why);
-      if (!snapshot) return CommandResult::Fail(ExitCode::kBadFile, why);
+      if (!snapshot) return CommandResult::Fail(ExitCode::kBadFile, EnglishText(why));
       if (!snapshot->record.full) {
         return CommandResult::Fail(ExitCode::kUsage, "snapshot " + source.text + " holds a " + snapshot->info.kind +
                                                          " controller's settings, which the history only lists");
@@ -61,9 +61,9 @@ CommandResult LoadSource(const SourceArgument& source, CliLibrary& library, Load
       return CommandResult::Ok();
     }
     case SourceKind::kSetup: {
-      std::string why;
+      UserText why;
       const std::optional<NamedSetup> setup = library.Get().GetSetup(source.text, &why);
-      if (!setup) return CommandResult::Fail(ExitCode::kBadFile, why);
+      if (!setup) return CommandResult::Fail(ExitCode::kBadFile, EnglishText(why));
       loaded.data = WithFileValues(FactoryEscData(), setup->data);
       loaded.label = "setup \"" + source.text + "\"";
       loaded.software = setup->info.software;

@@ -26,6 +26,14 @@ inline constexpr const char* kMessageTextContext = "Messages";
 struct UserText {
   std::string source;  // English, with %1..%9 where the arguments go
   std::vector<std::string> args;
+  // Texts of their own that fill the places after `args`: each is put in the
+  // user's language before it goes in, so that a message can carry another
+  // one (a refusal inside "the write goes ahead").
+  std::vector<UserText> parts;
+  // Shown as a sentence of its own: the plain layers word some texts as parts
+  // of a line ("there is no setup named ..."), which the window then shows
+  // with a capital letter and a closing full stop.
+  bool sentence = false;
 
   UserText() = default;
   // A fixed text without arguments.
@@ -43,7 +51,18 @@ struct UserText {
 // argument, and every other %, stay as written.
 std::string FillText(std::string_view format, const std::vector<std::string>& args);
 
-// The English text: the source with its arguments filled in.
+// The English text: the source with its arguments and parts filled in.
 std::string EnglishText(const UserText& text);
+
+// `text` (a filled text, in any language) as a sentence: a first Latin
+// letter capitalised, and a full stop added unless it ends with one (".",
+// "!", "?" or their Chinese forms).
+std::string AsSentence(std::string text);
+UserText AsSentence(UserText text);
+
+// `format` filled with `args` and then with `filledParts`, the parts already
+// in the language of `format`; EnglishText() and the window's translation
+// both finish a text through it.
+std::string FinishText(std::string_view format, const UserText& text, std::vector<std::string> filledParts);
 
 }  // namespace vuriru

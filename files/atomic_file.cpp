@@ -10,8 +10,11 @@ namespace vuriru {
 
 namespace {
 
-FileWriteResult Failure(const std::string& what, const std::filesystem::path& path, int error) {
-  return {false, what + " " + path.string() + ": " + std::strerror(error)};
+constexpr const char* kCannotWrite = VURIRU_TEXT("Messages", "Cannot write %1: %2");
+
+// `what` names the step with the file as %1 and the system's words as %2.
+FileWriteResult Failure(const char* what, const std::filesystem::path& path, int error) {
+  return FileWriteResult::Failed(UserText(what, {path.string(), std::strerror(error)}));
 }
 
 bool WriteAll(FileSystemCalls& calls, int fd, std::span<const uint8_t> bytes) {
@@ -68,33 +71,33 @@ FileWriteResult WriteFileAtomically(const std::filesystem::path& requested, std:
   name.push_back('\0');
 
   const int fd = calls.MakeTemp(name.data());
-  if (fd < 0) return Failure("Cannot create a file in", dir, errno);
+  if (fd < 0) return Failure(VURIRU_TEXT("Messages", "Cannot create a file in %1: %2"), dir, errno);
   const std::filesystem::path temp(name.data());
 
   int error = 0;
-  std::string what;
+  const char* what = nullptr;
   if (!WriteAll(calls, fd, bytes)) {
     error = errno;
-    what = "Cannot write";
+    what = kCannotWrite;
   } else if (calls.Sync(fd) != 0) {
     error = errno;
-    what = "Cannot write";
+    what = kCannotWrite;
   }
   if (error == 0) calls.ChangeMode(fd, ModeFor(target));
   if (calls.Close(fd) != 0 && error == 0) {
     error = errno;
-    what = "Cannot write";
+    what = kCannotWrite;
   }
   if (error == 0 && calls.Rename(temp.c_str(), target.c_str()) != 0) {
     error = errno;
-    what = "Cannot replace";
+    what = VURIRU_TEXT("Messages", "Cannot replace %1: %2");
   }
   if (error != 0) {
     calls.Unlink(temp.c_str());
     return Failure(what, target, error);
   }
   SyncDirectory(calls, dir);
-  return {true, {}};
+  return {true, {}, {}};
 }
 
 }  // namespace vuriru

@@ -9,13 +9,22 @@
 #include <span>
 #include <string>
 
+#include "common/user_text.h"
 #include "files/file_system_calls.h"
 
 namespace vuriru {
 
 struct FileWriteResult {
   bool ok = false;
-  std::string message;  // when !ok: what failed, for the user
+  std::string message;  // when !ok: what failed, in English: EnglishText(text)
+  UserText text;        // when !ok: what failed, for the user
+
+  static FileWriteResult Failed(UserText why) {
+    FileWriteResult failed;
+    failed.message = EnglishText(why);
+    failed.text = std::move(why);
+    return failed;
+  }
 };
 
 // On failure the target is unchanged and the temporary file is removed. A

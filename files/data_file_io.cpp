@@ -33,7 +33,7 @@ DataFileImport ReadDataFile(const std::filesystem::path& path, const EscData& ba
 
 FileWriteResult SaveDataFile(const std::filesystem::path& path, const EscData& data, FileSystemCalls& calls) {
   const DataFileExport encoded = EncodeDataFile(data);
-  if (!encoded.ok) return {false, encoded.message};
+  if (!encoded.ok) return FileWriteResult::Failed(encoded.message);
   return WriteFileAtomically(path, encoded.bytes, calls);
 }
 

@@ -8,18 +8,6 @@
 
 namespace vuriru {
 
-namespace {
-
-JsonFileImport Unreadable(const std::string& problem) {
-  JsonFileImport refused;
-  refused.problem = problem;
-  refused.message = std::string(kImportErrorText) + " " + problem;
-  refused.caption = kImportErrorCaption;
-  return refused;
-}
-
-}  // namespace
-
 bool IsJsonFileName(const std::filesystem::path& path) {
   std::string extension = path.extension().string();
   std::transform(extension.begin(), extension.end(), extension.begin(),
@@ -29,10 +17,10 @@ bool IsJsonFileName(const std::filesystem::path& path) {
 
 JsonFileImport ReadJsonFile(const std::filesystem::path& path, const EscData& base) {
   std::ifstream in(path, std::ios::binary);
-  if (!in) return Unreadable("the file cannot be opened");
+  if (!in) return RefusedJsonImport(VURIRU_TEXT("Messages", "the file cannot be opened"));
   std::string text(kJsonFileLimit + 1, '\0');
   in.read(text.data(), static_cast<std::streamsize>(text.size()));
-  if (in.bad()) return Unreadable("the file cannot be read");
+  if (in.bad()) return RefusedJsonImport(VURIRU_TEXT("Messages", "the file cannot be read"));
   text.resize(static_cast<size_t>(in.gcount()));
   return DecodeJsonFile(text, base);
 }

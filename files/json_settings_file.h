@@ -19,6 +19,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/user_text.h"
 #include "files/data_file_codec.h"
 
 namespace vuriru {
@@ -35,11 +36,15 @@ struct JsonFileImport {
   std::string software;  // the controller software the file names, "" when none
   // Things the import left out or kept, such as keys it does not know; the
   // import goes ahead with them.
-  std::vector<std::string> warnings;
-  std::string problem;  // when !ok: why, naming the key, e.g. "RUN MODE": index 7 is outside 0 to 2
-  std::string message;  // when !ok: "Import file error! " and the problem
-  std::string caption;  // when !ok: "Import"
+  std::vector<UserText> warnings;
+  std::string problem;   // when !ok: why, naming the key, e.g. "RUN MODE": index 7 is outside 0 to 2
+  UserText problemText;  // the same, for the window to show in its language
+  std::string message;   // when !ok: "Import file error! " and the problem
+  std::string caption;   // when !ok: "Import"
 };
+
+// A file refused for `problem`, with the message and caption that say so.
+JsonFileImport RefusedJsonImport(UserText problem);
 
 // The file's text. An index past the end of its list is written as the last
 // option, as the pages show and collect it, so that every file written can

@@ -16,25 +16,38 @@ namespace {
 
 constexpr size_t kLongestSetupName = 100;
 
-std::string Quoted(const std::string& name) {
-  return "\"" + name + "\"";
+UserText NoSuchSetup(const std::string& name) {
+  return UserText(VURIRU_TEXT("Messages", "there is no setup named \"%1\"; 'setup list' lists them"), {name});
 }
 
 }  // namespace
 
-std::string SetupNameProblem(const std::string& name) {
-  if (name.empty()) return "a setup needs a name";
-  if (name.size() > kLongestSetupName)
-    return "a setup's name is at most " + std::to_string(kLongestSetupName) + " bytes";
+UserText SetupNameProblemText(const std::string& name) {
+  if (name.empty()) return VURIRU_TEXT("Messages", "a setup needs a name");
+  if (name.size() > kLongestSetupName) {
+    return UserText(VURIRU_TEXT("Messages", "a setup's name is at most %1 bytes"), {std::to_string(kLongestSetupName)});
+  }
   bool digitsOnly = true;
   for (unsigned char c : name) {
-    if (c < 0x20 || c == 0x7F) return "a setup's name holds no control characters";
+    if (c < 0x20 || c == 0x7F) return VURIRU_TEXT("Messages", "a setup's name holds no control characters");
     digitsOnly = digitsOnly && c >= '0' && c <= '9';
   }
-  if (digitsOnly) return Quoted(name) + " would be read as a snapshot id; give the setup a name with a letter in it";
-  if (name == "device") return "\"device\" stands for the attached controller; give the setup another name";
-  if (name.front() == ' ' || name.back() == ' ') return "a setup's name neither starts nor ends with a blank";
-  return "";
+  if (digitsOnly) {
+    return UserText(
+        VURIRU_TEXT("Messages", "\"%1\" would be read as a snapshot id; give the setup a name with a letter in it"),
+        {name});
+  }
+  if (name == "device") {
+    return VURIRU_TEXT("Messages", "\"device\" stands for the attached controller; give the setup another name");
+  }
+  if (name.front() == ' ' || name.back() == ' ') {
+    return VURIRU_TEXT("Messages", "a setup's name neither starts nor ends with a blank");
+  }
+  return {};
+}
+
+std::string SetupNameProblem(const std::string& name) {
+  return EnglishText(SetupNameProblemText(name));
 }
 
 Library::Library(std::filesystem::path path, LibraryOptions options)
@@ -53,7 +66,8 @@ void Library::Open() {
   if (!folder.empty() && !std::filesystem::is_directory(folder, error)) {
     std::filesystem::create_directories(folder, error);
     if (error) {
-      Trouble(LibraryProblem::kCannotOpen, "its folder cannot be made: " + error.message());
+      Trouble(LibraryProblem::kCannotOpen,
+              UserText(VURIRU_TEXT("Messages", "its folder cannot be made: %1"), {error.message()}));
       return;
     }
   }
@@ -180,15 +194,16 @@ bool Library::CheckAndMigrateSchema() {
 bool Library::Trouble(int rc) {
   LibraryProblem problem = ProblemOfSqliteResult(rc);
   if (problem == LibraryProblem::kNone) problem = LibraryProblem::kCannotOpen;
-  return Trouble(problem, sqlite3_errstr(rc));
+  return Trouble(problem, UserText("%1", {sqlite3_errstr(rc)}));
 }
 
-bool Library::Trouble(LibraryProblem problem, const std::string& detail) {
+bool Library::Trouble(LibraryProblem problem, const UserText& detail) {
   m_writable = false;
   if (!ProblemLeavesReading(problem)) m_readable = false;
   if (m_problem == LibraryProblem::kNone) {
     m_problem = problem;
-    m_message = LibraryProblemMessage(problem, m_path, detail);
+    m_notice = LibraryProblemNotice(problem, m_path, detail);
+    m_message = EnglishText(m_notice);
   }
   return false;
 }
@@ -205,8 +220,9 @@ LibraryResult Library::RefusedFor(int rc) {
 }
 
 LibraryResult Library::Refused() {
-  return LibraryResult::Refusal(LibraryRefusal::kLibrary,
-                                m_message.empty() ? "the settings library is off" : m_message);
+  return LibraryResult::Refusal(
+      LibraryRefusal::kLibrary,
+      m_notice.empty() ? UserText(VURIRU_TEXT("Messages", "the settings library is off")) : m_notice);
 }
 
 int64_t Library::Now() const {
@@ -228,8 +244,9 @@ LibraryResult Library::RecordSnapshot(const ControllerRecord& record, SnapshotRe
   if (!m_writable) return Refused();
   const std::optional<RecordColumns> columns = EncodeRecordColumns(record);
   if (!columns) {
-    return LibraryResult::Refusal(LibraryRefusal::kBadRecord,
-                                  "a " + Quoted(record.kind) + " controller's record cannot be kept");
+    return LibraryResult::Refusal(
+        LibraryRefusal::kBadRecord,
+        UserText(VURIRU_TEXT("Messages", "a \"%1\" controller's record cannot be kept"), {record.kind}));
   }
   LibraryResult result;
   const int64_t now = Now();
@@ -299,29 +316,35 @@ size_t Library::SnapshotCount() {
   return static_cast<size_t>(count.Int(0));
 }
 
-std::optional<Snapshot> Library::GetSnapshot(int64_t id, std::string* why) {
-  const auto fail = [&](std::string text) -> std::optional<Snapshot> {
+std::optional<Snapshot> Library::GetSnapshot(int64_t id, UserText* why) {
+  const auto fail = [&](UserText text) -> std::optional<Snapshot> {
     if (why != nullptr) *why = std::move(text);
     return std::nullopt;
   };
-  if (!m_readable) return fail(Refused().message);
+  if (!m_readable) return fail(Refused().text);
   SqliteStatement select(m_db, std::string("SELECT ") + kSnapshotColumns + " FROM snapshots WHERE id = ?1");
   select.Bind(1, id);
   const int rc = select.Step();
-  if (rc == SQLITE_DONE) return fail("there is no snapshot " + std::to_string(id) + "; 'history' lists them");
+  if (rc == SQLITE_DONE) {
+    return fail(
+        UserText(VURIRU_TEXT("Messages", "there is no snapshot %1; 'history' lists them"), {std::to_string(id)}));
+  }
   if (rc != SQLITE_ROW) {
     Trouble(rc);
-    return fail(Refused().message);
+    return fail(Refused().text);
   }
   std::optional<Snapshot> snapshot = ReadSnapshot(select);
-  if (!snapshot) return fail("snapshot " + std::to_string(id) + " is damaged in the library and cannot be read");
+  if (!snapshot) {
+    return fail(UserText(VURIRU_TEXT("Messages", "snapshot %1 is damaged in the library and cannot be read"),
+                         {std::to_string(id)}));
+  }
   return snapshot;
 }
 
 LibraryResult Library::SaveSetup(const std::string& name, const std::string& note, const EscData& data,
                                  const std::string& software, bool replace) {
-  if (const std::string problem = SetupNameProblem(name); !problem.empty()) {
-    return LibraryResult::Refusal(LibraryRefusal::kBadName, problem);
+  if (UserText problem = SetupNameProblemText(name); !problem.empty()) {
+    return LibraryResult::Refusal(LibraryRefusal::kBadName, std::move(problem));
   }
   if (!m_writable) return Refused();
   const std::optional<RecordColumns> columns = EncodeRecordColumns(FullControllerRecord(data, software, ""));
@@ -365,26 +388,28 @@ LibraryResult Library::SaveSetup(const std::string& name, const std::string& not
   if (exists && !replace) {
     return LibraryResult::Refusal(
         LibraryRefusal::kNameTaken,
-        "a setup named " + Quoted(name) + " exists already; choose another name, or replace it", result.id);
+        UserText(VURIRU_TEXT("Messages", "a setup named \"%1\" exists already; choose another name, or replace it"),
+                 {name}),
+        result.id);
   }
   result.ok = true;
   return result;
 }
 
 LibraryResult Library::RenameSetup(const std::string& from, const std::string& to) {
-  if (const std::string problem = SetupNameProblem(to); !problem.empty()) {
-    return LibraryResult::Refusal(LibraryRefusal::kBadName, problem);
+  if (UserText problem = SetupNameProblemText(to); !problem.empty()) {
+    return LibraryResult::Refusal(LibraryRefusal::kBadName, std::move(problem));
   }
   if (!m_writable) return Refused();
   LibraryResult result;
-  std::string refusal;
+  UserText refusal;
   LibraryRefusal why = LibraryRefusal::kNone;
   const int rc = InTransaction([&] {
     SqliteStatement taken(m_db, "SELECT id FROM setups WHERE name = ?1");
     taken.Bind(1, to);
     int step = taken.Step();
     if (step == SQLITE_ROW && from != to) {
-      refusal = "a setup named " + Quoted(to) + " exists already; choose another name";
+      refusal = UserText(VURIRU_TEXT("Messages", "a setup named \"%1\" exists already; choose another name"), {to});
       why = LibraryRefusal::kNameTaken;
       return SQLITE_OK;
     }
@@ -395,7 +420,7 @@ LibraryResult Library::RenameSetup(const std::string& from, const std::string& t
     rename.Bind(3, from);
     step = rename.Step();
     if (step == SQLITE_DONE) {
-      refusal = "there is no setup named " + Quoted(from) + "; 'setup list' lists them";
+      refusal = NoSuchSetup(from);
       why = LibraryRefusal::kNotFound;
       return SQLITE_OK;
     }
@@ -422,8 +447,7 @@ LibraryResult Library::DeleteSetup(const std::string& name) {
   });
   if (rc != SQLITE_OK) return RefusedFor(rc);
   if (result.id == 0) {
-    return LibraryResult::Refusal(LibraryRefusal::kNotFound,
-                                  "there is no setup named " + Quoted(name) + "; 'setup list' lists them");
+    return LibraryResult::Refusal(LibraryRefusal::kNotFound, NoSuchSetup(name));
   }
   result.ok = true;
   return result;
@@ -442,22 +466,25 @@ std::vector<SetupInfo> Library::ListSetups() {
   return infos;
 }
 
-std::optional<NamedSetup> Library::GetSetup(const std::string& name, std::string* why) {
-  const auto fail = [&](std::string text) -> std::optional<NamedSetup> {
+std::optional<NamedSetup> Library::GetSetup(const std::string& name, UserText* why) {
+  const auto fail = [&](UserText text) -> std::optional<NamedSetup> {
     if (why != nullptr) *why = std::move(text);
     return std::nullopt;
   };
-  if (!m_readable) return fail(Refused().message);
+  if (!m_readable) return fail(Refused().text);
   SqliteStatement select(m_db, std::string("SELECT ") + kSetupColumns + " FROM setups WHERE name = ?1");
   select.Bind(1, name);
   const int rc = select.Step();
-  if (rc == SQLITE_DONE) return fail("there is no setup named " + Quoted(name) + "; 'setup list' lists them");
+  if (rc == SQLITE_DONE) return fail(NoSuchSetup(name));
   if (rc != SQLITE_ROW) {
     Trouble(rc);
-    return fail(Refused().message);
+    return fail(Refused().text);
   }
   std::optional<NamedSetup> setup = ReadSetup(select);
-  if (!setup) return fail("the setup " + Quoted(name) + " is damaged in the library and cannot be read");
+  if (!setup) {
+    return fail(
+        UserText(VURIRU_TEXT("Messages", "the setup \"%1\" is damaged in the library and cannot be read"), {name}));
+  }
   return setup;
 }
 

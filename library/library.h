@@ -50,15 +50,17 @@ enum class LibraryRefusal {
 
 struct LibraryResult {
   bool ok = false;
-  std::string message;   // when !ok: why, for the user
+  std::string message;   // when !ok: why, in English: EnglishText(text)
+  UserText text;         // when !ok: why, for the user, as a part of a line
   int64_t id = 0;        // the snapshot or setup the call made or changed
   bool counted = false;  // a snapshot equal to the newest of its kind and software, counted instead of stored
   LibraryRefusal refusal = LibraryRefusal::kNone;
 
   // A call the library turned down, and why.
-  static LibraryResult Refusal(LibraryRefusal why, std::string message, int64_t id = 0) {
+  static LibraryResult Refusal(LibraryRefusal why, UserText text, int64_t id = 0) {
     LibraryResult result;
-    result.message = std::move(message);
+    result.message = EnglishText(text);
+    result.text = std::move(text);
     result.id = id;
     result.refusal = why;
     return result;
@@ -81,6 +83,8 @@ class Library {
   LibraryProblem Problem() const { return m_problem; }
   // The one message about the library's problem; "" while there is none.
   const std::string& ProblemText() const { return m_message; }
+  // The same message, for the window to show in its language.
+  const UserText& ProblemNotice() const { return m_notice; }
   // The message, the first time it is asked for after something failed;
   // afterwards nothing.
   std::optional<std::string> TakeNotice();
@@ -92,7 +96,7 @@ class Library {
   std::vector<SnapshotInfo> ListSnapshots(size_t limit = 0);
   // `why` (when given) says why there is none: no such snapshot, a damaged
   // row, or the library's problem.
-  std::optional<Snapshot> GetSnapshot(int64_t id, std::string* why = nullptr);
+  std::optional<Snapshot> GetSnapshot(int64_t id, UserText* why = nullptr);
   size_t SnapshotCount();
 
   // Saves a full controller's settings and curves under a name. An existing
@@ -103,7 +107,7 @@ class Library {
   LibraryResult DeleteSetup(const std::string& name);
   // Newest change first.
   std::vector<SetupInfo> ListSetups();
-  std::optional<NamedSetup> GetSetup(const std::string& name, std::string* why = nullptr);
+  std::optional<NamedSetup> GetSetup(const std::string& name, UserText* why = nullptr);
 
   // The running log over time (library/run_log.h). Every entry is kept, one
   // equal to the one before too: each connection is a run of its own. An
@@ -123,7 +127,7 @@ class Library {
   bool CheckAndMigrateSchema();
   // Takes the failure into the library's state; returns false for chaining.
   bool Trouble(int rc);
-  bool Trouble(LibraryProblem problem, const std::string& detail = "");
+  bool Trouble(LibraryProblem problem, const UserText& detail = {});
   LibraryResult Refused();
   // A write that failed with `rc`: taken into the library's state, and refused.
   LibraryResult RefusedFor(int rc);
@@ -139,13 +143,16 @@ class Library {
   // The file's schema is the one this program reads.
   bool m_schemaKnown = false;
   LibraryProblem m_problem = LibraryProblem::kNone;
-  std::string m_message;
+  UserText m_notice;
+  std::string m_message;  // EnglishText(m_notice)
   bool m_noticeGiven = false;
 };
 
 // Why a setup cannot have this name, or "" when it can. A name must be
 // addressable on the command line: not empty, not digits alone (an id), not
 // "device", no control characters, no blanks at either end.
+UserText SetupNameProblemText(const std::string& name);
+// The same, in English.
 std::string SetupNameProblem(const std::string& name);
 
 // What the window and the command-line tool call after every completed first

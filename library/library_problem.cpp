@@ -33,33 +33,57 @@ bool ProblemLeavesReading(LibraryProblem problem) {
          problem == LibraryProblem::kDiskFull || problem == LibraryProblem::kLocked;
 }
 
-std::string LibraryProblemMessage(LibraryProblem problem, const std::filesystem::path& path,
-                                  const std::string& detail) {
-  const std::string file = path.string();
-  const std::string goesOn = " Settings are read and stored as usual, but this session keeps no history.";
+UserText LibraryProblemNotice(LibraryProblem problem, const std::filesystem::path& path, const UserText& detail) {
+  const std::vector<std::string> file = {path.string()};
   switch (problem) {
     case LibraryProblem::kNone:
-      return "";
+      return {};
     case LibraryProblem::kLocked:
-      return "The settings library " + file + " is locked by another program." + goesOn;
+      return UserText(VURIRU_TEXT("Messages",
+                                  "The settings library %1 is locked by another program. Settings are read and stored "
+                                  "as usual, but this session keeps no history."),
+                      file);
     case LibraryProblem::kCorrupt:
-      return "The settings library " + file + " is damaged and was left as it is." + goesOn;
+      return UserText(VURIRU_TEXT("Messages",
+                                  "The settings library %1 is damaged and was left as it is. Settings are read and "
+                                  "stored as usual, but this session keeps no history."),
+                      file);
     case LibraryProblem::kReadOnly:
-      return "The settings library " + file +
-             " cannot be written. Settings are read and stored as usual, and the history can be looked at, but "
-             "nothing new is kept.";
+      return UserText(VURIRU_TEXT("Messages",
+                                  "The settings library %1 cannot be written. Settings are read and stored as usual, "
+                                  "and the history can be looked at, but nothing new is kept."),
+                      file);
     case LibraryProblem::kDiskFull:
-      return "The disk holding the settings library " + file + " is full." + goesOn;
+      return UserText(VURIRU_TEXT("Messages",
+                                  "The disk holding the settings library %1 is full. Settings are read and stored as "
+                                  "usual, but this session keeps no history."),
+                      file);
     case LibraryProblem::kNewer:
-      return "The settings library " + file + " was made by a newer version of this program and was left as it is." +
-             goesOn;
+      return UserText(VURIRU_TEXT("Messages",
+                                  "The settings library %1 was made by a newer version of this program and was left "
+                                  "as it is. Settings are read and stored as usual, but this session keeps no "
+                                  "history."),
+                      file);
     case LibraryProblem::kNotALibrary:
-      return file + " is not a settings library of this program and was left as it is." + goesOn;
+      return UserText(VURIRU_TEXT("Messages",
+                                  "%1 is not a settings library of this program and was left as it is. Settings are "
+                                  "read and stored as usual, but this session keeps no history."),
+                      file);
     case LibraryProblem::kCannotOpen:
       break;
   }
-  return "The settings library " + file + " cannot be opened" + (detail.empty() ? "" : " (" + detail + ")") + "." +
-         goesOn;
+  if (detail.empty()) {
+    return UserText(VURIRU_TEXT("Messages",
+                                "The settings library %1 cannot be opened. Settings are read and stored as usual, but "
+                                "this session keeps no history."),
+                    file);
+  }
+  UserText text(VURIRU_TEXT("Messages",
+                            "The settings library %1 cannot be opened (%2). Settings are read and stored as usual, but "
+                            "this session keeps no history."),
+                file);
+  text.parts = {detail};
+  return text;
 }
 
 }  // namespace vuriru

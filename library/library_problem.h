@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <string>
 
+#include "common/user_text.h"
+
 namespace vuriru {
 
 enum class LibraryProblem {
@@ -27,7 +29,6 @@ bool ProblemLeavesReading(LibraryProblem problem);
 
 // One message, naming the file and saying that the program works on without
 // history. `detail` adds SQLite's own words where the kind alone says little.
-std::string LibraryProblemMessage(LibraryProblem problem, const std::filesystem::path& path,
-                                  const std::string& detail = "");
+UserText LibraryProblemNotice(LibraryProblem problem, const std::filesystem::path& path, const UserText& detail = {});
 
 }  // namespace vuriru

@@ -13,11 +13,11 @@ namespace {
 
 constexpr const char* kRunLogColumns = "id, recorded_at, kind, software, raw, voltage_cutoff, esc_heat_protect, note";
 
-std::string NoteProblem(const std::string& note) {
+UserText NoteProblem(const std::string& note) {
   if (note.size() > kLongestRunLogNote) {
-    return "a run's note is at most " + std::to_string(kLongestRunLogNote) + " bytes";
+    return UserText(VURIRU_TEXT("Messages", "a run's note is at most %1 bytes"), {std::to_string(kLongestRunLogNote)});
   }
-  return "";
+  return {};
 }
 
 std::optional<int32_t> IndexColumn(const SqliteStatement& row, int column) {
@@ -60,8 +60,8 @@ std::optional<RunLogEntry> ReadRunLogEntry(const SqliteStatement& row) {
 }  // namespace
 
 LibraryResult Library::RecordRunLog(const RunLogEntry& entry) {
-  if (const std::string problem = NoteProblem(entry.note); !problem.empty()) {
-    return LibraryResult::Refusal(LibraryRefusal::kBadNote, problem);
+  if (UserText problem = NoteProblem(entry.note); !problem.empty()) {
+    return LibraryResult::Refusal(LibraryRefusal::kBadNote, std::move(problem));
   }
   if (!m_writable) return Refused();
   // The stored columns follow from the bytes, whatever the entry says.
@@ -108,8 +108,8 @@ std::vector<RunLogEntry> Library::ListRunLog(size_t last) {
 }
 
 LibraryResult Library::SetRunLogNote(int64_t id, const std::string& note) {
-  if (const std::string problem = NoteProblem(note); !problem.empty()) {
-    return LibraryResult::Refusal(LibraryRefusal::kBadNote, problem);
+  if (UserText problem = NoteProblem(note); !problem.empty()) {
+    return LibraryResult::Refusal(LibraryRefusal::kBadNote, std::move(problem));
   }
   if (!m_writable) return Refused();
   LibraryResult result;
@@ -124,8 +124,10 @@ LibraryResult Library::SetRunLogNote(int64_t id, const std::string& note) {
   });
   if (rc != SQLITE_OK) return RefusedFor(rc);
   if (result.id == 0) {
-    return LibraryResult::Refusal(LibraryRefusal::kNotFound,
-                                  "there is no run " + std::to_string(id) + " in the running log; 'log' lists them");
+    return LibraryResult::Refusal(
+        LibraryRefusal::kNotFound,
+        UserText(VURIRU_TEXT("Messages", "there is no run %1 in the running log; 'log' lists them"),
+                 {std::to_string(id)}));
   }
   result.ok = true;
   return result;

@@ -632,7 +632,7 @@ Not plausible, left out of the charts: %4 V, ESC %5 °C, motor %6 °C, %7 rpm (b
     </message>
     <message>
         <location filename="../widgets/charts/run_log_chart.cpp" line="+66"/>
-        <location filename="../widgets/charts/run_log_view.cpp" line="+113"/>
+        <location filename="../widgets/charts/run_log_view.cpp" line="+115"/>
         <source>Run</source>
         <translation>运行序号</translation>
     </message>
@@ -697,7 +697,7 @@ Not plausible, left out of the charts: %4 V, ESC %5 °C, motor %6 °C, %7 rpm (b
         <translation>关闭(&amp;L)</translation>
     </message>
     <message>
-        <location line="+73"/>
+        <location line="+79"/>
         <source>the chart could not be drawn as a PNG image</source>
         <translation>无法将图表绘制为 PNG 图像</translation>
     </message>
@@ -850,7 +850,7 @@ Not plausible, left out of the charts: %4 V, ESC %5 °C, motor %6 °C, %7 rpm (b
         <translation>索引 %1，超出选项列表</translation>
     </message>
     <message>
-        <location filename="../widgets/history/setup_name_dlg.cpp" line="+28"/>
+        <location filename="../widgets/history/setup_name_dlg.cpp" line="+27"/>
         <source>Name:</source>
         <translation>名称：</translation>
     </message>
@@ -865,17 +865,17 @@ Not plausible, left out of the charts: %4 V, ESC %5 °C, motor %6 °C, %7 rpm (b
         <translation>备注：</translation>
     </message>
     <message>
-        <location filename="../window/history_browser.cpp" line="+19"/>
+        <location filename="../window/history_browser.cpp" line="+85"/>
         <source>setup</source>
         <translation>设定</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+11"/>
         <source>snapshot</source>
         <translation>快照</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-78"/>
         <source>read</source>
         <translation>读取后</translation>
     </message>
@@ -910,7 +910,7 @@ Not plausible, left out of the charts: %4 V, ESC %5 °C, motor %6 °C, %7 rpm (b
         <translation>V1 发送前</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+22"/>
         <source>A %1 controller&apos;s settings, kept to be looked at: the pages, the files and the setups hold a full controller&apos;s settings.</source>
         <translation>%1 控制器的设置，仅供查看：页面、文件和设定只保存完整控制器的设置。</translation>
     </message>
@@ -920,7 +920,17 @@ Not plausible, left out of the charts: %4 V, ESC %5 °C, motor %6 °C, %7 rpm (b
         <translation>%1: 索引 %2，超出选项列表</translation>
     </message>
     <message>
-        <location line="+69"/>
+        <location line="+42"/>
+        <source>V1 snapshot (%1)</source>
+        <translation>V1 快照（%1）</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>a V1 controller&apos;s snapshot is only looked at</source>
+        <translation>V1 电调的快照只能查看。</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>Setup &quot;%1&quot;, saved %2</source>
         <translation>设定“%1”，保存于 %2</translation>
     </message>
@@ -980,82 +990,353 @@ Not plausible, left out of the charts: %4 V, ESC %5 °C, motor %6 °C, %7 rpm (b
         <translation>删除设定“%1”吗？删除后无法恢复。</translation>
     </message>
     <message>
-        <location filename="../window/library_notice.cpp" line="+11"/>
+        <location filename="../library/library_problem.cpp" line="+42"/>
         <source>The settings library %1 is locked by another program. Settings are read and stored as usual, but this session keeps no history.</source>
         <translation>设置库 %1 被另一个程序锁定。设置照常读取和存储，但本次运行不保存历史记录。</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>The settings library %1 is damaged and was left as it is. Settings are read and stored as usual, but this session keeps no history.</source>
         <translation>设置库 %1 已损坏，已保持原样未作改动。设置照常读取和存储，但本次运行不保存历史记录。</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>The settings library %1 cannot be written. Settings are read and stored as usual, and the history can be looked at, but nothing new is kept.</source>
         <translation>设置库 %1 无法写入。设置照常读取和存储，历史记录也可以查看，但不会保存新的内容。</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>The disk holding the settings library %1 is full. Settings are read and stored as usual, but this session keeps no history.</source>
         <translation>存放设置库 %1 的磁盘已满。设置照常读取和存储，但本次运行不保存历史记录。</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>The settings library %1 was made by a newer version of this program and was left as it is. Settings are read and stored as usual, but this session keeps no history.</source>
         <translation>设置库 %1 由本程序的较新版本创建，已保持原样未作改动。设置照常读取和存储，但本次运行不保存历史记录。</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>%1 is not a settings library of this program and was left as it is. Settings are read and stored as usual, but this session keeps no history.</source>
         <translation>%1 不是本程序的设置库，已保持原样未作改动。设置照常读取和存储，但本次运行不保存历史记录。</translation>
     </message>
     <message>
-        <location line="+23"/>
-        <source>A setup needs a name</source>
-        <translation>设定需要一个名称</translation>
+        <location line="+8"/>
+        <source>The settings library %1 cannot be opened. Settings are read and stored as usual, but this session keeps no history.</source>
+        <translation>无法打开设置库 %1。设置照常读取和存储，但本次运行不保存历史记录。</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>A setup&apos;s name is at most %1 bytes</source>
-        <translation>设定名称最多 %1 个字节</translation>
+        <location line="+5"/>
+        <source>The settings library %1 cannot be opened (%2). Settings are read and stored as usual, but this session keeps no history.</source>
+        <translation>无法打开设置库 %1（%2）。设置照常读取和存储，但本次运行不保存历史记录。</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>A setup&apos;s name holds no control characters</source>
-        <translation>设定名称不能包含控制字符</translation>
+        <location filename="../library/library.cpp" line="+20"/>
+        <source>there is no setup named &quot;%1&quot;; &apos;setup list&apos; lists them</source>
+        <translation>没有名为“%1”的设定。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>a setup needs a name</source>
+        <translation>设定需要一个名称。</translation>
     </message>
     <message>
         <location line="+2"/>
+        <source>a setup&apos;s name is at most %1 bytes</source>
+        <translation>设定名称最多 %1 个字节。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>a setup&apos;s name holds no control characters</source>
+        <translation>设定名称不能包含控制字符。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>&quot;%1&quot; would be read as a snapshot id; give the setup a name with a letter in it</source>
         <translation>“%1”会被当作快照编号；请给设定起一个不全是数字的名称</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>&quot;device&quot; stands for the attached controller; give the setup another name</source>
         <translation>“device”表示已连接的控制器；请给设定换一个名称</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>A setup&apos;s name neither starts nor ends with a blank</source>
-        <translation>设定名称的开头和结尾不能是空格</translation>
-    </message>
-    <message>
-        <location filename="../window/window_history.cpp" line="+19"/>
-        <source>%1.
-
-What the controller held before this write could not be kept in the history; the write goes ahead.</source>
-        <translation>%1.
-
-无法把本次写入前控制器中的设置保存到历史记录；写入仍会继续。</translation>
-    </message>
-    <message>
         <location line="+3"/>
+        <source>a setup&apos;s name neither starts nor ends with a blank</source>
+        <translation>设定名称的开头和结尾不能是空格。</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>its folder cannot be made: %1</source>
+        <translation>无法创建它所在的文件夹：%1</translation>
+    </message>
+    <message>
+        <location line="+155"/>
+        <source>the settings library is off</source>
+        <translation>设置库未启用。</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>a &quot;%1&quot; controller&apos;s record cannot be kept</source>
+        <translation>无法保存“%1”电调的记录。</translation>
+    </message>
+    <message>
+        <location line="+81"/>
+        <source>there is no snapshot %1; &apos;history&apos; lists them</source>
+        <translation>没有编号为 %1 的快照。</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>snapshot %1 is damaged in the library and cannot be read</source>
+        <translation>设置库中的快照 %1 已损坏，无法读取。</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>a setup named &quot;%1&quot; exists already; choose another name, or replace it</source>
+        <translation>已有名为“%1”的设定；请换一个名称，或替换它。</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>a setup named &quot;%1&quot; exists already; choose another name</source>
+        <translation>已有名为“%1”的设定；请换一个名称。</translation>
+    </message>
+    <message>
+        <location line="+74"/>
+        <source>the setup &quot;%1&quot; is damaged in the library and cannot be read</source>
+        <translation>设置库中的设定“%1”已损坏，无法读取。</translation>
+    </message>
+    <message>
+        <location filename="../window/window_history.cpp" line="+18"/>
         <source>%1
 
 What the controller held before this write could not be kept in the history; the write goes ahead.</source>
         <translation>%1
 
 无法把本次写入前控制器中的设置保存到历史记录；写入仍会继续。</translation>
+    </message>
+    <message>
+        <location filename="../files/atomic_file.cpp" line="+13"/>
+        <source>Cannot write %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>Cannot create a file in %1: %2</source>
+        <translation>无法在 %1 中创建文件：%2</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Cannot replace %1: %2</source>
+        <translation>无法替换 %1：%2</translation>
+    </message>
+    <message>
+        <location filename="../files/json_file_io.cpp" line="+20"/>
+        <source>the file cannot be opened</source>
+        <translation>无法打开该文件。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>the file cannot be read</source>
+        <translation>无法读取该文件。</translation>
+    </message>
+    <message>
+        <location filename="../files/json_settings_file.cpp" line="+84"/>
+        <source>the file is larger than a settings file can be</source>
+        <translation>文件过大，不可能是设置文件。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the file nests deeper than a settings file does</source>
+        <translation>文件的嵌套层数超过设置文件应有的层数。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>not JSON (%1)</source>
+        <translation>不是 JSON 文件（%1）。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>not a settings file: the file is no JSON object</source>
+        <translation>不是设置文件：文件内容不是 JSON 对象。</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>the running log is not in the file and keeps its present values</source>
+        <translation>文件中没有运行日志，运行日志保持当前数值。</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>unknown key %1 left out</source>
+        <translation>未知的键 %1，已忽略。</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>&quot;format&quot;: not a settings file; it must say &quot;%1&quot;</source>
+        <translation>"format"：不是设置文件；此处必须写 "%1"。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&quot;version&quot;: must be the format&apos;s version number, %1</source>
+        <translation>"version"：必须是格式的版本号 %1。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&quot;version&quot;: version %1 is not one this program reads (it reads %2)</source>
+        <translation>"version"：本程序无法读取版本 %1（可读取版本 %2）。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&quot;controller&quot;: missing; a settings file names the controller kind it is for</source>
+        <translation>"controller"：缺失；设置文件需注明它适用的电调类型。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&quot;controller.kind&quot;: the file is for a %1 controller; these settings are a full controller&apos;s</source>
+        <translation>"controller.kind"：该文件适用于 %1 电调；这些设置属于完整型电调。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&quot;controller.kind&quot;: the file is for another controller; these settings are a full controller&apos;s</source>
+        <translation>"controller.kind"：该文件适用于其他电调；这些设置属于完整型电调。</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>&quot;controller.kind&quot;: missing; a settings file names the controller kind it is for</source>
+        <translation>"controller.kind"：缺失；设置文件需注明它适用的电调类型。</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&quot;settings&quot;: must be an object of settings by their captions</source>
+        <translation>"settings"：必须是以设置名称为键的对象。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>unknown setting %1 left out</source>
+        <translation>未知的设置 %1，已忽略。</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>1 setting is not in the file and keeps its present value: %1</source>
+        <translation>文件中缺少 1 项设置，保持当前值：%1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 settings are not in the file and keep their present values: %2</source>
+        <translation>文件中缺少 %1 项设置，保持当前值：%2</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>%1: give the option&apos;s &quot;index&quot; or its &quot;text&quot;</source>
+        <translation>%1：请给出选项的 "index" 或 "text"。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1: the index must be a whole number from 0 to %2</source>
+        <translation>%1：索引必须是 0 到 %2 之间的整数。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: index %2 is outside its list (0 to %3)</source>
+        <translation>%1：索引 %2 超出选项列表（0 到 %3）。</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1: the text must be one of its options, in quotes</source>
+        <translation>%1：文本必须是它的选项之一，并加引号。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: %2 is not one of its options</source>
+        <translation>%1：%2 不是它的选项。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: index %2 is %3, but the text says %4</source>
+        <translation>%1：索引 %2 对应 %3，但文本写的是 %4。</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&quot;curves&quot;: must be an object with the throttle, brake and boost curve</source>
+        <translation>"curves"：必须是包含油门、刹车和增压曲线的对象。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>unknown curve %1 left out</source>
+        <translation>未知的曲线 %1，已忽略。</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>1 curve is not in the file and keeps its present points: %1</source>
+        <translation>文件中缺少 1 条曲线，保持当前的点：%1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 curves are not in the file and keep their present points: %2</source>
+        <translation>文件中缺少 %1 条曲线，保持当前的点：%2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1: must be a list of [x, y] points</source>
+        <translation>%1：必须是 [x, y] 点的列表。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1: a curve has 2 to %2 points, this one %3</source>
+        <translation>%1：曲线应有 2 到 %2 个点，这条有 %3 个。</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>%1: point %2 must be [x, y] with two whole numbers</source>
+        <translation>%1：第 %2 个点必须是由两个整数组成的 [x, y]。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1: point %2 lies outside 0 to 100</source>
+        <translation>%1：第 %2 个点超出 0 到 100 的范围。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: point %2 lies left of the point before it</source>
+        <translation>%1：第 %2 个点位于前一个点的左侧。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: a curve ends at [100, 100] and reaches it only there</source>
+        <translation>%1：曲线必须终止于 [100, 100]，且只在终点到达该点。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1: a curve starts at [0, 0]</source>
+        <translation>%1：曲线必须从 [0, 0] 开始。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: not a curve the editor could make</source>
+        <translation>%1：这不是曲线编辑器能画出的曲线。</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&quot;runningLog&quot;: must be an object of the four running-log values</source>
+        <translation>"runningLog"：必须是包含四项运行日志数值的对象。</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1: must be a number</source>
+        <translation>%1：必须是数字。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: %2 is outside 0 to %3</source>
+        <translation>%1：%2 超出 0 到 %3 的范围。</translation>
+    </message>
+    <message>
+        <location filename="../library/run_log_store.cpp" line="+18"/>
+        <source>a run&apos;s note is at most %1 bytes</source>
+        <translation>一次运行的备注最多 %1 个字节。</translation>
+    </message>
+    <message>
+        <location line="+111"/>
+        <source>there is no run %1 in the running log; &apos;log&apos; lists them</source>
+        <translation>运行日志中没有第 %1 次运行。</translation>
     </message>
 </context>
 <context>

@@ -6,17 +6,15 @@
 #include "files/settings_keys.h"
 #include "files/settings_review.h"
 #include "v1/v1_settings_table.h"
-#include "window/library_notice.h"
 #include "window/window_controller.h"
 
 namespace vuriru {
 
 namespace {
 
-// The list's words for kinds and reasons, which the library keeps in English;
+// The list's words for the reasons, which the library keeps in English;
 // the window shows them in its language.
 [[maybe_unused]] const char* const kListTexts[] = {
-    VURIRU_TEXT("Messages", "setup"),          VURIRU_TEXT("Messages", "snapshot"),
     VURIRU_TEXT("Messages", "read"),           VURIRU_TEXT("Messages", "before apply"),
     VURIRU_TEXT("Messages", "after apply"),    VURIRU_TEXT("Messages", "before default"),
     VURIRU_TEXT("Messages", "after default"),  VURIRU_TEXT("Messages", "before firmware update"),
@@ -32,21 +30,13 @@ std::string LocalTime(int64_t ms) {
   return text;
 }
 
-// The library words its refusals for the command line, as parts of a
-// sentence; a message box shows them as sentences.
-std::string Sentence(std::string text) {
-  if (!text.empty() && text.front() >= 'a' && text.front() <= 'z') text.front() = static_cast<char>(text.front() - 32);
-  if (!text.empty() && text.back() != '.') text += '.';
-  return text;
-}
-
 DetailLine Line(UserText text, std::vector<size_t> messageArgs = {}, std::vector<size_t> settingArgs = {}) {
   return {std::move(text), std::move(messageArgs), std::move(settingArgs)};
 }
 
-// A sentence of the library's, in English as it words it.
-DetailLine AsWorded(const std::string& text) {
-  return Line(UserText("%1", {text}));
+// A refusal of the library's, which it words as a part of a line.
+DetailLine Refusal(UserText text) {
+  return Line(AsSentence(std::move(text)));
 }
 
 void AddV1Values(const V1SettingsBlock& block, const std::string& kind, std::vector<DetailLine>& lines) {
@@ -92,7 +82,7 @@ std::vector<HistoryEntry> HistoryBrowser::Entries() {
     entry.name = setup.name;
     entry.when = LocalTime(setup.changedAtMs);
     entry.reasonOrName = setup.name;
-    entry.kindText = "setup";
+    entry.kindText = VURIRU_TEXT("Messages", "setup");
     entry.software = setup.software;
     entry.note = setup.note;
     entries.push_back(std::move(entry));
@@ -103,14 +93,15 @@ std::vector<HistoryEntry> HistoryBrowser::Entries() {
     entry.when = LocalTime(snapshot.takenAtMs);
     entry.reasonOrName = ReasonText(snapshot.reason);
     entry.full = !IsV1Kind(snapshot.kind);
-    entry.kindText = entry.full ? "snapshot" : "V1 snapshot (" + snapshot.kind + ")";
+    entry.kindText = entry.full ? UserText(VURIRU_TEXT("Messages", "snapshot"))
+                                : UserText(VURIRU_TEXT("Messages", "V1 snapshot (%1)"), {snapshot.kind});
     entry.software = snapshot.software;
     entries.push_back(std::move(entry));
   }
   return entries;
 }
 
-std::optional<HistoryBrowser::EntryValues> HistoryBrowser::ValuesOf(const HistoryEntry& entry, std::string* why) {
+std::optional<HistoryBrowser::EntryValues> HistoryBrowser::ValuesOf(const HistoryEntry& entry, UserText* why) {
   if (entry.kind == HistoryEntry::Kind::kSetup) {
     std::optional<NamedSetup> setup = m_library.GetSetup(entry.name, why);
     if (!setup) return std::nullopt;
@@ -119,14 +110,14 @@ std::optional<HistoryBrowser::EntryValues> HistoryBrowser::ValuesOf(const Histor
   std::optional<Snapshot> snapshot = m_library.GetSnapshot(entry.id, why);
   if (!snapshot) return std::nullopt;
   if (!snapshot->record.full) {
-    if (why != nullptr) *why = "a V1 controller's snapshot is only looked at";
+    if (why != nullptr) *why = VURIRU_TEXT("Messages", "a V1 controller's snapshot is only looked at");
     return std::nullopt;
   }
   return EntryValues{std::move(*snapshot->record.full), snapshot->info.software};
 }
 
 EntryDetails HistoryBrowser::Details(const HistoryEntry& entry) {
-  std::string why;
+  UserText why;
   EntryDetails details;
   std::vector<DetailLine>& lines = details.lines;
   if (entry.kind == HistoryEntry::Kind::kSetup) {
@@ -138,7 +129,7 @@ EntryDetails HistoryBrowser::Details(const HistoryEntry& entry) {
   } else {
     std::optional<Snapshot> snapshot = m_library.GetSnapshot(entry.id, &why);
     if (!snapshot) {
-      lines.push_back(AsWorded(Sentence(why)));
+      lines.push_back(Refusal(why));
       return details;
     }
     const SnapshotInfo& info = snapshot->info;
@@ -172,7 +163,7 @@ EntryDetails HistoryBrowser::Details(const HistoryEntry& entry) {
   const std::optional<EntryValues> values = ValuesOf(entry, &why);
   if (!values) {
     lines.push_back(Line({}));
-    lines.push_back(AsWorded(Sentence(why)));
+    lines.push_back(Refusal(why));
     return details;
   }
   const EscData edited = m_window.EditedData();
@@ -186,10 +177,10 @@ bool HistoryBrowser::Load(const HistoryEntry& entry) {
     m_dialogs.Tell(refused, kHistoryCaption, MessageIcon::kExclamation);
     return false;
   }
-  std::string why;
+  UserText why;
   const std::optional<EntryValues> values = ValuesOf(entry, &why);
   if (!values) {
-    m_dialogs.Tell(Sentence(why), kHistoryCaption, MessageIcon::kExclamation);
+    m_dialogs.Tell(AsSentence(why), kHistoryCaption, MessageIcon::kExclamation);
     return false;
   }
   // As an import: the settings a file carries, the running log and the
@@ -199,10 +190,10 @@ bool HistoryBrowser::Load(const HistoryEntry& entry) {
 }
 
 bool HistoryBrowser::Export(const HistoryEntry& entry) {
-  std::string why;
+  UserText why;
   const std::optional<EntryValues> values = ValuesOf(entry, &why);
   if (!values) {
-    m_dialogs.Tell(Sentence(why), kHistoryCaption, MessageIcon::kExclamation);
+    m_dialogs.Tell(AsSentence(why), kHistoryCaption, MessageIcon::kExclamation);
     return false;
   }
   const std::string chosen = m_dialogs.ChooseSaveFile(kSettingsFileFilter);
@@ -211,10 +202,10 @@ bool HistoryBrowser::Export(const HistoryEntry& entry) {
 }
 
 bool HistoryBrowser::SaveAsSetup(const HistoryEntry& entry, const std::string& name, const std::string& note) {
-  std::string why;
+  UserText why;
   const std::optional<EntryValues> values = ValuesOf(entry, &why);
   if (!values) {
-    m_dialogs.Tell(Sentence(why), kHistoryCaption, MessageIcon::kExclamation);
+    m_dialogs.Tell(AsSentence(why), kHistoryCaption, MessageIcon::kExclamation);
     return false;
   }
   return SaveSetup(name, note, values->data, values->software);
@@ -255,17 +246,11 @@ bool HistoryBrowser::Delete(const HistoryEntry& entry) {
 void HistoryBrowser::TellRefusal(const LibraryResult& result) {
   if (result.refusal == LibraryRefusal::kLibrary) {
     // The library's own message, which then is not told a second time.
-    const std::optional<std::string> notice = m_library.TakeNotice();
-    m_dialogs.Tell(
-        notice ? LibraryNoticeText(m_library.Problem(), m_library.Path(), *notice) : UserText(Sentence(result.message)),
-        kLibraryCaption, MessageIcon::kExclamation);
+    m_library.TakeNotice();
+    m_dialogs.Tell(AsSentence(result.text), kLibraryCaption, MessageIcon::kExclamation);
     return;
   }
-  m_dialogs.Tell(Sentence(result.message), kHistoryCaption, MessageIcon::kExclamation);
-}
-
-UserText HistoryBrowser::LibraryProblemNotice() const {
-  return LibraryNoticeText(m_library.Problem(), m_library.Path(), m_library.ProblemText());
+  m_dialogs.Tell(AsSentence(result.text), kHistoryCaption, MessageIcon::kExclamation);
 }
 
 }  // namespace vuriru

@@ -30,7 +30,7 @@ struct HistoryEntry {
   std::string name;          // a setup's name
   std::string when;          // local time, "2024-05-01 14:03:22": taken, or last changed
   std::string reasonOrName;  // "after apply", or the setup's name
-  std::string kindText;      // "setup", "snapshot", "V1 snapshot (v1-bec)"
+  UserText kindText;         // "setup", "snapshot", "V1 snapshot (v1-bec)"
   std::string software;      // the controller's software version, "" when unknown
   std::string note;          // a setup's note
   // A full controller's settings and curves: they can be loaded, exported
@@ -88,14 +88,14 @@ class HistoryBrowser {
   // The library's trouble, for the foot of the window; "" when there is none.
   const std::string& LibraryProblemText() const { return m_library.ProblemText(); }
   // The same, for the window to show in its language.
-  UserText LibraryProblemNotice() const;
+  const UserText& LibraryProblemNotice() const { return m_library.ProblemNotice(); }
 
  private:
   struct EntryValues {
     EscData data;
     std::string software;
   };
-  std::optional<EntryValues> ValuesOf(const HistoryEntry& entry, std::string* why);
+  std::optional<EntryValues> ValuesOf(const HistoryEntry& entry, UserText* why);
   bool SaveSetup(const std::string& name, const std::string& note, const EscData& data, const std::string& software);
   // Tells why a library call was refused, in a sentence.
   void TellRefusal(const LibraryResult& result);

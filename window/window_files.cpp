@@ -21,8 +21,8 @@ constexpr const char* kOverwriteCaption = VURIRU_TEXT("Messages", "Save as...");
 struct ReadSettingsFile {
   bool ok = false;
   EscData data;
-  std::vector<std::string> remarks;
-  std::string message;
+  std::vector<UserText> remarks;
+  UserText message;
   std::string caption;
 };
 
@@ -33,7 +33,11 @@ ReadSettingsFile ReadEitherFile(const std::string& path, const EscData& base) {
     read.ok = imported.ok;
     read.data = std::move(imported.data);
     read.remarks = std::move(imported.warnings);
-    read.message = std::move(imported.message);
+    if (!imported.ok) {
+      // "Import file error!" and why, each in the window's language.
+      read.message = UserText("%1 %2");
+      read.message.parts = {UserText(kImportErrorText), std::move(imported.problemText)};
+    }
     read.caption = std::move(imported.caption);
     return read;
   }
@@ -71,7 +75,7 @@ bool WindowController::WriteValues(const std::filesystem::path& path, const EscD
   const FileWriteResult written = IsJsonFileName(path) ? SaveJsonFile(path, data, software) : SaveDataFile(path, data);
   // A file that could not be written is said so, rather than left for the
   // user to find missing later.
-  if (!written.ok) m_dialogs.Tell(written.message, kExportErrorCaption, MessageIcon::kExclamation);
+  if (!written.ok) m_dialogs.Tell(written.text, kExportErrorCaption, MessageIcon::kExclamation);
   return written.ok;
 }
 

@@ -7,21 +7,20 @@
 // holds up a read or a store.
 
 #include "comms/engine/engine_state.h"
-#include "window/library_notice.h"
 #include "window/window_controller.h"
 
 namespace vuriru {
 
 namespace {
 
-// The library's refusal (English, without its full stop) or its notice, then
-// that the write goes ahead.
-constexpr const char* kRefusedWriteGoesAhead = VURIRU_TEXT(
-    "Messages",
-    "%1.\n\nWhat the controller held before this write could not be kept in the history; the write goes ahead.");
-constexpr const char* kNoticeWriteGoesAhead = VURIRU_TEXT(
-    "Messages",
-    "%1\n\nWhat the controller held before this write could not be kept in the history; the write goes ahead.");
+// The library's refusal or its notice, then that the write goes ahead.
+UserText WriteGoesAhead(const UserText& why) {
+  UserText text(VURIRU_TEXT("Messages",
+                            "%1\n\nWhat the controller held before this write could not be kept in the history; the "
+                            "write goes ahead."));
+  text.parts = {AsSentence(why)};
+  return text;
+}
 
 }  // namespace
 
@@ -125,16 +124,14 @@ void WindowController::KeepBeforeWrite(SnapshotReason reason) {
     TellLibraryNotice(true);
     return;
   }
-  m_dialogs.Tell(UserText(kRefusedWriteGoesAhead, {kept.message}), kLibraryCaption, MessageIcon::kExclamation);
+  m_dialogs.Tell(WriteGoesAhead(kept.text), kLibraryCaption, MessageIcon::kExclamation);
 }
 
 void WindowController::TellLibraryNotice(bool beforeWrite) {
   if (m_library == nullptr) return;
-  const std::optional<std::string> notice = m_library->TakeNotice();
-  if (!notice) return;
-  UserText text = LibraryNoticeText(m_library->Problem(), m_library->Path(), *notice);
-  if (beforeWrite) text = UserText(kNoticeWriteGoesAhead, {FillText(text.source, text.args)});
-  m_dialogs.Tell(text, kLibraryCaption, MessageIcon::kExclamation);
+  if (!m_library->TakeNotice()) return;
+  const UserText& notice = m_library->ProblemNotice();
+  m_dialogs.Tell(beforeWrite ? WriteGoesAhead(notice) : notice, kLibraryCaption, MessageIcon::kExclamation);
 }
 
 }  // namespace vuriru

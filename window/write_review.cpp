@@ -9,7 +9,7 @@ std::string EnglishText(const ReviewQuestion& question) {
   text = ReviewText(text, question.changes);
   if (!question.remarks.empty()) {
     text += std::string("\n\n") + kFileReadingNoted;
-    for (const std::string& remark : question.remarks) text += "\n" + remark;
+    for (const UserText& remark : question.remarks) text += "\n" + EnglishText(remark);
   }
   return text;
 }
@@ -25,7 +25,7 @@ ReviewQuestion DefaultQuestion(const std::optional<EscData>& lastReadOrStore, co
 }
 
 ReviewQuestion ImportQuestion(const std::string& fileName, const EscData& pages, const EscData& imported,
-                              const std::vector<std::string>& remarks) {
+                              const std::vector<UserText>& remarks) {
   return {UserText(kFileWouldChange, {fileName}), true, CompareEscData(pages, imported, ReviewScope::kFile), remarks};
 }
 
@@ -38,7 +38,7 @@ std::string DefaultQuestionText(const std::optional<EscData>& lastReadOrStore, c
 }
 
 std::string ImportQuestionText(const std::string& fileName, const EscData& pages, const EscData& imported,
-                               const std::vector<std::string>& remarks) {
+                               const std::vector<UserText>& remarks) {
   return EnglishText(ImportQuestion(fileName, pages, imported, remarks));
 }
 

@@ -28,8 +28,8 @@ struct ReviewQuestion {
   // Whether the list follows; without it the question stands alone.
   bool listed = false;
   ChangeList changes;
-  // The remarks of a file's reading, in English as the files give them.
-  std::vector<std::string> remarks;
+  // The remarks of a file's reading.
+  std::vector<UserText> remarks;
 };
 
 inline constexpr const char* kFileWouldChange = VURIRU_TEXT("Messages", "%1 would change:");
@@ -44,7 +44,7 @@ std::string EnglishText(const ReviewQuestion& question);
 ReviewQuestion ApplyQuestion(const std::optional<EscData>& lastReadOrStore, const EscData& edited);
 ReviewQuestion DefaultQuestion(const std::optional<EscData>& lastReadOrStore, const EscData& edited);
 ReviewQuestion ImportQuestion(const std::string& fileName, const EscData& pages, const EscData& imported,
-                              const std::vector<std::string>& remarks);
+                              const std::vector<UserText>& remarks);
 
 // Apply: what the controller held after the last completed read or store
 // against the edited values as they are. Without a completed read there is
@@ -58,6 +58,6 @@ std::string DefaultQuestionText(const std::optional<EscData>& lastReadOrStore, c
 // pages, every setting the file holds included; then the remarks of the
 // file's reading (keys left out or unknown), if any.
 std::string ImportQuestionText(const std::string& fileName, const EscData& pages, const EscData& imported,
-                               const std::vector<std::string>& remarks);
+                               const std::vector<UserText>& remarks);
 
 }  // namespace vuriru

@@ -231,13 +231,14 @@ TEST(JsonFileImport, WarnsOfUnknownKeysAndOfWhatTheFileLeavesOut) {
   json["controller"]["serial"] = "none";
   const JsonFileImport imported = Import(json);
   ASSERT_TRUE(imported.ok) << imported.message;
-  EXPECT_THAT(imported.warnings,
-              ::testing::UnorderedElementsAre(
-                  "unknown key \"comment\" left out", "unknown setting \"TURBO BOOST\" left out",
-                  "unknown key \"RUN MODE.note\" left out", "unknown curve \"steering\" left out",
-                  "unknown key \"runningLog.laps\" left out", "unknown key \"controller.serial\" left out",
-                  "1 setting is not in the file and keeps its present value: \"DEAD BAND\"",
-                  "1 curve is not in the file and keeps its present points: \"boost\""));
+  std::vector<std::string> warnings;
+  for (const UserText& warning : imported.warnings) warnings.push_back(EnglishText(warning));
+  EXPECT_THAT(warnings, ::testing::UnorderedElementsAre(
+                            "unknown key \"comment\" left out", "unknown setting \"TURBO BOOST\" left out",
+                            "unknown key \"RUN MODE.note\" left out", "unknown curve \"steering\" left out",
+                            "unknown key \"runningLog.laps\" left out", "unknown key \"controller.serial\" left out",
+                            "1 setting is not in the file and keeps its present value: \"DEAD BAND\"",
+                            "1 curve is not in the file and keeps its present points: \"boost\""));
   EXPECT_EQ(imported.data.settings.Current(Setting::DeadBand), FactoryBase().settings.Current(Setting::DeadBand));
   EXPECT_EQ(imported.data.boostCurve, FactoryBase().boostCurve);
 }

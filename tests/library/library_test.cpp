@@ -59,9 +59,9 @@ TEST_F(LibraryUse, ASnapshotComesBackAsItWasKeptWithItsReasonAndVersions) {
   EXPECT_TRUE(block->record.v1->IsBecShown());
   EXPECT_FALSE(block->record.full);
 
-  std::string why;
+  UserText why;
   EXPECT_FALSE(library.GetSnapshot(99, &why));
-  EXPECT_EQ(why, "there is no snapshot 99; 'history' lists them");
+  EXPECT_EQ(EnglishText(why), "there is no snapshot 99; 'history' lists them");
 }
 
 TEST_F(LibraryUse, TheSameDataAgainIsCountedOnTheNewestSnapshotOfItsKindAndSoftware) {

@@ -47,13 +47,13 @@ TEST_F(HistoryBrowserTest, SetupsComeFirstThenSnapshotsNewestFirst) {
   ASSERT_EQ(entries.size(), 3u);
   EXPECT_EQ(entries[0].kind, HistoryEntry::Kind::kSetup);
   EXPECT_EQ(entries[0].reasonOrName, "Track A");
-  EXPECT_EQ(entries[0].kindText, "setup");
+  EXPECT_EQ(EnglishText(entries[0].kindText), "setup");
   EXPECT_EQ(entries[0].note, "wet, 17.5T");
   EXPECT_EQ(entries[0].software, rig.engine.SoftwareVersionText());
-  EXPECT_EQ(entries[1].kindText, "V1 snapshot (v1)");
+  EXPECT_EQ(EnglishText(entries[1].kindText), "V1 snapshot (v1)");
   EXPECT_FALSE(entries[1].full);
   EXPECT_EQ(entries[2].reasonOrName, "read");
-  EXPECT_EQ(entries[2].kindText, "snapshot");
+  EXPECT_EQ(EnglishText(entries[2].kindText), "snapshot");
   EXPECT_EQ(entries[2].when.size(), std::string("2024-05-01 14:03:22").size());
 }
 

@@ -54,7 +54,7 @@ bool WriteBytes(const QString& path, const QByteArray& bytes, QString* why) {
   const FileWriteResult written = WriteFileAtomically(
       path.toStdString(),
       std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size())));
-  if (!written.ok && why != nullptr) *why = Text(written.message);
+  if (!written.ok && why != nullptr) *why = Text(written.text);
   return written.ok;
 }
 
@@ -266,7 +266,7 @@ bool RunLogView::SetNote(size_t run, const QString& note, QString* why) {
     return fail(MessageText(QT_TRANSLATE_NOOP("Messages", "there is no such run")));
   const std::string text = note.toStdString();
   const LibraryResult kept = m_library->SetRunLogNote(m_model.Entries()[run - 1].id, text);
-  if (!kept.ok) return fail(Text(kept.message));
+  if (!kept.ok) return fail(Text(AsSentence(kept.text)));
   m_model.SetNote(run, text);
   if (static_cast<size_t>(m_slider->value()) == run) m_details->setText(Text(m_model.HoverText(run)));
   return true;

@@ -61,7 +61,7 @@ QString ReviewQuestionText(const ReviewQuestion& question) {
   for (CurveNumber number : question.changes.curves) text += QLatin1Char('\n') + CurveLine(number);
   if (!question.remarks.empty()) {
     text += QStringLiteral("\n\n") + MessageText(kFileReadingNoted);
-    for (const std::string& remark : question.remarks) text += QLatin1Char('\n') + QString::fromStdString(remark);
+    for (const UserText& remark : question.remarks) text += QLatin1Char('\n') + MessageText(remark);
   }
   return text;
 }

@@ -10,7 +10,6 @@
 
 #include "library/library.h"
 #include "widgets/kit/language.h"
-#include "window/library_notice.h"
 
 namespace vuriru {
 
@@ -65,7 +64,7 @@ bool CSetupNameDlg::CanAccept() const {
 void CSetupNameDlg::CheckName() {
   // An empty field needs no scolding; OK simply waits for a name.
   const UserText problem = m_name->text().isEmpty() ? UserText() : SetupNameProblemText(m_name->text().toStdString());
-  m_problem->setText(MessageText(problem));
+  m_problem->setText(MessageText(AsSentence(problem)));
   m_problem->setVisible(!problem.empty());
   m_buttons->button(QDialogButtonBox::Ok)->setEnabled(CanAccept());
 }

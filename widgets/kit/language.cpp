@@ -106,8 +106,11 @@ QString SettingText(const std::string& source) {
 
 QString MessageText(const UserText& text) {
   const QString format = Translate(kMessageTextContext, text.source);
-  if (text.args.empty()) return format;
-  return QString::fromStdString(FillText(format.toStdString(), text.args));
+  if (text.args.empty() && text.parts.empty() && !text.sentence) return format;
+  std::vector<std::string> parts;
+  parts.reserve(text.parts.size());
+  for (const UserText& part : text.parts) parts.push_back(MessageText(part).toStdString());
+  return QString::fromStdString(FinishText(format.toStdString(), text, std::move(parts)));
 }
 
 QString ButtonText(const std::string& source) {
