@@ -28,5 +28,26 @@ TEST(UserText, EnglishTextIsTheSourceWithItsArguments) {
   EXPECT_NE(UserText("a", {"b"}), UserText("a"));
 }
 
+TEST(UserText, PartsFillThePlacesAfterTheArgumentsAndKeepTheirOwn) {
+  UserText inner("there is no snapshot %1", {"7"});
+  UserText outer("%1 (%2): %3", {"History"});
+  outer.parts = {inner, UserText("snapshot %1", {"%1"})};
+  // An argument or part holding a place is not filled again.
+  EXPECT_EQ(EnglishText(outer), "History (there is no snapshot 7): snapshot %1");
+  EXPECT_NE(outer, UserText("%1 (%2): %3", {"History"}));
+}
+
+TEST(UserText, ASentenceGetsItsCapitalAndOneFullStop) {
+  EXPECT_EQ(EnglishText(AsSentence(UserText("there is no run %1", {"3"}))), "There is no run 3.");
+  EXPECT_EQ(AsSentence(std::string("a setup needs a name.")), "A setup needs a name.");
+  EXPECT_EQ(AsSentence(std::string("\"12\" would be read as an id")), "\"12\" would be read as an id.");
+  // A Chinese sentence ends with its own full stop, and has no capitals.
+  EXPECT_EQ(AsSentence(std::string("设定需要一个名称。")), "设定需要一个名称。");
+  EXPECT_EQ(AsSentence(std::string("要替换它吗？")), "要替换它吗？");
+  EXPECT_EQ(AsSentence(std::string()), "");
+  // A fixed text with a % stays as written, sentence or not.
+  EXPECT_EQ(EnglishText(AsSentence(UserText("50%1"))), "50%1.");
+}
+
 }  // namespace
 }  // namespace vuriru

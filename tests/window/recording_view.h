@@ -96,6 +96,7 @@ class QueuedDialogs : public UserDialogs {
  public:
   Answer Ask(const UserText& text, const std::string& caption, QuestionButtons buttons) override {
     asked.push_back(caption + ": " + EnglishText(text));
+    texts.push_back(text);
     if (answers.empty()) return buttons == QuestionButtons::kOkCancel ? Answer::kCancel : Answer::kNo;
     const Answer answer = answers.front();
     answers.pop_front();
@@ -103,6 +104,7 @@ class QueuedDialogs : public UserDialogs {
   }
   void Tell(const UserText& text, const std::string& caption, MessageIcon) override {
     told.push_back(caption + ": " + EnglishText(text));
+    texts.push_back(text);
     if (whenTold) whenTold();
   }
   std::string ChooseSaveFile(std::string_view) override { return saveFile; }
@@ -111,6 +113,9 @@ class QueuedDialogs : public UserDialogs {
   std::deque<Answer> answers;
   std::vector<std::string> asked;
   std::vector<std::string> told;
+  // Every question and message as it came, for a test to show it in the
+  // window's language.
+  std::vector<UserText> texts;
   // Runs as each message is shown, to see what had happened by then.
   std::function<void()> whenTold;
   // What the file dialogs pick; empty: cancelled.

@@ -235,7 +235,7 @@ TEST_F(RunLogViewTest, ANoteIsChangedInTheLibraryOnlyForAViewBuiltFromIt) {
   // A note the library refuses changes nothing.
   QString why;
   EXPECT_FALSE(view.SetNote(2, QString(static_cast<qsizetype>(kLongestRunLogNote + 1), 'x'), &why));
-  EXPECT_FALSE(why.isEmpty());
+  EXPECT_EQ(why, QStringLiteral("A run's note is at most %1 bytes.").arg(kLongestRunLogNote));
   EXPECT_EQ(view.Model().Entries()[1].note, "A main, \"wet\", FDR 4.4");
   EXPECT_EQ(library.ListRunLog()[1].note, "A main, \"wet\", FDR 4.4");
 
@@ -321,6 +321,15 @@ TEST_F(RunLogViewTest, OpensInTheWindowsLanguage) {
   EXPECT_TRUE(details.startsWith(QStringLiteral("第 5 次运行  "))) << details.toStdString();
   EXPECT_TRUE(details.contains(QStringLiteral("，电机 "))) << details.toStdString();
   EXPECT_EQ(view.findChild<QPushButton*>(QStringLiteral("close"))->text(), QStringLiteral("关闭(&L)"));
+  // The library's and the file's refusals too.
+  Library library((m_dir / "library.sqlite3").string());
+  for (const RunLogEntry& entry : FiveRuns()) ASSERT_TRUE(library.RecordRunLog(entry).ok);
+  RunLogView kept(library);
+  QString why;
+  EXPECT_FALSE(kept.SetNote(2, QString(static_cast<qsizetype>(kLongestRunLogNote + 1), 'x'), &why));
+  EXPECT_EQ(why, QStringLiteral("一次运行的备注最多 %1 个字节。").arg(kLongestRunLogNote));
+  EXPECT_FALSE(kept.SaveCsv(Path("missing/log.csv"), &why));
+  EXPECT_TRUE(why.startsWith(QStringLiteral("无法在 "))) << why.toStdString();
 
   // Switching back: the next view opens in English again.
   ASSERT_TRUE(SetLanguage(Language::kEnglish));

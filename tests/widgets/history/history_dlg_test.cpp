@@ -6,6 +6,8 @@
 
 #include "widgets/history/history_dlg.h"
 
+#include <fstream>
+
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -217,6 +219,59 @@ TEST_F(HistoryWindow, ALibraryThatCannotBeWrittenIsShownAndItsChangesAreOff) {
   EXPECT_EQ(dialog.List()->topLevelItemCount(), 3);
   EXPECT_FALSE(dialog.SaveEditsButton()->isEnabled());
   EXPECT_FALSE(dialog.DeleteButton()->isEnabled());
+}
+
+// What the library and the files refuse reaches a Chinese window in Chinese:
+// a name taken, a V1 snapshot that can only be looked at, a file that cannot
+// be written, a JSON file that cannot be imported. The names, keys and
+// figures in them stay as they are.
+TEST_F(HistoryWindow, RefusalsOfTheLibraryAndTheFilesAreShownInTheWindowsLanguage) {
+  struct BackToEnglish {
+    ~BackToEnglish() { SetLanguage(Language::kEnglish); }
+  } back;
+  ASSERT_TRUE(rig.library->SaveSetup("Track B", "", rig.controller.EditedData(), "V3").ok);
+  ASSERT_TRUE(SetLanguage(Language::kChinese));
+  CHistoryDlg dialog(browser);
+  ASSERT_EQ(dialog.List()->topLevelItemCount(), 4);
+  EXPECT_EQ(dialog.List()->topLevelItem(2)->text(2), QStringLiteral("V1 快照（v1）"));
+
+  const std::vector<HistoryEntry> entries = browser.Entries();
+  const auto entry = [&](const std::string& reasonOrName) {
+    for (const HistoryEntry& e : entries) {
+      if (e.reasonOrName == reasonOrName && (e.full || e.kind == HistoryEntry::Kind::kSnapshot)) return e;
+    }
+    ADD_FAILURE() << reasonOrName;
+    return HistoryEntry{};
+  };
+  const auto lastShown = [&] { return MessageText(rig.dialogs.texts.back()); };
+
+  EXPECT_FALSE(browser.Rename(entry("Track A"), "Track B"));
+  EXPECT_EQ(lastShown(), QStringLiteral("已有名为“Track B”的设定；请换一个名称。"));
+  EXPECT_EQ(rig.dialogs.told.back(), "History: A setup named \"Track B\" exists already; choose another name.");
+
+  HistoryEntry v1;
+  for (const HistoryEntry& e : entries) {
+    if (!e.full) v1 = e;
+  }
+  EXPECT_FALSE(browser.Load(v1));
+  EXPECT_EQ(lastShown(), QStringLiteral("V1 电调的快照只能查看。"));
+
+  rig.dialogs.saveFile = (folder / "no such folder" / "car.json").string();
+  EXPECT_FALSE(browser.Export(entry("Track A")));
+  EXPECT_TRUE(lastShown().startsWith(QStringLiteral("无法在 ") +
+                                     QString::fromStdString((folder / "no such folder").string()) +
+                                     QStringLiteral(" 中创建文件：")))
+      << lastShown().toStdString();
+
+  const std::filesystem::path json = folder / "newer.json";
+  {
+    std::ofstream out(json);
+    out << R"({"format": "vuriru-link settings", "version": 2, "controller": {"kind": "full"}})";
+  }
+  EXPECT_FALSE(rig.controller.ImportFrom(json.string()));
+  EXPECT_EQ(lastShown(), QStringLiteral("导入文件出错！ \"version\"：本程序无法读取版本 2（可读取版本 1）。"));
+  EXPECT_EQ(rig.dialogs.asked.back(),
+            "Import: Import file error! \"version\": version 2 is not one this program reads (it reads 1)");
 }
 
 // A disk that fills while the window is open: the refused save is told, and
