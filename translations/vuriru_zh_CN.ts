@@ -699,17 +699,17 @@ Not plausible, left out of the charts: %4 V, ESC %5 °C, motor %6 °C, %7 rpm (b
     <message>
         <location line="+79"/>
         <source>the chart could not be drawn as a PNG image</source>
-        <translation>无法将图表绘制为 PNG 图像</translation>
+        <translation>无法将图表绘制为 PNG 图像。</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>this view has no library to keep notes in</source>
-        <translation>此视图没有可保存备注的设置库</translation>
+        <translation>此视图没有可保存备注的设置库。</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>there is no such run</source>
-        <translation>没有这次运行</translation>
+        <translation>没有这次运行。</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -1052,12 +1052,12 @@ Not plausible, left out of the charts: %4 V, ESC %5 °C, motor %6 °C, %7 rpm (b
     <message>
         <location line="+5"/>
         <source>&quot;%1&quot; would be read as a snapshot id; give the setup a name with a letter in it</source>
-        <translation>“%1”会被当作快照编号；请给设定起一个不全是数字的名称</translation>
+        <translation>“%1”会被当作快照编号；请给设定起一个不全是数字的名称。</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&quot;device&quot; stands for the attached controller; give the setup another name</source>
-        <translation>“device”表示已连接的控制器；请给设定换一个名称</translation>
+        <translation>“device”表示已连接的控制器；请给设定换一个名称。</translation>
     </message>
     <message>
         <location line="+3"/>

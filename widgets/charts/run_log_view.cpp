@@ -244,7 +244,7 @@ bool RunLogView::SavePng(RunLogChart chart, const QString& path, QString* why) {
   buffer.open(QIODevice::WriteOnly);
   if (!ChartView(chart)->grab().save(&buffer, "PNG")) {
     if (why != nullptr)
-      *why = MessageText(QT_TRANSLATE_NOOP("Messages", "the chart could not be drawn as a PNG image"));
+      *why = Text(AsSentence(UserText(QT_TRANSLATE_NOOP("Messages", "the chart could not be drawn as a PNG image"))));
     return false;
   }
   return WriteBytes(path, bytes, why);
@@ -261,9 +261,9 @@ bool RunLogView::SetNote(size_t run, const QString& note, QString* why) {
     return false;
   };
   if (m_library == nullptr)
-    return fail(MessageText(QT_TRANSLATE_NOOP("Messages", "this view has no library to keep notes in")));
+    return fail(Text(AsSentence(UserText(QT_TRANSLATE_NOOP("Messages", "this view has no library to keep notes in")))));
   if (run < 1 || run > m_model.RunCount())
-    return fail(MessageText(QT_TRANSLATE_NOOP("Messages", "there is no such run")));
+    return fail(Text(AsSentence(UserText(QT_TRANSLATE_NOOP("Messages", "there is no such run")))));
   const std::string text = note.toStdString();
   const LibraryResult kept = m_library->SetRunLogNote(m_model.Entries()[run - 1].id, text);
   if (!kept.ok) return fail(Text(AsSentence(kept.text)));

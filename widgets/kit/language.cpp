@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QLibraryInfo>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTranslator>
@@ -26,7 +27,21 @@ const char* const kLanguageKey = "window/language";
 struct Installed {
   Language language = Language::kEnglish;
   std::unique_ptr<QTranslator> translator;
+  // Qt's own texts: the buttons of its dialog boxes and its file dialog.
+  std::unique_ptr<QTranslator> qtTexts;
 };
+
+// Qt's translation of its own texts, from the system's Qt (Debian's
+// qt6-translations-l10n); without it those few texts stay English.
+std::unique_ptr<QTranslator> QtOwnTexts(Language language) {
+  if (language == Language::kEnglish) return nullptr;
+  auto translator = std::make_unique<QTranslator>();
+  if (!translator->load(QStringLiteral("qtbase_") + LanguageCode(language),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    return nullptr;
+  }
+  return translator;
+}
 
 Installed& Current() {
   static Installed installed;
@@ -54,10 +69,13 @@ bool SetLanguage(Language language) {
     next = std::make_unique<QTranslator>();
     if (!next->load(QString::fromLatin1(kChineseTranslation))) return false;
   }
-  // The old translator goes first, so that a lookup never finds both.
+  // The old translators go first, so that a lookup never finds both.
   if (installed.translator) QCoreApplication::removeTranslator(installed.translator.get());
+  if (installed.qtTexts) QCoreApplication::removeTranslator(installed.qtTexts.get());
   installed.translator = std::move(next);
+  installed.qtTexts = QtOwnTexts(language);
   installed.language = language;
+  if (installed.qtTexts) QCoreApplication::installTranslator(installed.qtTexts.get());
   if (installed.translator) QCoreApplication::installTranslator(installed.translator.get());
   // Qt posts the LanguageChange events to the windows; delivering them now
   // means every widget shows the new language when this returns.

@@ -343,5 +343,27 @@ TEST(SetupNameForm, OkWaitsForANameThatCanBeUsedAndSaysWhyNot) {
   EXPECT_TRUE(rename.CanAccept());
 }
 
+// Qt's own buttons follow the window's language too (Qt's translation of
+// its texts, which scripts/setup installs), and the form's reason reads as a
+// Chinese sentence.
+TEST(SetupNameForm, InChineseItsButtonsAndReasonsAreChinese) {
+  if (!QApplication::instance()) new QApplication(Argc, Argv);
+  struct BackToEnglish {
+    ~BackToEnglish() { SetLanguage(Language::kEnglish); }
+  } back;
+  ASSERT_TRUE(SetLanguage(Language::kChinese));
+  CSetupNameDlg form(QStringLiteral("Save as setup"), QString(), true);
+  QDialogButtonBox* buttons = form.findChild<QDialogButtonBox*>();
+  EXPECT_EQ(buttons->button(QDialogButtonBox::Cancel)->text(), QStringLiteral("取消"));
+  EXPECT_EQ(buttons->button(QDialogButtonBox::Ok)->text(), QStringLiteral("确定"));
+  form.NameEdit()->setText(QStringLiteral("12"));
+  EXPECT_EQ(form.ProblemLabel()->text(), QStringLiteral("“12”会被当作快照编号；请给设定起一个不全是数字的名称。"));
+  form.NameEdit()->setText(QStringLiteral(" Track A"));
+  EXPECT_EQ(form.ProblemLabel()->text(), QStringLiteral("设定名称的开头和结尾不能是空格。"));
+  // Back in English, at once.
+  ASSERT_TRUE(SetLanguage(Language::kEnglish));
+  EXPECT_EQ(buttons->button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Cancel"));
+}
+
 }  // namespace
 }  // namespace vuriru::test
