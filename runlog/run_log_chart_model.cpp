@@ -167,4 +167,18 @@ bool RunLogChartModel::SetNote(size_t run, std::string note) {
   return true;
 }
 
+std::vector<std::vector<ChartPoint>> StretchesToDraw(const std::vector<std::vector<ChartPoint>>& segments,
+                                                     double finestGap) {
+  std::vector<std::vector<ChartPoint>> drawn;
+  for (const std::vector<ChartPoint>& segment : segments) {
+    if (segment.empty()) continue;
+    if (!drawn.empty() && segment.front().run - drawn.back().back().run < finestGap) {
+      drawn.back().insert(drawn.back().end(), segment.begin(), segment.end());
+    } else {
+      drawn.push_back(segment);
+    }
+  }
+  return drawn;
+}
+
 }  // namespace vuriru

@@ -90,4 +90,12 @@ class RunLogChartModel {
   std::array<ChartPlan, kRunLogChartCount> m_charts;
 };
 
+// A line's stretches as a screen can show them: where the gap between two
+// stretches spans less than `finestGap` runs it is narrower than a pixel,
+// and the two are drawn as one. Over thousands of runs this keeps the number
+// of series Qt Charts draws small without changing what the eye sees; the
+// plan itself, and what hovering shows, keep every gap.
+std::vector<std::vector<ChartPoint>> StretchesToDraw(const std::vector<std::vector<ChartPoint>>& segments,
+                                                     double finestGap);
+
 }  // namespace vuriru

@@ -60,6 +60,19 @@ TEST(RunLogChartModel, ALoneValidRunBetweenGapsIsASegmentOfOnePoint) {
   EXPECT_GT(voltage.low, 5.0);
 }
 
+// A gap narrower than a pixel is drawn through; a wider one, and every gap
+// of the plan itself, stays.
+TEST(RunLogChartModel, OnlyGapsNarrowerThanTheFinestOneAreDrawnThrough) {
+  const std::vector<Segment> segments = {{{1, 7.4}, {2, 7.2}}, {{4, 7.1}}, {{9, 7.0}, {10, 6.9}}};
+  EXPECT_EQ(StretchesToDraw(segments, 2), segments);
+  EXPECT_EQ(StretchesToDraw(segments, 2.5),
+            (std::vector<Segment>{{{1, 7.4}, {2, 7.2}, {4, 7.1}}, {{9, 7.0}, {10, 6.9}}}));
+  EXPECT_EQ(StretchesToDraw(segments, 10), (std::vector<Segment>{{{1, 7.4}, {2, 7.2}, {4, 7.1}, {9, 7.0}, {10, 6.9}}}));
+  EXPECT_EQ(StretchesToDraw(segments, 0), segments);
+  EXPECT_TRUE(StretchesToDraw({}, 10).empty());
+  EXPECT_EQ(StretchesToDraw({{}, {{3, 1}}}, 10), (std::vector<Segment>{{{3, 1}}}));
+}
+
 TEST(RunLogChartModel, NothingPlausibleLeavesTheLinesEmptyAndTheAxisAroundTheLimit) {
   const RunLogChartModel model = Model({Entry(1, 0, 0, 0, 0), Entry(2, 0, 0, 0, 0)});
   ASSERT_TRUE(model.HasCharts());

@@ -19,6 +19,9 @@ namespace {
 // the second (the motor beside the ESC); the limit in a warning red.
 constexpr QRgb kLineColours[] = {theme::kAccent, 0xff6cb8ff};
 constexpr QRgb kLimitColour = 0xffff5a5a;
+// No plot is wider than this many pixels, even on a 4K screen: a gap
+// narrower than the runs one of them spans cannot be seen.
+constexpr double kWidestPlotPixels = 4000;
 
 QString Text(const std::string& text) {
   return QString::fromStdString(text);
@@ -84,7 +87,8 @@ RunLogChartItem::RunLogChartItem(const ChartPlan& plan) {
     pen.setCapStyle(Qt::RoundCap);
     bool named = false;
     QScatterSeries* dots = nullptr;
-    for (const std::vector<ChartPoint>& segment : line.segments) {
+    const double finestGap = (plan.lastRun - plan.firstRun) / kWidestPlotPixels;
+    for (const std::vector<ChartPoint>& segment : StretchesToDraw(line.segments, finestGap)) {
       if (segment.size() == 1) {
         if (dots == nullptr) {
           dots = new QScatterSeries;

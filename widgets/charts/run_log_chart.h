@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One chart of the running log drawn with Qt Charts from its plan: a line
-// per valid stretch of runs (a lone run as a dot), the limit as a dashed
-// line, a dotted marker at the chosen run, on the program's dark colours.
+// per valid stretch of runs (a lone run as a dot; stretches whose gap no
+// screen could show are drawn as one), the limit as a dashed line, a dotted
+// marker at the chosen run, on the program's dark colours.
 
 #include <QChart>
 

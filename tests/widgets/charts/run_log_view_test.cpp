@@ -97,6 +97,28 @@ TEST_F(RunLogViewTest, DrawsTheModelsStretchesWithAGapAtTheInvalidRun) {
   }
 }
 
+// Over thousands of runs a lone implausible run is narrower than a pixel:
+// its gap is drawn through, so that each quantity is one series rather than
+// hundreds. A few hundred runs keep every gap.
+TEST_F(RunLogViewTest, GapsNarrowerThanAPixelAreDrawnThroughOverThousandsOfRuns) {
+  const auto runs = [](int64_t count) {
+    std::vector<RunLogEntry> entries;
+    for (int64_t id = 1; id <= count; ++id) {
+      entries.push_back(id % 50 == 25 ? Entry(id, 0, 0, 0, 0) : Entry(id, 72, 68, 81, 42));
+    }
+    return entries;
+  };
+  RunLogView many(runs(10000));
+  EXPECT_EQ(many.Model().Chart(RunLogChart::kVoltage).lines[0].segments.size(), 201u);
+  const std::vector<QXYSeries*> battery = SeriesNamed(many.Chart(RunLogChart::kVoltage), "line Battery");
+  ASSERT_EQ(battery.size(), 1u);
+  EXPECT_EQ(battery[0]->count(), 10000 - 200);
+  EXPECT_EQ(SeriesNamed(many.Chart(RunLogChart::kTemperature), "line Motor").size(), 1u);
+
+  RunLogView few(runs(500));
+  EXPECT_EQ(SeriesNamed(few.Chart(RunLogChart::kVoltage), "line Battery").size(), 11u);
+}
+
 TEST_F(RunLogViewTest, ALoneRunBetweenGapsIsADot) {
   RunLogView view({Entry(1, 0, 0, 0, 0), Entry(2, 72, 68, 81, 42), Entry(3, 0, 0, 0, 0)});
   const std::vector<QXYSeries*> dots = SeriesNamed(view.Chart(RunLogChart::kVoltage), "dots Battery");
