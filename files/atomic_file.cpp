@@ -14,7 +14,9 @@ constexpr const char* kCannotWrite = VURIRU_TEXT("Messages", "Cannot write %1: %
 
 // `what` names the step with the file as %1 and the system's words as %2.
 FileWriteResult Failure(const char* what, const std::filesystem::path& path, int error) {
-  return FileWriteResult::Failed(UserText(what, {path.string(), std::strerror(error)}));
+  UserText text(what, {path.string()});
+  text.parts = {SystemErrorText(error)};
+  return FileWriteResult::Failed(std::move(text));
 }
 
 bool WriteAll(FileSystemCalls& calls, int fd, std::span<const uint8_t> bytes) {
@@ -61,6 +63,27 @@ std::filesystem::path ResolveLink(const std::filesystem::path& path) {
 }
 
 }  // namespace
+
+UserText SystemErrorText(int error) {
+  switch (error) {
+    case ENOENT:
+      return VURIRU_TEXT("Messages", "No such file or directory");
+    case EACCES:
+      return VURIRU_TEXT("Messages", "Permission denied");
+    case ENOSPC:
+      return VURIRU_TEXT("Messages", "No space left on device");
+    case EDQUOT:
+      return VURIRU_TEXT("Messages", "Disk quota exceeded");
+    case EROFS:
+      return VURIRU_TEXT("Messages", "Read-only file system");
+    case EISDIR:
+      return VURIRU_TEXT("Messages", "Is a directory");
+    case ENOTDIR:
+      return VURIRU_TEXT("Messages", "Not a directory");
+    default:
+      return UserText("%1", {std::strerror(error)});
+  }
+}
 
 FileWriteResult WriteFileAtomically(const std::filesystem::path& requested, std::span<const uint8_t> bytes,
                                     FileSystemCalls& calls) {

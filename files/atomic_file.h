@@ -27,6 +27,10 @@ struct FileWriteResult {
   }
 };
 
+// The system's words for `error`, in English as strerror() gives them; the
+// failures a save meets most are texts the window shows in its language.
+UserText SystemErrorText(int error);
+
 // On failure the target is unchanged and the temporary file is removed. A
 // target that is a symbolic link has the file it names replaced. Whatever
 // step fails, or wherever the program stops, the target holds either its old

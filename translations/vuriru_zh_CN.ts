@@ -631,7 +631,7 @@ Not plausible, left out of the charts: %4 V, ESC %5 °C, motor %6 °C, %7 rpm (b
 数据不合理，未计入图表：%4 V，ESC %5 °C，电机 %6 °C，%7 rpm（字节 %8）</translation>
     </message>
     <message>
-        <location filename="../widgets/charts/run_log_chart.cpp" line="+66"/>
+        <location filename="../widgets/charts/run_log_chart.cpp" line="+69"/>
         <location filename="../widgets/charts/run_log_view.cpp" line="+115"/>
         <source>Run</source>
         <translation>运行序号</translation>
@@ -1119,7 +1119,42 @@ What the controller held before this write could not be kept in the history; the
         <translation>无法写入 %1：%2</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="+57"/>
+        <source>No such file or directory</source>
+        <translation>文件或文件夹不存在</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Permission denied</source>
+        <translation>权限不足</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No space left on device</source>
+        <translation>磁盘空间不足</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Disk quota exceeded</source>
+        <translation>超出磁盘配额</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Read-only file system</source>
+        <translation>文件系统为只读</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Is a directory</source>
+        <translation>这是一个文件夹</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Not a directory</source>
+        <translation>不是文件夹</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>Cannot create a file in %1: %2</source>
         <translation>无法在 %1 中创建文件：%2</translation>
     </message>
@@ -1171,42 +1206,42 @@ What the controller held before this write could not be kept in the history; the
     <message>
         <location line="+15"/>
         <source>&quot;format&quot;: not a settings file; it must say &quot;%1&quot;</source>
-        <translation>"format"：不是设置文件；此处必须写 "%1"。</translation>
+        <translation>&quot;format&quot;：不是设置文件；此处必须写 &quot;%1&quot;。</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&quot;version&quot;: must be the format&apos;s version number, %1</source>
-        <translation>"version"：必须是格式的版本号 %1。</translation>
+        <translation>&quot;version&quot;：必须是格式的版本号 %1。</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&quot;version&quot;: version %1 is not one this program reads (it reads %2)</source>
-        <translation>"version"：本程序无法读取版本 %1（可读取版本 %2）。</translation>
+        <translation>&quot;version&quot;：本程序无法读取版本 %1（可读取版本 %2）。</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&quot;controller&quot;: missing; a settings file names the controller kind it is for</source>
-        <translation>"controller"：缺失；设置文件需注明它适用的电调类型。</translation>
+        <translation>&quot;controller&quot;：缺失；设置文件需注明它适用的电调类型。</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&quot;controller.kind&quot;: the file is for a %1 controller; these settings are a full controller&apos;s</source>
-        <translation>"controller.kind"：该文件适用于 %1 电调；这些设置属于完整型电调。</translation>
+        <translation>&quot;controller.kind&quot;：该文件适用于 %1 电调；这些设置属于完整型电调。</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&quot;controller.kind&quot;: the file is for another controller; these settings are a full controller&apos;s</source>
-        <translation>"controller.kind"：该文件适用于其他电调；这些设置属于完整型电调。</translation>
+        <translation>&quot;controller.kind&quot;：该文件适用于其他电调；这些设置属于完整型电调。</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>&quot;controller.kind&quot;: missing; a settings file names the controller kind it is for</source>
-        <translation>"controller.kind"：缺失；设置文件需注明它适用的电调类型。</translation>
+        <translation>&quot;controller.kind&quot;：缺失；设置文件需注明它适用的电调类型。</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&quot;settings&quot;: must be an object of settings by their captions</source>
-        <translation>"settings"：必须是以设置名称为键的对象。</translation>
+        <translation>&quot;settings&quot;：必须是以设置名称为键的对象。</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1226,7 +1261,7 @@ What the controller held before this write could not be kept in the history; the
     <message>
         <location line="+25"/>
         <source>%1: give the option&apos;s &quot;index&quot; or its &quot;text&quot;</source>
-        <translation>%1：请给出选项的 "index" 或 "text"。</translation>
+        <translation>%1：请给出选项的 &quot;index&quot; 或 &quot;text&quot;。</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1256,7 +1291,7 @@ What the controller held before this write could not be kept in the history; the
     <message>
         <location line="+10"/>
         <source>&quot;curves&quot;: must be an object with the throttle, brake and boost curve</source>
-        <translation>"curves"：必须是包含油门、刹车和增压曲线的对象。</translation>
+        <translation>&quot;curves&quot;：必须是包含油门、刹车和增压曲线的对象。</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1316,7 +1351,7 @@ What the controller held before this write could not be kept in the history; the
     <message>
         <location line="+8"/>
         <source>&quot;runningLog&quot;: must be an object of the four running-log values</source>
-        <translation>"runningLog"：必须是包含四项运行日志数值的对象。</translation>
+        <translation>&quot;runningLog&quot;：必须是包含四项运行日志数值的对象。</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -2339,7 +2374,7 @@ ACTIVATION METHOD</source>
         <translation>连接</translation>
     </message>
     <message>
-        <location filename="../widgets/kit/language.cpp" line="+24"/>
+        <location filename="../widgets/kit/language.cpp" line="+25"/>
         <source>deg</source>
         <translation>度</translation>
     </message>

@@ -64,6 +64,16 @@ class AtomicSaveFaults : public ::testing::Test {
   std::vector<uint8_t> m_new;
 };
 
+// The words the window translates read in English as the system's own, so
+// the command line prints what it always printed.
+TEST(SystemErrorText, ReadsAsTheSystemsWordsInEnglish) {
+  for (int error : {ENOENT, EACCES, ENOSPC, EDQUOT, EROFS, EISDIR, ENOTDIR, EIO, EMFILE}) {
+    EXPECT_EQ(EnglishText(SystemErrorText(error)), std::strerror(error)) << error;
+  }
+  EXPECT_EQ(SystemErrorText(EIO).source, "%1");
+  EXPECT_NE(SystemErrorText(ENOSPC).source, "%1");
+}
+
 TEST_F(AtomicSaveFaults, EveryFailingStepLeavesTheOldFileWhole) {
   struct Case {
     Step step;
