@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 #include <sys/stat.h>
+#include <utility>
 #include <vector>
 
 namespace vuriru {
@@ -65,24 +66,19 @@ std::filesystem::path ResolveLink(const std::filesystem::path& path) {
 }  // namespace
 
 UserText SystemErrorText(int error) {
-  switch (error) {
-    case ENOENT:
-      return VURIRU_TEXT("Messages", "No such file or directory");
-    case EACCES:
-      return VURIRU_TEXT("Messages", "Permission denied");
-    case ENOSPC:
-      return VURIRU_TEXT("Messages", "No space left on device");
-    case EDQUOT:
-      return VURIRU_TEXT("Messages", "Disk quota exceeded");
-    case EROFS:
-      return VURIRU_TEXT("Messages", "Read-only file system");
-    case EISDIR:
-      return VURIRU_TEXT("Messages", "Is a directory");
-    case ENOTDIR:
-      return VURIRU_TEXT("Messages", "Not a directory");
-    default:
-      return UserText("%1", {std::strerror(error)});
+  static constexpr std::pair<int, const char*> kWords[] = {
+      {ENOENT, VURIRU_TEXT("Messages", "No such file or directory")},
+      {EACCES, VURIRU_TEXT("Messages", "Permission denied")},
+      {ENOSPC, VURIRU_TEXT("Messages", "No space left on device")},
+      {EDQUOT, VURIRU_TEXT("Messages", "Disk quota exceeded")},
+      {EROFS, VURIRU_TEXT("Messages", "Read-only file system")},
+      {EISDIR, VURIRU_TEXT("Messages", "Is a directory")},
+      {ENOTDIR, VURIRU_TEXT("Messages", "Not a directory")},
+  };
+  for (const auto& [code, words] : kWords) {
+    if (code == error) return words;
   }
+  return UserText("%1", {std::strerror(error)});
 }
 
 FileWriteResult WriteFileAtomically(const std::filesystem::path& requested, std::span<const uint8_t> bytes,

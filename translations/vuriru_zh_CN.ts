@@ -1114,47 +1114,47 @@ What the controller held before this write could not be kept in the history; the
 无法把本次写入前控制器中的设置保存到历史记录；写入仍会继续。</translation>
     </message>
     <message>
-        <location filename="../files/atomic_file.cpp" line="+13"/>
+        <location filename="../files/atomic_file.cpp" line="+14"/>
         <source>Cannot write %1: %2</source>
         <translation>无法写入 %1：%2</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+56"/>
         <source>No such file or directory</source>
         <translation>文件或文件夹不存在</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Permission denied</source>
         <translation>权限不足</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>No space left on device</source>
         <translation>磁盘空间不足</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Disk quota exceeded</source>
         <translation>超出磁盘配额</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Read-only file system</source>
         <translation>文件系统为只读</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Is a directory</source>
         <translation>这是一个文件夹</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Not a directory</source>
         <translation>不是文件夹</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>Cannot create a file in %1: %2</source>
         <translation>无法在 %1 中创建文件：%2</translation>
     </message>
