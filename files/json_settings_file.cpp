@@ -367,8 +367,10 @@ class Decoder {
 JsonFileImport RefusedJsonImport(UserText problem) {
   JsonFileImport refused;
   refused.problem = EnglishText(problem);
-  refused.message = std::string(kImportErrorText) + " " + refused.problem;
-  refused.problemText = std::move(problem);
+  // "Import file error!" and why, each a text of its own for the window.
+  refused.messageText = UserText("%1 %2");
+  refused.messageText.parts = {UserText(kImportErrorText), std::move(problem)};
+  refused.message = EnglishText(refused.messageText);
   refused.caption = kImportErrorCaption;
   return refused;
 }

@@ -38,8 +38,8 @@ struct JsonFileImport {
   // import goes ahead with them.
   std::vector<UserText> warnings;
   std::string problem;   // when !ok: why, naming the key, e.g. "RUN MODE": index 7 is outside 0 to 2
-  UserText problemText;  // the same, for the window to show in its language
   std::string message;   // when !ok: "Import file error! " and the problem
+  UserText messageText;  // the same, for the window to show in its language
   std::string caption;   // when !ok: "Import"
 };
 

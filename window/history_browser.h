@@ -85,9 +85,8 @@ class HistoryBrowser {
 
   // Whether setups can be saved, renamed and deleted now.
   bool CanChange() const { return m_library.CanWrite(); }
-  // The library's trouble, for the foot of the window; "" when there is none.
-  const std::string& LibraryProblemText() const { return m_library.ProblemText(); }
-  // The same, for the window to show in its language.
+  // The library's trouble, for the foot of the window; empty when there is
+  // none.
   const UserText& LibraryProblemNotice() const { return m_library.ProblemNotice(); }
 
  private:

@@ -33,11 +33,7 @@ ReadSettingsFile ReadEitherFile(const std::string& path, const EscData& base) {
     read.ok = imported.ok;
     read.data = std::move(imported.data);
     read.remarks = std::move(imported.warnings);
-    if (!imported.ok) {
-      // "Import file error!" and why, each in the window's language.
-      read.message = UserText("%1 %2");
-      read.message.parts = {UserText(kImportErrorText), std::move(imported.problemText)};
-    }
+    read.message = std::move(imported.messageText);
     read.caption = std::move(imported.caption);
     return read;
   }

@@ -145,7 +145,7 @@ void CHistoryDlg::Fill(const std::function<bool(const HistoryEntry&)>& choose) {
   for (int column = 0; column < 3; ++column) m_list->resizeColumnToContents(column);
   if (!m_entries.empty()) m_list->setCurrentItem(m_list->topLevelItem(chosen));
   m_problem->setText(MessageText(m_browser.LibraryProblemNotice()));
-  m_problem->setVisible(!m_browser.LibraryProblemText().empty());
+  m_problem->setVisible(!m_browser.LibraryProblemNotice().empty());
   OnChosen();
 }
 
@@ -166,7 +166,7 @@ void CHistoryDlg::OnChosen() {
   m_saveEdits->setEnabled(canChange);
   if (entry == nullptr) {
     // With a library in trouble the foot says why nothing is kept.
-    m_details->setPlainText(m_browser.LibraryProblemText().empty()
+    m_details->setPlainText(m_browser.LibraryProblemNotice().empty()
                                 ? MessageText(QT_TRANSLATE_NOOP(
                                       "Messages",
                                       "The history is empty. A snapshot is kept after every read of a controller, "
